@@ -1,0 +1,39 @@
+# The two commands of the README: `make run` and `make test`.
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: run test deps configure build bench sanitize fuzz clean
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD_DIR) -j$(JOBS)
+
+run: build
+	$(BUILD_DIR)/src/app/kolorat
+
+test: build
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# All tests under AddressSanitizer and UndefinedBehaviorSanitizer.
+sanitize: deps
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKOLORAT_SANITIZE=ON -DKOLORAT_BENCH=OFF
+	cmake --build build-asan -j$(JOBS)
+	cd build-asan && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+bench: build
+	@for b in $(BUILD_DIR)/bench/bench_*; do echo "== $$b"; $$b; done
+
+# libFuzzer targets (clang-14, libfuzzer-14-dev).
+fuzz: deps
+	@dpkg-query -W clang-14 libfuzzer-14-dev >/dev/null 2>&1 || (apt-get install -y -qq clang-14 libfuzzer-14-dev)
+	CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLORAT_FUZZ=ON -DKOLORAT_BENCH=OFF
+	cmake --build build-fuzz -j$(JOBS) --target fuzzers
+
+clean:
+	rm -rf $(BUILD_DIR) build-asan build-fuzz
