@@ -1,0 +1,31 @@
+#pragma once
+// Reading and writing the two kinds of text file the program knows: rich
+// text (RTF) and plain text. The rich-text field loads and saves through
+// these functions, and so do the developer tools, so both see the same text.
+#include "platform/styledtext.h"
+
+#include <QString>
+
+namespace platform {
+
+enum class FileKind { Rtf, PlainText };
+
+struct DocumentLoadResult {
+    bool ok = false;
+    StyledText text;     // runs; joined they give the plain text with "\r\n" line breaks
+    QString errorMessage; // German, names the file and the reason; empty when ok
+};
+
+// Reads a file. Plain text: Windows-1252, or UTF-8 when the file has a UTF-8
+// byte-order mark or is valid UTF-8 with non-ASCII bytes; every character
+// gets `defaults`. RTF: our RTF reader; runs carry what the file says, and
+// `defaults` fills what it leaves open.
+DocumentLoadResult loadDocument(const QString &path, FileKind kind, const CharFormat &defaults = {});
+
+// Writes atomically (QSaveFile): on failure the old file stays and the
+// German message is returned; an empty string means success.
+// Plain text: Windows-1252 with CR LF, or UTF-8 with a byte-order mark when a
+// character cannot be written in Windows-1252.
+QString saveDocument(const QString &path, FileKind kind, const StyledText &text);
+
+} // namespace platform
