@@ -1,6 +1,7 @@
 #include "platform/filelistbox.h"
 
 #include <QDir>
+#include <QMouseEvent>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -31,8 +32,9 @@ FileListBox::FileListBox(QWidget *parent) : QListWidget(parent), m_path(QDir::cu
 {
     setAccessibleName(QStringLiteral("Dateiauswahl"));
     setSelectionMode(QAbstractItemView::SingleSelection);
-    // Mouse and arrow keys both choose an entry, as the user sees it.
-    connect(this, &QListWidget::currentRowChanged, this, [this] {
+    // The selection, not the current row: getting the focus makes the first
+    // row current without choosing it, and that must not load a file.
+    connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         if (!m_quiet)
             emit fileClicked();
     });
@@ -60,6 +62,16 @@ void FileListBox::refresh()
     addItems(matching(entries, m_pattern));
     setCurrentRow(-1);
     m_quiet = false;
+}
+
+void FileListBox::mousePressEvent(QMouseEvent *event)
+{
+    const int before = selectedIndex();
+    QListWidget::mousePressEvent(event);
+    // A click on the entry that is already chosen chooses it again.
+    const QListWidgetItem *hit = itemAt(event->position().toPoint());
+    if (before >= 0 && hit && row(hit) == before && selectedIndex() == before)
+        emit fileClicked();
 }
 
 QStringList FileListBox::fileNames() const

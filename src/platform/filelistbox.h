@@ -41,9 +41,13 @@ public:
     static QStringList matching(const QStringList &entries, const QString &pattern);
 
 signals:
-    // The user chose an entry with the mouse or the keys; also raised once by
+    // The user chose an entry with the mouse (also clicking the chosen one
+    // again) or the keys; also raised once by
     // every setSelectedIndex, -1 included. Not raised by refresh().
     void fileClicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     QString m_path;
