@@ -74,6 +74,7 @@ private slots:
     void keyCodes_data();
     void keyCodes();
     void keyCodeOfKeypadEnterEvent();
+    void sendKeystrokesTypesIntoFocus();
     void twipsToPixels_data();
     void twipsToPixels();
     void twipsRectanglesKeepTouchingEdges();
@@ -417,6 +418,25 @@ void ServicesTest::keyCodeOfKeypadEnterEvent()
     QCOMPARE(virtualKey(enter), 13);
     const QKeyEvent shiftedA(QEvent::KeyPress, Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A"));
     QCOMPARE(virtualKey(shiftedA), 65);
+}
+
+void ServicesTest::sendKeystrokesTypesIntoFocus()
+{
+    QWidget window;
+    auto *edit = new QLineEdit(&window);
+    edit->setText(QStringLiteral("Rosine"));
+    window.show();
+    QApplication::setActiveWindow(&window);
+    edit->setFocus();
+    QTRY_VERIFY(edit->hasFocus());
+    edit->setCursorPosition(2);
+    QVERIFY(sendKeystrokes(QStringLiteral("-")));
+    QCOMPARE(edit->text(), QStringLiteral("Ro-sine"));
+    QVERIFY(sendKeystrokes(QStringLiteral("ß~")));
+    QCOMPARE(edit->text(), QStringLiteral("Ro-ß~sine"));
+    window.hide();
+    QTRY_VERIFY(!QApplication::focusWidget());
+    QVERIFY(!sendKeystrokes(QStringLiteral("-")));
 }
 
 void ServicesTest::twipsToPixels_data()
