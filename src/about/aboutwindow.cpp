@@ -22,6 +22,8 @@ const QColor kPanel(128, 255, 255);
 const QColor kBorder(128, 128, 128);
 const QColor kNavy(0, 0, 128);
 const QColor kOkayBlue(0, 0, 192);
+// Narrow enough for the texts to fit their small labels, as they were laid out.
+const QString kTextFamily = QStringLiteral("Arial");
 
 int px(int twips, qreal logicalDpi)
 {
@@ -128,10 +130,10 @@ AboutWindow::~AboutWindow() = default;
 
 QString AboutWindow::noticeText()
 {
-    return QStringLiteral("Kolorat färbt deutsche Texte nach Lauten\n"
-                          "oder nach Silben und übt das Lesen\n"
-                          "Stück für Stück.\n"
-                          "Die Benutzung erfolgt ohne Gewähr.");
+    return QStringLiteral("Kolorat färbt deutsche Texte\n"
+                          "nach Lauten oder nach Silben\n"
+                          "und übt das Lesen Stück für Stück.\n"
+                          "Benutzung ohne Gewähr.");
 }
 
 QString AboutWindow::authorText()
@@ -169,7 +171,7 @@ void AboutWindow::buildControls()
     place(project, 1320, 720, 1935, 615);
 
     noticeLabel_ = makeLabel(this, "noticeLabel", QString(), kNavy, kPanel);
-    applyFont(noticeLabel_, 8.25, false);
+    applyFont(noticeLabel_, 8.25, false, false, kTextFamily);
     place(noticeLabel_, 240, 1560, 3015, 975);
 
     okayField_ = new QPushButton(QStringLiteral("O k a y"), this);
@@ -182,10 +184,12 @@ void AboutWindow::buildControls()
     connect(okayField_, &QPushButton::clicked, this, &AboutWindow::closeToEditor);
 
     authorLabel_ = makeLabel(this, "authorLabel", QString(), QColor(0, 0, 0), kBackground);
+    applyFont(authorLabel_, 8.25, false, false, kTextFamily);
     place(authorLabel_, 120, 3240, 3255, 375);
 
     auto *web = makeLabel(this, "webLabel", QStringLiteral("Lesen mit Farben: Laute und Silben"), kNavy,
                           kBackground);
+    applyFont(web, 8.25, false, false, kTextFamily);
     place(web, 120, 3720, 3255, 255);
 }
 

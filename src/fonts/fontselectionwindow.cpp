@@ -111,7 +111,8 @@ void FontSelectionWindow::buildControls()
     hintLabel_->setObjectName(QStringLiteral("hintLabel"));
     place(hintLabel_, 4200, 120, 5055, 375);
     {
-        QFont font = hintLabel_->font();
+        // Arial, so that the hint fits the label on every system.
+        QFont font(kArial);
         font.setPointSizeF(12);
         font.setBold(true);
         hintLabel_->setFont(font);
