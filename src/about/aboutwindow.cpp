@@ -2,13 +2,13 @@
 
 #include "editor/editoraccess.h"
 #include "platform/application.h"
+#include "platform/twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 
 #include <array>
@@ -24,11 +24,6 @@ const QColor kNavy(0, 0, 128);
 const QColor kOkayBlue(0, 0, 192);
 // Narrow enough for the texts to fit their small labels, as they were laid out.
 const QString kTextFamily = QStringLiteral("Arial");
-
-int px(int twips, qreal logicalDpi)
-{
-    return qRound(twips * logicalDpi / 1440.0);
-}
 
 void setColours(QWidget *widget, const QColor &text, const QColor &background)
 {
@@ -143,11 +138,8 @@ QString AboutWindow::authorText()
 
 void AboutWindow::buildControls()
 {
-    const qreal dpi = screen()->logicalDotsPerInch();
-    const auto place = [dpi](QWidget *w, int left, int top, int width, int height) {
-        w->setGeometry(px(left, dpi), px(top, dpi), px(width, dpi), px(height, dpi));
-    };
-    setFixedSize(px(3510, dpi), px(4005, dpi));
+    const auto place = platform::placeWidget;
+    setFixedSize(platform::twipsToPixels(3510, logicalDpiX()), platform::twipsToPixels(4005, logicalDpiY()));
 
     // Created from back to front: later siblings are drawn on top.
     auto *panel = new Panel(this);

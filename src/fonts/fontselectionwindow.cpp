@@ -3,13 +3,14 @@
 #include "editor/editoraccess.h"
 #include "platform/application.h"
 #include "platform/dialogs.h"
+#include "platform/timers.h"
+#include "platform/twips.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 
 #include <algorithm>
@@ -27,11 +28,6 @@ constexpr qreal kSamplePointSize = 18;
 const QColor kBackground(192, 192, 255);
 const QColor kSystemListColour(192, 255, 255);
 const QColor kOfferedListColour(192, 255, 192);
-
-int px(int twips, qreal logicalDpi)
-{
-    return qRound(twips * logicalDpi / 1440.0);
-}
 
 QStringList installedFamilies()
 {
@@ -59,9 +55,9 @@ void selectRow(QListWidget *list, int row)
 } // namespace
 
 FontSelectionWindow::FontSelectionWindow(editor::EditorAccess &editor, OfferedFonts &offered,
-                                         platform::Dialogs &dialogs, FontSource installedFonts,
-                                         QWidget *parent)
-    : QWidget(parent, Qt::Window), editor_(editor), offered_(offered), dialogs_(dialogs),
+                                         platform::Dialogs &dialogs, platform::Timers &timers,
+                                         FontSource installedFonts, QWidget *parent)
+    : QWidget(parent, Qt::Window), editor_(editor), offered_(offered), dialogs_(dialogs), timers_(timers),
       installedFonts_(installedFonts ? std::move(installedFonts) : FontSource(installedFamilies)),
       rightFontName_(kArial)
 {
@@ -74,29 +70,18 @@ FontSelectionWindow::FontSelectionWindow(editor::EditorAccess &editor, OfferedFo
     setPalette(palette);
     setAutoFillBackground(true);
 
+    platform::centreWindow(this, 9255, 6345);
+    setFixedSize(size());
     buildControls();
     resetFixedLists();
     refreshOfferedList();
-
-    loadTimer_.setSingleShot(true);
-    loadTimer_.setInterval(loadDelayMs);
-    connect(&loadTimer_, &QTimer::timeout, this, &FontSelectionWindow::loadInstalledFonts);
-
-    const QScreen *screen = this->screen();
-    const QRect area = screen->geometry();
-    move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
 }
 
 FontSelectionWindow::~FontSelectionWindow() = default;
 
 void FontSelectionWindow::buildControls()
 {
-    const qreal dpi = screen()->logicalDotsPerInch();
-    const auto place = [dpi](QWidget *w, int left, int top, int width, int height) {
-        w->setGeometry(px(left, dpi), px(top, dpi), px(width, dpi), px(height, dpi));
-    };
-    setFixedSize(px(9255, dpi), px(6345, dpi));
-
+    const auto place = platform::placeWidget;
     cancelButton_ = new QPushButton(QStringLiteral("Abbruch"), this);
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
     place(cancelButton_, 120, 120, 1215, 375);
@@ -231,12 +216,15 @@ void FontSelectionWindow::showEvent(QShowEvent *event)
         return;
     refreshOfferedList();
     hintLabel_->setText(kHint);
-    loadTimer_.start();
+    const int opening = ++opening_;
+    timers_.singleShot(loadDelayMs, this, [this, opening] {
+        if (opening == opening_ && isVisible())
+            loadInstalledFonts();
+    });
 }
 
 void FontSelectionWindow::loadInstalledFonts()
 {
-    loadTimer_.stop();
     QStringList families = installedFonts_();
     std::sort(families.begin(), families.end(), OfferedFonts::sortsBefore);
     families.erase(std::unique(families.begin(), families.end()), families.end());
@@ -311,7 +299,7 @@ void FontSelectionWindow::apply()
 
 void FontSelectionWindow::leave()
 {
-    loadTimer_.stop();
+    ++opening_;
     // The installed fonts are many; they are read again at the next opening.
     systemList_->clear();
     hide();

@@ -9,7 +9,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -23,6 +22,7 @@ class EditorAccess;
 }
 namespace platform {
 class Dialogs;
+class Timers;
 }
 
 namespace fonts {
@@ -36,8 +36,8 @@ public:
     using FontSource = std::function<QStringList()>;
 
     FontSelectionWindow(editor::EditorAccess &editor, OfferedFonts &offered,
-                        platform::Dialogs &dialogs, FontSource installedFonts = {},
-                        QWidget *parent = nullptr);
+                        platform::Dialogs &dialogs, platform::Timers &timers,
+                        FontSource installedFonts = {}, QWidget *parent = nullptr);
     ~FontSelectionWindow() override;
 
     // The delay between showing the hint and loading the installed fonts,
@@ -76,9 +76,12 @@ private:
     editor::EditorAccess &editor_;
     OfferedFonts &offered_;
     platform::Dialogs &dialogs_;
+    platform::Timers &timers_;
     FontSource installedFonts_;
     QString rightFontName_;
-    QTimer loadTimer_;
+    // Counts openings, so that a load armed before the window was left
+    // does not fill the list of a hidden or reopened window.
+    int opening_ = 0;
 
     QPushButton *cancelButton_ = nullptr;
     QPushButton *applyButton_ = nullptr;

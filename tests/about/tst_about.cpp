@@ -1,10 +1,10 @@
 // The about window: its look, and handing its place back to the editor.
 #include "about/aboutwindow.h"
+#include "platform/twips.h"
 #include "support/recordingeditor.h"
 
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
 
 #include <memory>
@@ -15,7 +15,7 @@ namespace {
 
 int px(int twips)
 {
-    return qRound(twips * QGuiApplication::primaryScreen()->logicalDotsPerInch() / 1440.0);
+    return platform::twipsToPixels(twips, platform::screenDpi());
 }
 
 const QColor kWindow(192, 192, 255);
@@ -102,7 +102,7 @@ void TestAbout::elementPlaces()
     auto *widget = window->findChild<QWidget *>(name);
     QVERIFY(widget);
     QCOMPARE(widget->parentWidget(), window.get());
-    QCOMPARE(widget->geometry(), QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())));
+    QCOMPARE(widget->geometry(), platform::twipsToPixels(twips, platform::screenDpi()));
 
     // The frame lies behind everything; the rest follow in table order.
     static const QStringList order{"frame", "picture", "nameLabel", "projectLabel", "noticeLabel",

@@ -2,6 +2,8 @@
 // recording editor and scripted message boxes.
 #include "fonts/fontselectionwindow.h"
 #include "platform/scripteddialogs.h"
+#include "platform/timers.h"
+#include "platform/twips.h"
 #include "support/recordingeditor.h"
 
 #include <QFontDatabase>
@@ -55,7 +57,7 @@ QString selected(const QListWidget *list)
 
 int px(int twips)
 {
-    return qRound(twips * QGuiApplication::primaryScreen()->logicalDotsPerInch() / 1440.0);
+    return platform::twipsToPixels(twips, platform::screenDpi());
 }
 
 } // namespace
@@ -74,6 +76,7 @@ private slots:
     void listColours();
     void fixedListsAtStart();
     void installedFontsLoadBehindHint();
+    void loadArmedBeforeLeavingIsDropped();
     void installedFontsFromFontDatabase();
     void noInstalledFonts();
     void addFont_data();
@@ -101,6 +104,7 @@ private:
 
     std::unique_ptr<testsupport::RecordingEditor> editor;
     std::unique_ptr<platform::ScriptedDialogs> dialogs;
+    std::unique_ptr<platform::ManualTimers> timers;
     std::unique_ptr<OfferedFonts> offered;
     std::unique_ptr<FontSelectionWindow> window;
 };
@@ -109,8 +113,9 @@ void TestFontSelection::init()
 {
     editor = std::make_unique<testsupport::RecordingEditor>();
     dialogs = std::make_unique<platform::ScriptedDialogs>();
+    timers = std::make_unique<platform::ManualTimers>();
     offered = std::make_unique<OfferedFonts>();
-    window = std::make_unique<FontSelectionWindow>(*editor, *offered, *dialogs, installedFonts);
+    window = std::make_unique<FontSelectionWindow>(*editor, *offered, *dialogs, *timers, installedFonts);
 }
 
 void TestFontSelection::cleanup()
@@ -123,7 +128,9 @@ void TestFontSelection::cleanup()
 void TestFontSelection::openAndLoad()
 {
     window->show();
-    QTRY_VERIFY_WITH_TIMEOUT(child<QLabel>("hintLabel")->text().isEmpty(), 5000);
+    QCOMPARE(timers->pendingDelays(), QList<int>{FontSelectionWindow::loadDelayMs});
+    timers->fireAll();
+    QVERIFY(child<QLabel>("hintLabel")->text().isEmpty());
 }
 
 void TestFontSelection::selectSystemFont(const QString &name)
@@ -142,7 +149,7 @@ void TestFontSelection::windowLooks()
     QCOMPARE(window->palette().color(QPalette::Window), QColor(192, 192, 255));
     QVERIFY(!window->windowIcon().isNull());
 
-    const QRect screen = window->screen()->geometry();
+    const QRect screen = window->screen()->availableGeometry();
     QCOMPARE(window->pos(), QPoint(screen.left() + (screen.width() - px(9255)) / 2,
                                    screen.top() + (screen.height() - px(6345)) / 2));
 }
@@ -175,7 +182,7 @@ void TestFontSelection::controlPlaces()
     auto *widget = window->findChild<QWidget *>(name);
     QVERIFY(widget);
     QCOMPARE(widget->parentWidget(), window.get());
-    QCOMPARE(widget->geometry(), QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height())));
+    QCOMPARE(widget->geometry(), platform::twipsToPixels(twips, platform::screenDpi()));
     if (auto *button = qobject_cast<QPushButton *>(widget))
         QCOMPARE(button->text(), text);
     else if (auto *label = qobject_cast<QLabel *>(widget))
@@ -235,12 +242,10 @@ void TestFontSelection::installedFontsLoadBehindHint()
     window->show();
     QCOMPARE(hint->text(), QStringLiteral("Geduld, die Schriften werden geladen ..."));
     QCOMPARE(list->count(), 0);
-    // The timer cannot fire early, however busy the machine is.
-    QTest::qWait(FontSelectionWindow::loadDelayMs - 200);
-    QCOMPARE(list->count(), 0);
-    QCOMPARE(hint->text(), QStringLiteral("Geduld, die Schriften werden geladen ..."));
+    QCOMPARE(timers->pendingDelays(), QList<int>{500});
 
-    QTRY_VERIFY_WITH_TIMEOUT(hint->text().isEmpty(), 5000);
+    QCOMPARE(timers->fireAll(), 1);
+    QVERIFY(hint->text().isEmpty());
     const QStringList expected{"Arial", "arial", "Courier New", "courier new", "DejaVu Sans", "Font 01",
                                "Font 02", "Font 03", "Font 04", "Font 05", "Font 06", "Font 07", "Font 08",
                                "Font 09", "Font 10", "Font 11", "Font 12", "Font 13", "Font 14", "Font 15",
@@ -259,11 +264,33 @@ void TestFontSelection::installedFontsLoadBehindHint()
     QCOMPARE(child<QLabel>("leftSample")->font().pointSizeF(), 18.0);
 }
 
+void TestFontSelection::loadArmedBeforeLeavingIsDropped()
+{
+    auto *list = child<QListWidget>("systemFontList");
+    window->show();
+    child<QPushButton>("cancelButton")->click();
+    QCOMPARE(timers->fireAll(), 1);
+    QCOMPARE(list->count(), 0);
+
+    // Left and opened again before the first delay ran out: one load only.
+    window->show();
+    child<QPushButton>("cancelButton")->click();
+    window->show();
+    QCOMPARE(timers->pendingCount(), 2);
+    timers->fireNext();
+    QCOMPARE(list->count(), 0);
+    QCOMPARE(child<QLabel>("hintLabel")->text(), QStringLiteral("Geduld, die Schriften werden geladen ..."));
+    timers->fireNext();
+    QCOMPARE(list->count(), installedFonts().size());
+    QVERIFY(child<QLabel>("hintLabel")->text().isEmpty());
+}
+
 void TestFontSelection::installedFontsFromFontDatabase()
 {
     testsupport::RecordingEditor realEditor;
     OfferedFonts realOffered;
-    FontSelectionWindow real(realEditor, realOffered, *dialogs);
+    platform::QtTimers realTimers;
+    FontSelectionWindow real(realEditor, realOffered, *dialogs, realTimers);
     real.show();
     auto *list = real.findChild<QListWidget *>(QStringLiteral("systemFontList"));
     QVERIFY(list);
@@ -277,10 +304,10 @@ void TestFontSelection::installedFontsFromFontDatabase()
 
 void TestFontSelection::noInstalledFonts()
 {
-    FontSelectionWindow empty(*editor, *offered, *dialogs, [] { return QStringList(); });
+    FontSelectionWindow empty(*editor, *offered, *dialogs, *timers, [] { return QStringList(); });
     empty.show();
-    auto *hint = empty.findChild<QLabel *>(QStringLiteral("hintLabel"));
-    QTRY_VERIFY_WITH_TIMEOUT(hint->text().isEmpty(), 5000);
+    timers->fireAll();
+    QVERIFY(empty.findChild<QLabel *>(QStringLiteral("hintLabel"))->text().isEmpty());
     QCOMPARE(empty.findChild<QListWidget *>(QStringLiteral("systemFontList"))->count(), 0);
     empty.findChild<QPushButton *>(QStringLiteral("addButton"))->click();
     QVERIFY(offered->names.isEmpty());
@@ -480,7 +507,7 @@ void TestFontSelection::reopeningReloadsAndKeepsOfferedFonts()
     window->show();
     QCOMPARE(child<QLabel>("hintLabel")->text(), QStringLiteral("Geduld, die Schriften werden geladen ..."));
     QCOMPARE(child<QListWidget>("systemFontList")->count(), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(child<QLabel>("hintLabel")->text().isEmpty(), 5000);
+    timers->fireAll();
     QCOMPARE(child<QListWidget>("systemFontList")->count(), installedFonts().size());
     QCOMPARE(offered->names, QStringList{"DejaVu Sans"});
     QCOMPARE(window->rightFontName(), QStringLiteral("Verdana"));

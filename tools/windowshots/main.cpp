@@ -4,6 +4,7 @@
 #include "editor/editoraccess.h"
 #include "fonts/fontselectionwindow.h"
 #include "platform/dialogs.h"
+#include "platform/timers.h"
 
 #include <QApplication>
 #include <QDir>
@@ -52,8 +53,9 @@ int main(int argc, char *argv[])
 
     StillEditor editor;
     platform::QtDialogs dialogs;
+    platform::QtTimers timers;
     fonts::OfferedFonts offered;
-    fonts::FontSelectionWindow fontWindow(editor, offered, dialogs);
+    fonts::FontSelectionWindow fontWindow(editor, offered, dialogs, timers);
     for (const char *name : {"DejaVu Serif", "Liberation Mono", "DejaVu Sans"})
         fontWindow.appendOfferedFont(QString::fromLatin1(name));
 
