@@ -94,6 +94,7 @@ void FontSelectionWindow::buildControls()
 
     hintLabel_ = new QLabel(this);
     hintLabel_->setObjectName(QStringLiteral("hintLabel"));
+    hintLabel_->setAccessibleName(QStringLiteral("Hinweis"));
     place(hintLabel_, 4200, 120, 5055, 375);
     {
         // Arial, so that the hint fits the label on every system.

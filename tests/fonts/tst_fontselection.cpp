@@ -325,9 +325,7 @@ void TestFontSelection::addFont_data()
     QTest::newRow("sorted in without regard to case")
         << QStringList{"DejaVu Sans", "Times New Roman"} << "courier new"
         << QStringList{"courier new", "DejaVu Sans", "Times New Roman"} << false;
-    QTest::newRow("Arial is fixed") << QStringList() << "Arial" << QStringList() << false;
     QTest::newRow("Verdana is fixed") << QStringList() << "Verdana" << QStringList() << false;
-    QTest::newRow("lower-case arial is another font") << QStringList() << "arial" << QStringList{"arial"} << false;
     QTest::newRow("already offered") << QStringList{"DejaVu Sans"} << "DejaVu Sans" << QStringList{"DejaVu Sans"}
                                      << false;
     QTest::newRow("17 offered: the 18th is added with the message")
