@@ -207,6 +207,13 @@ void FontSelectionWindow::refreshOfferedList()
     }
 }
 
+void FontSelectionWindow::open()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
 void FontSelectionWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);

@@ -44,6 +44,10 @@ public:
     // so that the window is on screen before the slow part starts.
     static constexpr int loadDelayMs = 500;
 
+    // The editor hides itself, then calls this. The window stays where it
+    // was placed on creation; the installed fonts load shortly after.
+    void open();
+
     // Settings reading: the two fixed lists back to their single entry,
     // "Arial" selected and shown in the right sample.
     void resetFixedLists();

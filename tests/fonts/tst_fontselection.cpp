@@ -127,7 +127,7 @@ void TestFontSelection::cleanup()
 
 void TestFontSelection::openAndLoad()
 {
-    window->show();
+    window->open();
     QCOMPARE(timers->pendingDelays(), QList<int>{FontSelectionWindow::loadDelayMs});
     timers->fireAll();
     QVERIFY(child<QLabel>("hintLabel")->text().isEmpty());
