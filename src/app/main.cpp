@@ -10,6 +10,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QApplication::setApplicationName(QStringLiteral("kolorat"));
+    // Lets the desktop match the windows to kolorat.desktop and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kolorat"));
     QApplication::setWindowIcon(platform::windowIcon());
     // Qt's own buttons ("Ja", "Nein", "Abbrechen") in German; without the
     // translation the boxes still work, with English captions.
