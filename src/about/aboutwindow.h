@@ -1,0 +1,47 @@
+#pragma once
+// The small window that names the program. It takes the editor's place while
+// it is open and hands its own place back to the editor when it closes.
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace editor {
+class EditorAccess;
+}
+
+namespace about {
+
+class AboutWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit AboutWindow(editor::EditorAccess &editor, QWidget *parent = nullptr);
+    ~AboutWindow() override;
+
+    // The editor hides itself, then calls this with its own top left corner.
+    void openAt(const QPoint &topLeft);
+
+    // Moves the editor to this window's current corner (the user may have
+    // dragged it), hides this window and shows the editor. "O k a y" and
+    // the close box both end here.
+    void closeToEditor();
+
+    // The texts of the notice and author labels; lines joined with "\n".
+    static QString noticeText();
+    static QString authorText();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls();
+
+    editor::EditorAccess &editor_;
+    QLabel *noticeLabel_ = nullptr;
+    QLabel *authorLabel_ = nullptr;
+    QPushButton *okayField_ = nullptr;
+};
+
+} // namespace about

@@ -1,0 +1,103 @@
+#pragma once
+// The window in which the teacher picks, from the installed fonts, the
+// fonts every font list offers besides "Arial" and "Verdana", and applies
+// one font to all reading fields at once.
+//
+// Created once at start-up (the settings reading fills its lists) and then
+// only hidden and shown; it keeps the position it took on creation.
+#include "fonts/offeredfonts.h"
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace editor {
+class EditorAccess;
+}
+namespace platform {
+class Dialogs;
+class Timers;
+}
+
+namespace fonts {
+
+class FontSelectionWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Where the installed font names come from; the default asks Qt's font
+    // database. Tests pass a fixed list.
+    using FontSource = std::function<QStringList()>;
+
+    FontSelectionWindow(editor::EditorAccess &editor, OfferedFonts &offered,
+                        platform::Dialogs &dialogs, platform::Timers &timers,
+                        FontSource installedFonts = {}, QWidget *parent = nullptr);
+    ~FontSelectionWindow() override;
+
+    // The delay between showing the hint and loading the installed fonts,
+    // so that the window is on screen before the slow part starts.
+    static constexpr int loadDelayMs = 500;
+
+    // The editor hides itself, then calls this. The window stays where it
+    // was placed on creation; the installed fonts load shortly after.
+    void open();
+
+    // Settings reading: the two fixed lists back to their single entry,
+    // "Arial" selected and shown in the right sample.
+    void resetFixedLists();
+    // Settings reading: no offered fonts.
+    void clearOfferedFonts();
+    // Settings reading: one more offered font. Names the list's rules refuse
+    // (empty, fixed, duplicate, beyond the limit) are skipped silently.
+    void appendOfferedFont(const QString &name);
+
+    // The font "Schriftauswahl übernehmen" applies: the last one chosen on
+    // the right, "Arial" when nothing on the right has been chosen.
+    QString rightFontName() const { return rightFontName_; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildControls();
+    void loadInstalledFonts();
+    void refreshOfferedList();
+    void addSelectedFont();
+    void removeSelectedFont();
+    void apply();
+    void leave();
+    void onSystemSelection();
+    void onRightSelection(QListWidget *chosen);
+    void setSampleFont(QLabel *sample, const QString &family);
+
+    editor::EditorAccess &editor_;
+    OfferedFonts &offered_;
+    platform::Dialogs &dialogs_;
+    platform::Timers &timers_;
+    FontSource installedFonts_;
+    QString rightFontName_;
+    // Counts openings, so that a load armed before the window was left
+    // does not fill the list of a hidden or reopened window.
+    int opening_ = 0;
+
+    QPushButton *cancelButton_ = nullptr;
+    QPushButton *applyButton_ = nullptr;
+    QLabel *hintLabel_ = nullptr;
+    QListWidget *systemList_ = nullptr;
+    QListWidget *arialList_ = nullptr;
+    QListWidget *verdanaList_ = nullptr;
+    QListWidget *offeredList_ = nullptr;
+    QPushButton *addButton_ = nullptr;
+    QPushButton *removeButton_ = nullptr;
+    QLabel *leftSample_ = nullptr;
+    QLabel *rightSample_ = nullptr;
+};
+
+} // namespace fonts
