@@ -59,35 +59,36 @@ std::optional<std::u16string> replaceFirstRepeatedly(std::u16string_view text, s
     states.reserve(text.size());
 
     // Pending input: a stack of pieces still to be read, the top read first.
-    struct Piece {
-        std::u16string_view rest;
-    };
-    std::vector<Piece> pending{{text}};
+    std::vector<std::u16string_view> pending{text};
     std::size_t work = 0;
+    std::uint32_t state = 0;
     while (!pending.empty()) {
-        std::u16string_view &rest = pending.back().rest;
-        if (rest.empty()) {
-            pending.pop_back();
-            continue;
+        const std::u16string_view piece = pending.back();
+        pending.pop_back();
+        std::size_t i = 0;
+        for (; i < piece.size(); ++i) {
+            const char16_t c = piece[i];
+            while (state > 0 && find[state] != c)
+                state = fail[state - 1];
+            if (find[state] == c)
+                ++state;
+            out.push_back(c);
+            states.push_back(state);
+            if (state == m)
+                break;
         }
-        const char16_t c = rest.front();
-        rest.remove_prefix(1);
-        if (++work > budget)
+        work += i + 1;
+        if (work > budget)
             return std::nullopt;
-
-        std::uint32_t state = states.empty() ? 0 : states.back();
-        while (state > 0 && find[state] != c)
-            state = fail[state - 1];
-        if (find[state] == c)
-            ++state;
-        out.push_back(c);
-        states.push_back(state);
-        if (state == m) {
-            out.resize(out.size() - m);
-            states.resize(states.size() - m);
-            if (!replacement.empty())
-                pending.push_back({replacement});
-        }
+        if (state != m)
+            continue;
+        out.resize(out.size() - m);
+        states.resize(states.size() - m);
+        state = states.empty() ? 0 : states.back();
+        if (i + 1 < piece.size())
+            pending.push_back(piece.substr(i + 1));
+        if (!replacement.empty())
+            pending.push_back(replacement);
     }
     return out;
 }
