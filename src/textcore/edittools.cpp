@@ -106,7 +106,7 @@ std::u16string replaceRepeatedly(std::u16string_view text, std::u16string_view f
     // steps; the usual answers need far fewer. The floor keeps short texts
     // exact even for answers that shuffle characters around.
     const std::size_t budget = std::max<std::size_t>(
-        std::size_t{4'000'000}, 8 * (text.size() + 1) * (replacement.size() + 1));
+        std::size_t{1'000'000}, 8 * (text.size() + 1) * (replacement.size() + 1));
     if (auto exact = replaceFirstRepeatedly(text, find, replacement, budget))
         return std::move(*exact);
     return replaceContinuingBehind(text, find, replacement);
