@@ -1,6 +1,5 @@
 #include "textcore/edittools.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -102,11 +101,13 @@ std::u16string replaceRepeatedly(std::u16string_view text, std::u16string_view f
         return std::u16string(text);
     if (replacement.find(find) != std::u16string_view::npos)
         return replaceContinuingBehind(text, find, replacement);
-    // A shrinking replacement needs at most |text| * (|replacement| + 1)
-    // steps; the usual answers need far fewer. The floor keeps short texts
-    // exact even for answers that shuffle characters around.
-    const std::size_t budget = std::max<std::size_t>(
-        std::size_t{1'000'000}, 8 * (text.size() + 1) * (replacement.size() + 1));
+    // Reading a character costs one step, so the usual answers need about
+    // |text| + occurrences * |replacement| steps. The budget also bounds the
+    // memory of answers that keep feeding themselves («ab» -> «bbaa» grows
+    // without end); the floor keeps short texts exact even for answers that
+    // shuffle characters around. Beyond it, continuing behind the insert gives
+    // the same text whenever no replacement completes a new occurrence.
+    const std::size_t budget = 1'000'000 + 32 * (text.size() + replacement.size());
     if (auto exact = replaceFirstRepeatedly(text, find, replacement, budget))
         return std::move(*exact);
     return replaceContinuingBehind(text, find, replacement);

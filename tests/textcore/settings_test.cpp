@@ -303,6 +303,15 @@ TEST_F(SettingsFileOnDisk, FailedWriteReportsFailureAndKeepsTheOldFile)
     EXPECT_FALSE(WriteSettings(dir / "missing_folder" / "KOLORAT.INI", Settings{}));
 }
 
+TEST_F(SettingsFileOnDisk, FolderInsteadOfFileTakesTheFailurePath)
+{
+    std::filesystem::create_directories(dir / "KOLORAT.INI");
+    const SettingsReadResult r = ReadSettings(dir / "KOLORAT.INI");
+    EXPECT_TRUE(r.failed);
+    EXPECT_EQ(r.linesRead, 0u);
+    EXPECT_EQ(r.settings, Settings{});
+}
+
 TEST_F(SettingsFileOnDisk, OversizedFileIsRefused)
 {
     {
