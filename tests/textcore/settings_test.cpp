@@ -80,6 +80,19 @@ TEST(SettingsRoundTrip, RestoresEveryValueAndTheFontOrder)
     EXPECT_EQ(back.settings, s);
 }
 
+TEST(SettingsRoundTrip, CharactersOutsideWindows1252BecomeQuestionMarks)
+{
+    Settings s;
+    s.specialGroupsText = u"\u20AC,\u0141,";
+    s.offeredFonts = {u"\u5B8B\u4F53", u"Caf\u00E9 \u2013 Serif"};
+    const std::string bytes = formatSettings(s);
+    EXPECT_NE(bytes.find("\x80,?,\r\n"), std::string::npos);
+    const SettingsReadResult back = parseSettings(bytes);
+    EXPECT_FALSE(back.failed);
+    EXPECT_EQ(back.settings.specialGroupsText, u"\u20AC,?,");
+    EXPECT_EQ(back.settings.offeredFonts, (std::vector<std::u16string>{u"??", u"Caf\u00E9 \u2013 Serif"}));
+}
+
 TEST(SettingsRoundTrip, FontNameWithCommaComesBackSplit)
 {
     Settings s;
