@@ -80,17 +80,35 @@ SoundColouring ColourBySounds(std::u16string_view text, const SoundColours &colo
     }
 
     const Colour special = colours[SoundClass::SpecialGroups];
+    // All groups in one sweep: each group keeps the position from which it may
+    // match again (one character after the end of its last match), so the
+    // result equals searching the groups one after the other.
+    std::vector<const std::u16string *> active;
     for (const std::u16string &group : groups) {
-        if (group.empty())
+        if (!group.empty() && group.size() <= n)
+            active.push_back(&group);
+    }
+    if (active.empty())
+        return result;
+    std::array<bool, 256> startsGroup{};
+    bool highStart = false;
+    for (const std::u16string *group : active) {
+        if ((*group)[0] < 256)
+            startsGroup[(*group)[0]] = true;
+        else
+            highStart = true;
+    }
+    std::vector<std::size_t> resumeAt(active.size(), 0);
+    for (std::size_t i = 0; i < n; ++i) {
+        const char16_t c = text[i];
+        if (!(c < 256 ? startsGroup[c] : highStart))
             continue;
-        std::size_t from = 0;
-        while (from < n) {
-            const std::size_t at = text.find(group, from);
-            if (at == std::u16string_view::npos)
-                break;
-            std::fill_n(out + at, group.size(), special);
-            // The character right after a match never starts the next match.
-            from = at + group.size() + 1;
+        for (std::size_t g = 0; g < active.size(); ++g) {
+            const std::u16string &group = *active[g];
+            if (group[0] != c || i < resumeAt[g] || text.compare(i, group.size(), group) != 0)
+                continue;
+            std::fill_n(out + i, group.size(), special);
+            resumeAt[g] = i + group.size() + 1;
         }
     }
     return result;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 using namespace textcore;
 using enginetest::notation;
 
@@ -87,6 +89,79 @@ INSTANTIATE_TEST_SUITE_P(
         SoundCase{"group_longer_than_remainder", u"abc", u"bcd", W, "vcc"},
         SoundCase{"trainer_groups_in_every_step", u"Ich␣", u"ch", T, "Asss"}),
     [](const testing::TestParamInfo<SoundCase> &info) { return std::string(info.param.name); });
+
+// The three passes exactly as the field version issues them, one position at
+// a time and one group after the other, to compare the fast engine with.
+std::vector<Colour> literalPasses(const std::u16string &t, const SoundColours &k,
+                                  const std::u16string &specialGroups, SoundVariant variant)
+{
+    const std::u16string consonants = u"bcdfghjklmnpqrs\u00DFtvwxyz";
+    const std::u16string capitals = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ\u00C4\u00D6\u00DC";
+    const std::u16string punctuation = variant == SoundVariant::SoundTrainer ? u".:,;-!?'" : u".:,;-!?";
+    const std::size_t n = t.size();
+    std::vector<Colour> out(n);
+    for (std::size_t i = 1; i <= n; ++i) {
+        const char16_t c = t[i - 1];
+        out[i - 1] = variant == SoundVariant::SoundTrainer ? k[SoundClass::SpecialGroups] : 0;
+        if (consonants.find(c) != std::u16string::npos) out[i - 1] = k[SoundClass::Consonants];
+        if (std::u16string(u"aeiou").find(c) != std::u16string::npos) out[i - 1] = k[SoundClass::Vowels];
+        if (std::u16string(u"\u00E4\u00F6\u00FC").find(c) != std::u16string::npos) out[i - 1] = k[SoundClass::Umlauts];
+        if (capitals.find(c) != std::u16string::npos) out[i - 1] = k[SoundClass::Capitals];
+        if (punctuation.find(c) != std::u16string::npos) out[i - 1] = k[SoundClass::Punctuation];
+    }
+    for (std::size_t i = 1; i + 2 <= n; ++i) {
+        const std::u16string c(1, t[i - 1]);
+        std::u16string g;
+        if (t.substr(i, 1) == c) g = c + c;
+        if (t.substr(i - 1, 2) == u"ck" || t.substr(i - 1, 2) == u"tz") g = t.substr(i - 1, 2);
+        if (t.substr(i - 1, 3) == c + u"\u00AD" + c) g = t.substr(i - 1, 3);
+        if (t.substr(i - 1, 3) == u"t\u00ADz") g = t.substr(i - 1, 3);
+        for (std::size_t j = 0; j < g.size(); ++j)
+            out[i - 1 + j] = k[SoundClass::DoubleConsonants];
+    }
+    if (specialGroups.empty())
+        return out;
+    std::u16string copy = specialGroups;
+    if (copy.back() != u',')
+        copy += u',';
+    std::vector<std::u16string> list;
+    std::u16string group;
+    for (char16_t c : copy) {
+        if (c == u',') { list.push_back(group); group.clear(); }
+        else if (c != u' ') group += c;
+    }
+    for (const std::u16string &s : list) {
+        for (std::size_t i = 1; i <= n; ++i) {
+            if (!s.empty() && t.substr(i - 1, s.size()) == s) {
+                for (std::size_t j = 0; j < s.size(); ++j)
+                    out[i - 1 + j] = k[SoundClass::SpecialGroups];
+                i += s.size();
+            }
+        }
+    }
+    return out;
+}
+
+TEST(SoundRules, AgreesWithTheLiteralPassesOnRandomTexts)
+{
+    const std::u16string alphabet = u"aabcckttzssß\u00AD\u00AD  .-'AÄ\r\n1";
+    const std::u16string groupAlphabet = u"abcksßt\u00AD ,,";
+    std::mt19937 random(2026);
+    const SoundColours probe = probeColours();
+    for (int round = 0; round < 3000; ++round) {
+        std::u16string text(random() % 24, u' ');
+        for (char16_t &c : text)
+            c = alphabet[random() % alphabet.size()];
+        std::u16string groups(random() % 8, u' ');
+        for (char16_t &c : groups)
+            c = groupAlphabet[random() % groupAlphabet.size()];
+        for (SoundVariant variant : {SoundVariant::ColourWindow, SoundVariant::SoundTrainer}) {
+            ASSERT_EQ(codes(ColourBySounds(text, probe, groups, variant).colours),
+                      codes(literalPasses(text, probe, groups, variant)))
+                << "text " << enginetest::shown(text) << " groups " << enginetest::shown(groups);
+        }
+    }
+}
 
 TEST(SoundRules, DieKatzeWithInitialColours)
 {
