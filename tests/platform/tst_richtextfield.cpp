@@ -131,6 +131,8 @@ private slots:
     void shiftEnterIsALineBreak();
     void pasteNormalisesLineBreaks();
     void copyKeepsCharacters();
+    void softHyphenStaysInvisible_data();
+    void softHyphenStaysInvisible();
 };
 
 // --- positions ------------------------------------------------------------------
@@ -613,6 +615,30 @@ void TestRichTextField::copyKeepsCharacters()
     field.selectAll();
     field.copy();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("a\u00A0b\u00AD\nc"));
+}
+
+// The field lays text out without shaping; a soft hyphen inside a line must
+// still take no room, coloured or not, so that hidden separators stay hidden.
+void TestRichTextField::softHyphenStaysInvisible_data()
+{
+    QTest::addColumn<bool>("coloured");
+    QTest::newRow("plain") << false;
+    QTest::newRow("every letter coloured") << true;
+}
+
+void TestRichTextField::softHyphenStaysInvisible()
+{
+    QFETCH(bool, coloured);
+    RichTextField withHyphens;
+    RichTextField without;
+    withHyphens.setText(QStringLiteral("Will\u00ADkom\u00ADmen"));
+    without.setText(QStringLiteral("Willkommen"));
+    if (coloured) {
+        withHyphens.applyColours(patternColours(withHyphens.length(), 3));
+        without.applyColours(patternColours(without.length(), 4));
+    }
+    QVERIFY(without.document()->idealWidth() > 0);
+    QCOMPARE(withHyphens.document()->idealWidth(), without.document()->idealWidth());
 }
 
 QTEST_MAIN(TestRichTextField)
