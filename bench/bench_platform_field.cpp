@@ -156,6 +156,37 @@ void BM_ColoursOfAllPositions1M(benchmark::State &state)
         benchmark::DoNotOptimize(field->coloursOfAllPositions());
 }
 
+// What a loaded RTF file hands over: a colour change every two characters.
+platform::StyledText twoCharacterRuns(const QString &text)
+{
+    platform::StyledText runs;
+    for (int i = 0; i < text.size(); i += 2) {
+        platform::CharFormat f;
+        f.colour = (i / 2) % 2 ? 255 : 49152;
+        runs.push_back({text.mid(i, 2), f});
+    }
+    return runs;
+}
+
+void BM_SetStyledText1M(benchmark::State &state)
+{
+    const platform::StyledText runs = twoCharacterRuns(longText(1000000));
+    auto field = makeField();
+    for (auto _ : state) {
+        field->setStyledText(runs);
+        finishLayout(*field);
+    }
+    state.counters["runs"] = double(runs.size());
+}
+
+void BM_StyledText1M(benchmark::State &state)
+{
+    auto field = makeField();
+    field->setStyledText(twoCharacterRuns(longText(1000000)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(field->styledText());
+}
+
 BENCHMARK(BM_ColourFromPlain100K)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SetTextAndColour100K)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RecolourOneClass100K)->Unit(benchmark::kMillisecond);
@@ -163,6 +194,8 @@ BENCHMARK(BM_ColourFromPlain1M)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_SetTextAndColour1M)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_PositionMapAll1M)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ColoursOfAllPositions1M)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SetStyledText1M)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_StyledText1M)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 

@@ -677,19 +677,36 @@ StyledText RichTextField::styledText() const
     const QString raw = d->doc->toRawText();
     const QList<QTextFormat> formats = d->doc->allFormats();
     const QFont defaults = d->doc->defaultFont();
-    std::unordered_map<int, CharFormat> cache;
-    forEachPiece(d->doc, 0, int(raw.size()), [&](int pos, int len, int index) {
-        auto it = cache.find(index);
-        if (it == cache.end())
-            it = cache.emplace(index, effectiveFormat(formats.value(index), defaults)).first;
-        const bool separator = len == 1 && raw.at(pos) == kParagraphSeparator;
-        if (runs.empty() || !(runs.back().format == it->second))
-            runs.push_back({QString(), it->second});
-        if (separator)
-            runs.back().text += QStringLiteral("\r\n");
-        else
-            runs.back().text += QStringView(raw).mid(pos, len);
-    });
+    // Resolved once per format index; -1 until needed.
+    std::vector<int> resolvedIndex(size_t(formats.size()), -1);
+    std::vector<CharFormat> resolved;
+    int lastIndex = -1;
+    auto append = [&](int index, QStringView text) {
+        if (index != lastIndex || runs.empty()) {
+            int &slot = resolvedIndex[size_t(index)];
+            if (slot < 0) {
+                slot = int(resolved.size());
+                resolved.push_back(effectiveFormat(formats.at(index), defaults));
+            }
+            const CharFormat &f = resolved[size_t(slot)];
+            if (runs.empty() || !(runs.back().format == f))
+                runs.push_back({QString(), f});
+            lastIndex = index;
+        }
+        runs.back().text += text;
+    };
+    for (QTextBlock b = d->doc->begin(); b.isValid(); b = b.next()) {
+        int pos = b.position();
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fr = it.fragment();
+            const int len = fr.length();
+            append(fr.charFormatIndex(), QStringView(raw).mid(pos, len));
+            pos += len;
+        }
+        const QTextBlock next = b.next();
+        if (next.isValid())
+            append(next.charFormatIndex(), u"\r\n");
+    }
     return runs;
 }
 
