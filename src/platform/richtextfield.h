@@ -12,6 +12,10 @@
 //
 // Colours: a character without an explicit colour counts as black, and the
 // field draws it black whatever the desktop's palette says.
+//
+// Use text()/setText() of this class, never QTextEdit's toPlainText() (it
+// turns U+00A0 into a blank) or QTextEdit::setText() (it guesses HTML).
+// changed() covers every content change; textChanged() is Qt's own.
 #include "platform/documentfiles.h"
 #include "platform/styledtext.h"
 #include "textcore/colour.h"
