@@ -5,8 +5,6 @@
 #include "textcore/cp1252.h"
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 namespace syllabify {
@@ -90,14 +88,18 @@ bool ExceptionList::load(const std::filesystem::path &file, std::u16string *erro
     std::error_code ec;
     if (!std::filesystem::exists(file, ec))
         return true;
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        if (error)
-            *error = u"Die Ausnahmeliste " + quotedName(file) + u"\rkann nicht gelesen werden.\r";
-        return false;
+    // Read with stdio: a stream would throw on a directory of that name.
+    std::string bytes;
+    bool readable = false;
+    if (std::FILE *f = std::fopen(file.c_str(), "rb")) {
+        char buffer[16384];
+        size_t got;
+        while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+            bytes.append(buffer, got);
+        readable = !std::ferror(f);
+        std::fclose(f);
     }
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
+    if (!readable) {
         if (error)
             *error = u"Die Ausnahmeliste " + quotedName(file) + u"\rkann nicht gelesen werden.\r";
         return false;
