@@ -98,6 +98,16 @@ size_t consonantUnitLength(std::u16string_view w, size_t i, size_t end)
 // the next syllable; of several, only the last.
 size_t splitBetween(std::u16string_view w, const Group &left, const Group &right)
 {
+    // "aus", "auf" and "ein" after a consonant inside one piece start the next
+    // part of a compound the patterns did not know ("Farb-aus-wahl",
+    // "Schreib-auf-ga-be", "Weg-ein-fahrt"); the consonants stay with the first
+    // part. Ordinary words with these letters ("ge-kauft", "Ge-mein-de") reach
+    // this point already split by the patterns.
+    if (right.begin > left.end) {
+        const std::u16string_view next = w.substr(right.begin, 3);
+        if (next == u"aus" || next == u"auf" || next == u"ein")
+            return right.begin;
+    }
     size_t lastUnit = left.end;
     for (size_t i = left.end; i < right.begin;) {
         lastUnit = i;
@@ -122,8 +132,10 @@ std::vector<size_t> applySchoolRules(std::u16string_view w, std::vector<size_t> 
     b.erase(std::unique(b.begin(), b.end()), b.end());
     std::erase_if(b, [&](size_t p) { return p == 0 || p >= w.size(); });
 
-    // A piece without a vowel cannot be spoken on its own: it joins the next
-    // piece when that starts with a consonant, else the previous one.
+    // A piece without a vowel cannot be spoken on its own. At the start of a
+    // word it joins the next piece ("S-port"); elsewhere the previous one
+    // ("glü-ck-lich", "Hun-d"), because of several consonants between two
+    // vowels only the last may begin the next syllable.
     for (bool changed = true; changed && !b.empty();) {
         changed = false;
         for (size_t k = 0; k <= b.size(); ++k) {
@@ -131,8 +143,7 @@ std::vector<size_t> applySchoolRules(std::u16string_view w, std::vector<size_t> 
             const size_t end = k == b.size() ? w.size() : b[k];
             if (hasVowel(w, begin, end))
                 continue;
-            const bool last = k == b.size();
-            const bool joinRight = !last && (k == 0 || !isVowelAt(w, end));
+            const bool joinRight = k == 0;
             b.erase(b.begin() + static_cast<std::ptrdiff_t>(joinRight ? k : k - 1));
             changed = true;
             break;
