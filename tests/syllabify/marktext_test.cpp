@@ -129,3 +129,22 @@ TEST(MarkText, WelcomeText)
     const MarkResult fresh = markText(bare, u'-', syllabifier(), ExceptionList());
     EXPECT_EQ(encodeUtf8(fresh.text), encodeUtf8(expected));
 }
+
+// Words far longer than the pattern library's fixed buffers, and words of
+// letters that the patterns cannot hold, must come through whole.
+TEST(MarkText, VeryLongAndUnusualWordsKeepTheirLetters)
+{
+    std::u16string longWord;
+    for (int i = 0; i < 400; ++i)
+        longWord += u"ba";
+    const std::u16string text = longWord + u" " + std::u16string(300, u'\u0142') + u" x"
+        + std::u16string(500, u'a') + u" \u00FFber";
+    const MarkResult r = markText(text, u'-', syllabifier(), ExceptionList());
+    std::u16string back;
+    for (char16_t c : r.text)
+        if (c != u'-')
+            back.push_back(c);
+    EXPECT_EQ(back, text);
+    EXPECT_EQ(r.text.size(), text.size() + r.inserted.size());
+    EXPECT_GE(r.wordsMarked, 1u);
+}
