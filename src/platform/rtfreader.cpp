@@ -227,6 +227,7 @@ private:
     void textByte(unsigned char byte);
     void literalByte(unsigned char byte);
     void put(char16_t ch);
+    void putRaw(char16_t ch);
     void putBreak(bool paragraph);
     bool consumeUnicodeFallback();
     void commitFontEntry();
@@ -684,6 +685,16 @@ void Parser::resolveFormat()
 
 void Parser::put(char16_t ch)
 {
+    // A CR or LF the file spells as a character is a line break like any
+    // other: the field knows line breaks only as CR LF.
+    if (ch == u'\r' || ch == u'\n')
+        putBreak(false);
+    else if (ch != 0) // NUL ends strings in too many places to keep it
+        putRaw(ch);
+}
+
+void Parser::putRaw(char16_t ch)
+{
     if (st_.dest != Dest::Text)
         return;
     if (formatDirty_)
@@ -704,8 +715,8 @@ void Parser::putBreak(bool paragraph)
 {
     if (st_.dest != Dest::Text)
         return;
-    put(u'\r');
-    put(u'\n');
+    putRaw(u'\r');
+    putRaw(u'\n');
     lastParagraphEnd_ = paragraph ? text_.size() : std::string::npos;
 }
 

@@ -151,7 +151,9 @@ void TestRtfReader::plainText_data()
     QTest::newRow("leading blank lines") << QByteArray("\r\n  {\\rtf1 a}") << u"a"_qs;
     QTest::newRow("empty document") << QByteArray(R"({\rtf1})") << QString();
     QTest::newRow("only a par") << QByteArray(R"({\rtf1\par})") << QString();
-    QTest::newRow("nul characters are dropped") << QByteArray("{\\rtf1 a\\u0?b\0c}", 16) << u"abc"_qs;
+    QTest::newRow("CR and LF as characters are line breaks")
+        << QByteArray(R"({\rtf1 a\u13?b\'0ac\uc0\u13\u10 d})") << u"a\r\nb\r\nc\r\n\r\nd"_qs;
+    QTest::newRow("nul characters are dropped") << QByteArray("{\\rtf1 a\\u0?b\0c\\'00d}", 21) << u"abcd"_qs;
 }
 
 void TestRtfReader::plainText()
