@@ -60,10 +60,11 @@ struct WindowFixture {
     platform::ManualTimers timers;
     std::unique_ptr<syllables::SyllableColourWindow> window;
 
-    WindowFixture()
+    // Prints on `otherPrinter` (a PDF, say) when one is given.
+    explicit WindowFixture(platform::Printer *otherPrinter = nullptr)
     {
-        window = std::make_unique<syllables::SyllableColourWindow>(state, soundState, offered, editor, dialogs,
-                                                                   printer, clipboard, timers);
+        window = std::make_unique<syllables::SyllableColourWindow>(
+            state, soundState, offered, editor, dialogs, otherPrinter ? *otherPrinter : printer, clipboard, timers);
     }
 
     // The editor hands `text` over and opens the window; the delayed copy runs.
