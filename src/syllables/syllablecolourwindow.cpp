@@ -54,6 +54,15 @@ void paintWindow(QWidget *widget, const QColor &colour)
     widget->setAutoFillBackground(true);
 }
 
+// The two font lists look like those of the sound colour window.
+void paintList(QWidget *list)
+{
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Base, QColor(224, 224, 224));
+    palette.setColor(QPalette::Text, QColor(0, 0, 192));
+    list->setPalette(palette);
+}
+
 void paintText(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
@@ -143,6 +152,13 @@ void SyllableColourWindow::buildControls()
     auto *area = new QWidget(this);
     area->setObjectName(QStringLiteral("clientArea"));
     paintWindow(area, kWindowBackground);
+    // Captions are sized for a small font; the window's text field and
+    // lists set their own.
+    {
+        QFont font = area->font();
+        font.setPointSizeF(8);
+        area->setFont(font);
+    }
     setCentralWidget(area);
 
     buildMixer(area);
@@ -170,7 +186,16 @@ void SyllableColourWindow::buildControls()
     sizeList_ = new QListWidget(area);
     sizeList_->setObjectName(QStringLiteral("fontSizeList"));
     sizeList_->setAccessibleName(QStringLiteral("Schriftgröße"));
+    // Ten entries in a field one palette square wide: a scroll bar would
+    // cover them, so the font is small enough for all ten to show.
     sizeList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sizeList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    {
+        QFont font = sizeList_->font();
+        font.setPointSizeF(7);
+        sizeList_->setFont(font);
+    }
+    paintList(sizeList_);
     for (int row = 0; row < kSizeCount; ++row)
         sizeList_->addItem(QString::number(fontSizeOfRow(row)));
     place(sizeList_, 10320, 6075, 375, 1980);
@@ -179,6 +204,7 @@ void SyllableColourWindow::buildControls()
     fontList_ = new QListWidget(area);
     fontList_->setObjectName(QStringLiteral("FontList"));
     fontList_->setAccessibleName(QStringLiteral("Schriftart"));
+    paintList(fontList_);
     place(fontList_, 3120, 0, 1935, 2565);
     fontList_->hide();
     connect(fontList_, &QListWidget::itemSelectionChanged, this, &SyllableColourWindow::onFontChosen);

@@ -140,10 +140,13 @@ void SyllableColourWindow::leave()
 void SyllableColourWindow::closeEvent(QCloseEvent *event)
 {
     // The window lives for the whole run; the close box only hides it and
-    // leaves the editor where it was.
-    event->ignore();
-    if (!isVisible())
+    // leaves the editor where it was. A hidden window has nothing to
+    // refuse (the program closing all its windows at the end).
+    if (!isVisible()) {
+        event->accept();
         return;
+    }
+    event->ignore();
     hide();
     editor_.showEditor(std::nullopt);
 }
