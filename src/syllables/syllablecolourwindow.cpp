@@ -363,6 +363,12 @@ SyllableCounting SyllableColourWindow::counting() const
     return state_.counting;
 }
 
+void SyllableColourWindow::setTextFont(const QString &fontName)
+{
+    if (!fontName.isEmpty())
+        textField_->setFieldFontName(fontName);
+}
+
 void SyllableColourWindow::refreshTargetFields()
 {
     // The holders may have been changed from outside (settings, the sound

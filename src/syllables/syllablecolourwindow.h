@@ -77,6 +77,9 @@ public:
     textcore::Colour secondColour() const;
     textcore::Colour backgroundColour() const;
     textcore::SyllableCounting counting() const;
+    // The font selection window gives every reading field one font; the
+    // next pass (at the next opening) shows it.
+    void setTextFont(const QString &fontName);
 
     // The colouring pass: background, syllable colours in one edit block,
     // caret restored, SyllableList and count rebuilt.

@@ -480,7 +480,8 @@ void SyllableWindowTest::fontListOfferedAndChosen()
     QCOMPARE(colourLetters(f.window->textField()->coloursOfAllPositions(), kFirst, kSecond), QStringLiteral("aabbb"));
 
     // The same entry again is a choice again.
-    f.window->textField()->setFieldFontName(QStringLiteral("Arial"));
+    f.window->setTextFont(QStringLiteral("Arial"));
+    QCOMPARE(f.window->textField()->fieldFontName(), QStringLiteral("Arial"));
     f.window->toggleFontList();
     f.window->fontList()->item(3)->setSelected(true);
     QCOMPARE(f.window->textField()->fieldFontName(), QStringLiteral("DejaVu Serif"));
