@@ -457,20 +457,20 @@ void SyllableColourWindow::onSliderMoved()
     const Colour mixed = textcore::rgb(unsigned(sliders_[0]->value()), unsigned(sliders_[1]->value()),
                                        unsigned(sliders_[2]->value()));
     customField_->setColour(mixed);
-    numberField_->setText(QString::fromStdU16String(textcore::ColourNumberText(mixed)));
+    numberField_->setText(QString::fromStdU16String(textcore::MixerNumberText(mixed)));
 }
 
 void SyllableColourWindow::onNumberChanged(const QString &text)
 {
-    const textcore::ColourNumberEntry entry = textcore::InterpretColourNumber(text.toStdU16String());
+    const textcore::MixerNumberEntry entry = textcore::InterpretColourNumber(text.toStdU16String());
     switch (entry.action) {
-    case textcore::ColourNumberEntry::Action::Ignore:
+    case textcore::MixerNumberEntry::Action::Ignore:
         break;
-    case textcore::ColourNumberEntry::Action::Clear:
+    case textcore::MixerNumberEntry::Action::Clear:
         // Emptying is a change of its own and ends with a black colour.
         numberField_->clear();
         break;
-    case textcore::ColourNumberEntry::Action::SetColour:
+    case textcore::MixerNumberEntry::Action::SetColour:
         customField_->setColour(entry.colour);
         break;
     }

@@ -1,6 +1,7 @@
 #pragma once
-// Rules the colour windows share: what a typed colour number does to the
-// custom colour field, and which name a coloured text is saved under.
+// Rules of the syllable colour window that decide a colour or a text: what
+// a typed colour number does to the custom colour field, and which name a
+// coloured text is saved under.
 #include "textcore/colour.h"
 
 #include <string>
@@ -10,7 +11,7 @@
 namespace textcore {
 
 // What a change of the colour number field's text leads to.
-struct ColourNumberEntry {
+struct MixerNumberEntry {
     enum class Action {
         Ignore,    // 9 or more characters: the field and the colour stay as they are
         Clear,     // not a number or above 16777215: the field is emptied
@@ -18,17 +19,17 @@ struct ColourNumberEntry {
     };
     Action action = Action::Ignore;
     Colour colour = kBlack;
-    bool operator==(const ColourNumberEntry &) const = default;
+    bool operator==(const MixerNumberEntry &) const = default;
 };
 
 // Only the digits 0-9 count as a number; signs, blanks and other digit
 // forms empty the field. Emptying is itself a change, so a refused entry
 // ends with an empty field and a black custom colour.
-ColourNumberEntry InterpretColourNumber(std::u16string_view text);
+MixerNumberEntry InterpretColourNumber(std::u16string_view text);
 
 // The text the mixer writes into the number field: decimal, no leading
 // zeros or blanks.
-std::u16string ColourNumberText(Colour colour);
+std::u16string MixerNumberText(Colour colour);
 
 // The name a file is saved under: the answer in capital letters (ä, ö, ü
 // and the other Latin-1 letters too; ß has no single capital and stays).

@@ -3,14 +3,14 @@
 #include <gtest/gtest.h>
 
 using namespace textcore;
-using Action = ColourNumberEntry::Action;
+using Action = MixerNumberEntry::Action;
 
 namespace {
 
 struct NumberCase {
     const char *name;
     std::u16string text;
-    ColourNumberEntry expected;
+    MixerNumberEntry expected;
 };
 
 void PrintTo(const NumberCase &c, std::ostream *os) { *os << c.name; }
@@ -45,17 +45,17 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
-TEST(ColourNumberText, WritesDecimalWithoutPadding)
+TEST(MixerNumberText, WritesDecimalWithoutPadding)
 {
-    EXPECT_EQ(ColourNumberText(0), u"0");
-    EXPECT_EQ(ColourNumberText(32768), u"32768");
-    EXPECT_EQ(ColourNumberText(16777215), u"16777215");
+    EXPECT_EQ(MixerNumberText(0), u"0");
+    EXPECT_EQ(MixerNumberText(32768), u"32768");
+    EXPECT_EQ(MixerNumberText(16777215), u"16777215");
 }
 
-TEST(ColourNumberText, ReadsBackAsTheSameColour)
+TEST(MixerNumberText, ReadsBackAsTheSameColour)
 {
     for (Colour c : {Colour(0), Colour(7), Colour(255), Colour(32768), Colour(12632256), kMaxColour})
-        EXPECT_EQ(InterpretColourNumber(ColourNumberText(c)), (ColourNumberEntry{Action::SetColour, c}));
+        EXPECT_EQ(InterpretColourNumber(MixerNumberText(c)), (MixerNumberEntry{Action::SetColour, c}));
 }
 
 TEST(SaveName, CapitalisesGermanLettersButKeepsSharpS)
