@@ -167,6 +167,9 @@ const std::unordered_map<std::string_view, Kw> &keywords()
     return map;
 }
 
+// A colour table entry costs more memory than its bytes in the file.
+constexpr std::size_t kMaxColours = 1 << 16;
+
 struct State {
     Dest dest = Dest::Text;
     int font = -1;       // -1: the document's default font
@@ -626,7 +629,9 @@ void Parser::literalByte(unsigned char byte)
         return;
     case Dest::ColourTable:
         if (byte == ';') {
-            if (red_ < 0 && green_ < 0 && blue_ < 0)
+            if (colours_.size() >= kMaxColours) {
+                // Indices beyond the bound read as automatic.
+            } else if (red_ < 0 && green_ < 0 && blue_ < 0)
                 colours_.push_back(-1);
             else
                 colours_.push_back(std::max(red_, 0) + 256LL * std::max(green_, 0)
