@@ -226,7 +226,7 @@ private:
     bool closeGroup(); // false when the outermost group has closed
     void controlSymbol();
     void controlWord();
-    void handleKeyword(Kw kw, std::string_view word, bool hasParam, int param);
+    void handleKeyword(Kw kw, bool hasParam, int param);
     void textByte(unsigned char byte);
     void literalByte(unsigned char byte);
     void put(char16_t ch);
@@ -453,10 +453,10 @@ void Parser::controlWord()
     }
     if (consumeUnicodeFallback())
         return;
-    handleKeyword(kw, word, hasParam, param);
+    handleKeyword(kw, hasParam, param);
 }
 
-void Parser::handleKeyword(Kw kw, std::string_view, bool hasParam, int param)
+void Parser::handleKeyword(Kw kw, bool hasParam, int param)
 {
     if (st_.dest == Dest::Skip)
         return;
