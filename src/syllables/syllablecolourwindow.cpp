@@ -296,7 +296,6 @@ void SyllableColourWindow::buildTargets(QWidget *area)
 
     ClickLabel *backgroundCaption = makeCaption("backgroundCaption", QStringLiteral("Hintergrund"), 4080);
     backgroundField_ = makeTarget("backgroundField", QString(), QStringLiteral("Hintergrundfarbe"));
-    backgroundField_->setToolTip(QStringLiteral("Hintergrund wird nicht gedruckt."));
     place(backgroundField_, 120, 4320, 1455, 255);
 
     ClickLabel *listCaption = makeCaption("syllableListCaption", QStringLiteral("Silbenliste"), 4680);

@@ -179,21 +179,26 @@ void TablePanelTest::emptyTextGivesEmptyTable()
 void TablePanelTest::printTableRefusals_data()
 {
     QTest::addColumn<bool>("locked");
+    QTest::addColumn<bool>("printerInstalled");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("prompt");
-    QTest::newRow("printer locked") << true << "Drucken" << "Drucker ist deaktiviert.\r\r";
-    QTest::newRow("answered No") << false << "Silbendruck" << "Die Silbentabelle jetzt drucken?\r";
+    QTest::newRow("printer locked") << true << true << "Drucken" << "Drucker ist deaktiviert.\r\r";
+    QTest::newRow("no printer installed") << false << false << "Drucken" << platform::noPrinterMessage();
+    QTest::newRow("answered No") << false << true << "Silbendruck" << "Die Silbentabelle jetzt drucken?\r";
 }
 
 void TablePanelTest::printTableRefusals()
 {
     QFETCH(bool, locked);
+    QFETCH(bool, printerInstalled);
     QFETCH(QString, title);
     QFETCH(QString, prompt);
     WindowFixture f;
     f.open(kSevenSyllables);
     f.editor.locked = locked;
-    f.dialogs.queueAnswer(locked ? Answer::Ok : Answer::No);
+    f.printer.setAvailable(printerInstalled);
+    const bool question = !locked && printerInstalled;
+    f.dialogs.queueAnswer(question ? Answer::No : Answer::Ok);
     f.window->printSyllableTable();
     // The panel opens first in any case.
     QVERIFY(!f.window->tablePanel()->isHidden());
@@ -201,8 +206,8 @@ void TablePanelTest::printTableRefusals()
     QCOMPARE(f.dialogs.calls().size(), 1);
     QCOMPARE(f.dialogs.lastCall().title, title);
     QCOMPARE(f.dialogs.lastCall().prompt, prompt);
-    QCOMPARE(f.dialogs.lastCall().buttons, locked ? platform::Buttons::Ok : platform::Buttons::YesNo);
-    if (!locked) {
+    QCOMPARE(f.dialogs.lastCall().buttons, question ? platform::Buttons::YesNo : platform::Buttons::Ok);
+    if (question) {
         QCOMPARE(f.dialogs.lastCall().defaultButton, Answer::No);
         QCOMPARE(f.dialogs.lastCall().icon, platform::Icon::Question);
     }
