@@ -86,6 +86,7 @@ private slots:
     void passColoursByMode();
     void passKeepsTheCaret();
     void droppedColourOnSecondThenMultiSyllableWords();
+    void mouseDragsPaletteColourOntoTarget();
     void dragEnterAcceptsOnlyColours();
     void foreignDropChangesNoColour();
     void clicksTakeTheCustomColour_data();
@@ -320,6 +321,31 @@ void SyllableWindowTest::droppedColourOnSecondThenMultiSyllableWords()
     menuAction(f.window->menuBar(), QStringLiteral("Alle mehrsilbigen Wörter"))->trigger();
     QCOMPARE(colourLetters(f.window->textField()->coloursOfAllPositions(), kFirst, textcore::rgb(255, 0, 255)),
              QStringLiteral("aabbbaaaaaaaaaa"));
+}
+
+void SyllableWindowTest::mouseDragsPaletteColourOntoTarget()
+{
+    // The offscreen platform ends every drag at once; CTest runs this case
+    // once more under Xvfb (syllables_mouse_drag).
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        QSKIP("no drag and drop on the offscreen platform");
+    WindowFixture f;
+    f.open(QStringLiteral("Ro|se"));
+    QVERIFY(QTest::qWaitForWindowExposed(f.window.get()));
+    QWindow *handle = f.window->windowHandle();
+    const auto inWindow = [&](QWidget *w) { return w->mapTo(f.window.get(), w->rect().center()); };
+    const QPoint target = inWindow(f.window->firstTarget());
+    // The drag runs its own event loop from the press on; the mouse moves
+    // and is released from inside it.
+    QTimer::singleShot(50, [&] {
+        QTest::mouseMove(handle, inWindow(f.window->paletteField(8)) + QPoint(10, 0));
+        QTest::mouseMove(handle, target);
+        QTest::mouseMove(handle, target + QPoint(1, 1));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, target + QPoint(1, 1));
+    });
+    QTest::mousePress(handle, Qt::LeftButton, {}, inWindow(f.window->paletteField(8)));
+    QTRY_COMPARE(f.state.colours.first, textcore::rgb(0, 192, 0));
+    QCOMPARE(f.window->textField()->coloursOfAllPositions().front(), textcore::rgb(0, 192, 0));
 }
 
 void SyllableWindowTest::dragEnterAcceptsOnlyColours()
