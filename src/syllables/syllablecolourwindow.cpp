@@ -1,0 +1,577 @@
+#include "syllables/syllablecolourwindow.h"
+
+#include "editor/editoraccess.h"
+#include "fonts/offeredfonts.h"
+#include "platform/application.h"
+#include "platform/dialogs.h"
+#include "platform/richtextfield.h"
+#include "platform/timers.h"
+#include "platform/twips.h"
+#include "soundcolours/soundcolourstate.h"
+#include "syllables/colourfield.h"
+#include "syllables/syllablestate.h"
+#include "syllables/tablepanel.h"
+#include "textcore/colourwindowrules.h"
+#include "textcore/syllablelist.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QSlider>
+
+namespace syllables {
+
+using textcore::Colour;
+using textcore::SoundClass;
+using textcore::SyllableCounting;
+
+namespace {
+
+const QColor kWindowBackground(192, 192, 255);
+const QColor kCaptionBlue(0, 0, 255);
+const QString kFieldFont = QStringLiteral("Verdana");
+constexpr double kFieldFontSize = 16;
+
+// Font size list: 12, 16, ..., 48; the entry for 16 is chosen at creation.
+constexpr int kSizeCount = 10;
+constexpr int kStartSizeRow = 1;
+double fontSizeOfRow(int row)
+{
+    return 12 + 4 * row;
+}
+
+void paintWindow(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// The two font lists look like those of the sound colour window.
+void paintList(QWidget *list)
+{
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Base, QColor(224, 224, 224));
+    palette.setColor(QPalette::Text, QColor(0, 0, 192));
+    list->setPalette(palette);
+}
+
+void paintText(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+SyllableColourWindow::SyllableColourWindow(SyllableState &state, soundcolours::SoundColourState &soundState,
+                                           const fonts::OfferedFonts &offeredFonts, editor::EditorAccess &editor,
+                                           platform::Dialogs &dialogs, platform::Printer &printer,
+                                           platform::Clipboard &clipboard, platform::Timers &timers,
+                                           QWidget *parent)
+    : QMainWindow(parent), state_(state), soundState_(soundState), offeredFonts_(offeredFonts), editor_(editor),
+      dialogs_(dialogs), printer_(printer), clipboard_(clipboard), timers_(timers)
+{
+    setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QStringLiteral("olorat:  Silben einstellen"));
+    setWindowIcon(platform::windowIcon());
+    paintWindow(this, kWindowBackground);
+
+    buildMenus();
+    buildControls();
+    platform::centreWindow(this, 10900, 8900);
+    refreshTargetFields();
+    // Choosing the start size sets the field's size and colours the still
+    // empty field, as every size choice does.
+    sizeList_->setCurrentRow(kStartSizeRow);
+}
+
+SyllableColourWindow::~SyllableColourWindow() = default;
+
+std::array<Colour, SyllableColourWindow::paletteSize> SyllableColourWindow::paletteColours()
+{
+    using textcore::rgb;
+    return {rgb(0, 0, 0),       rgb(192, 192, 192), rgb(255, 0, 0),   rgb(255, 128, 128),
+            rgb(0, 0, 192),     rgb(128, 128, 255), rgb(0, 192, 192), rgb(0, 255, 255),
+            rgb(0, 192, 0),     rgb(128, 255, 128), rgb(255, 0, 255), rgb(255, 128, 255),
+            rgb(255, 255, 0),   rgb(255, 128, 0),   rgb(128, 64, 0),  rgb(128, 0, 0)};
+}
+
+void SyllableColourWindow::buildMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("menuBar"));
+    connect(bar->addAction(QStringLiteral("Abbruch")), &QAction::triggered, this,
+            &SyllableColourWindow::leaveWithQuestion);
+
+    QMenu *print = bar->addMenu(QStringLiteral("Drucken"));
+    print->setObjectName(QStringLiteral("printMenu"));
+    connect(print->addAction(QStringLiteral("Silbentabelle")), &QAction::triggered, this,
+            &SyllableColourWindow::printSyllableTable);
+    connect(print->addAction(QStringLiteral("Textseite")), &QAction::triggered, this,
+            &SyllableColourWindow::printTextPage);
+
+    connect(bar->addAction(QStringLiteral("Kopieren")), &QAction::triggered, this, &SyllableColourWindow::copyText);
+    connect(bar->addAction(QStringLiteral("Sichern")), &QAction::triggered, this,
+            &SyllableColourWindow::saveColouredText);
+    connect(bar->addAction(QStringLiteral("Schriften")), &QAction::triggered, this,
+            &SyllableColourWindow::toggleFontList);
+    connect(bar->addAction(QStringLiteral("Tabelle")), &QAction::triggered, this, &SyllableColourWindow::toggleTable);
+
+    QMenu *counting = bar->addMenu(QStringLiteral("Wortsilben"));
+    counting->setObjectName(QStringLiteral("countingMenu"));
+    auto *group = new QActionGroup(this);
+    group->setExclusive(true);
+    alternatingAction_ = counting->addAction(QStringLiteral("Alle Silben abwechselnd"));
+    multiSyllableAction_ = counting->addAction(QStringLiteral("Alle mehrsilbigen Wörter"));
+    for (QAction *action : {alternatingAction_, multiSyllableAction_}) {
+        action->setCheckable(true);
+        group->addAction(action);
+    }
+    (state_.counting == SyllableCounting::MultiSyllableWords ? multiSyllableAction_ : alternatingAction_)
+        ->setChecked(true);
+    connect(alternatingAction_, &QAction::triggered, this,
+            [this] { chooseCounting(SyllableCounting::AllSyllablesAlternating); });
+    connect(multiSyllableAction_, &QAction::triggered, this,
+            [this] { chooseCounting(SyllableCounting::MultiSyllableWords); });
+
+    connect(bar->addAction(QStringLiteral("?")), &QAction::triggered, this, &SyllableColourWindow::showHelp);
+}
+
+void SyllableColourWindow::buildControls()
+{
+    const auto place = platform::placeWidget;
+    auto *area = new QWidget(this);
+    area->setObjectName(QStringLiteral("clientArea"));
+    paintWindow(area, kWindowBackground);
+    // Captions are sized for a small font; the window's text field and
+    // lists set their own.
+    {
+        QFont font = area->font();
+        font.setPointSizeF(8);
+        area->setFont(font);
+    }
+    setCentralWidget(area);
+
+    buildMixer(area);
+    buildTargets(area);
+
+    textField_ = new platform::RichTextField(area);
+    textField_->setObjectName(QStringLiteral("RichTextBox1"));
+    textField_->setAccessibleName(QStringLiteral("Text in Silbenfarben"));
+    textField_->setUndoEnabled(false);
+    textField_->setFieldFont(kFieldFont, kFieldFontSize);
+    textField_->setFieldFontBold(true);
+    place(textField_, 1680, 240, 8535, 7830);
+
+    const std::array<Colour, paletteSize> colours = paletteColours();
+    for (int i = 0; i < paletteSize; ++i) {
+        auto *field = new ColourField(ColourField::Role::Source, colours[std::size_t(i)], area);
+        field->setObjectName(QStringLiteral("paletteField%1").arg(i + 1));
+        const QColor c = toQColor(colours[std::size_t(i)]);
+        field->setAccessibleName(
+            QStringLiteral("Palettenfarbe %1 (Rot %2, Grün %3, Blau %4)").arg(i + 1).arg(c.red()).arg(c.green()).arg(c.blue()));
+        place(field, 10320, 240 + 360 * i, 375, 375);
+        palette_[std::size_t(i)] = field;
+    }
+
+    sizeList_ = new QListWidget(area);
+    sizeList_->setObjectName(QStringLiteral("fontSizeList"));
+    sizeList_->setAccessibleName(QStringLiteral("Schriftgröße"));
+    // Ten entries in a field one palette square wide: a scroll bar would
+    // cover them, so the font is small enough for all ten to show.
+    sizeList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sizeList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    {
+        QFont font = sizeList_->font();
+        font.setPointSizeF(7);
+        sizeList_->setFont(font);
+    }
+    paintList(sizeList_);
+    for (int row = 0; row < kSizeCount; ++row)
+        sizeList_->addItem(QString::number(fontSizeOfRow(row)));
+    place(sizeList_, 10320, 6075, 375, 1980);
+    connect(sizeList_, &QListWidget::currentRowChanged, this, &SyllableColourWindow::onFontSizeChosen);
+
+    fontList_ = new QListWidget(area);
+    fontList_->setObjectName(QStringLiteral("FontList"));
+    fontList_->setAccessibleName(QStringLiteral("Schriftart"));
+    paintList(fontList_);
+    place(fontList_, 3120, 0, 1935, 2565);
+    fontList_->hide();
+    connect(fontList_, &QListWidget::itemSelectionChanged, this, &SyllableColourWindow::onFontChosen);
+
+    tablePanel_ = new TablePanel(area);
+    place(tablePanel_, 120, 120, 10575, 8055);
+    tablePanel_->hide();
+    connect(tablePanel_, &TablePanel::closeRequested, this, [this] {
+        toggleTable();
+        tablePanel_->tableField()->setFocus();
+    });
+}
+
+void SyllableColourWindow::buildMixer(QWidget *area)
+{
+    const auto place = platform::placeWidget;
+    auto *caption = new QLabel(QStringLiteral("Farbe eingeben"), area);
+    caption->setObjectName(QStringLiteral("mixerCaption"));
+    paintText(caption, kCaptionBlue);
+    place(caption, 150, 270, 1335, 255);
+
+    numberField_ = new QLineEdit(area);
+    numberField_->setObjectName(QStringLiteral("numberField"));
+    numberField_->setAccessibleName(QStringLiteral("Farbnummer"));
+    place(numberField_, 240, 480, 1215, 285);
+    connect(numberField_, &QLineEdit::textChanged, this, &SyllableColourWindow::onNumberChanged);
+
+    customField_ = new ColourField(ColourField::Role::Source, textcore::kBlack, area);
+    customField_->setObjectName(QStringLiteral("customColourField"));
+    customField_->setAccessibleName(QStringLiteral("Eigene Farbe"));
+    place(customField_, 240, 720, 1215, 345);
+
+    const std::array<QString, 3> names{QStringLiteral("Rot"), QStringLiteral("Grün"), QStringLiteral("Blau")};
+    const std::array<const char *, 3> ids{"red", "green", "blue"};
+    const std::array<int, 3> sliderLeft{240, 720, 1200};
+    const std::array<int, 3> labelLeft{180, 675, 1140};
+    for (std::size_t i = 0; i < 3; ++i) {
+        auto *slider = new QSlider(Qt::Vertical, area);
+        slider->setObjectName(QString::fromLatin1(ids[i]) + QStringLiteral("Slider"));
+        slider->setAccessibleName(names[i]);
+        slider->setRange(0, 255);
+        // 0 at the top, 255 at the bottom.
+        slider->setInvertedAppearance(true);
+        slider->setInvertedControls(true);
+        slider->setTracking(true);
+        place(slider, sliderLeft[i], 1080, 255, 1935);
+        connect(slider, &QSlider::valueChanged, this, &SyllableColourWindow::onSliderMoved);
+        sliders_[i] = slider;
+
+        auto *value = new QLabel(QStringLiteral("0"), area);
+        value->setObjectName(QString::fromLatin1(ids[i]) + QStringLiteral("Value"));
+        value->setAccessibleName(names[i] + QStringLiteral("wert"));
+        value->setAlignment(Qt::AlignCenter);
+        paintWindow(value, Qt::white);
+        place(value, labelLeft[i], 3000, 375, 255);
+        valueLabels_[i] = value;
+    }
+}
+
+void SyllableColourWindow::buildTargets(QWidget *area)
+{
+    const auto place = platform::placeWidget;
+    const auto makeCaption = [&](const char *name, const QString &text, int top) {
+        auto *caption = new ClickLabel(text, area);
+        caption->setObjectName(QString::fromLatin1(name));
+        place(caption, 120, top, 1455, 255);
+        return caption;
+    };
+    const auto makeTarget = [&](const char *name, const QString &text, const QString &accessible) {
+        auto *target = new ColourField(ColourField::Role::Target, textcore::kBlack, area);
+        target->setObjectName(QString::fromLatin1(name));
+        target->setText(text);
+        target->setAccessibleName(accessible);
+        paintText(target, Qt::white);
+        QFont font = target->font();
+        font.setBold(true);
+        target->setFont(font);
+        connect(target, &ColourField::clicked, this, [this, target] { onTargetClicked(target); });
+        connect(target, &ColourField::dropped, this,
+                [this, target](std::optional<Colour> colour) { onTargetDropped(target, colour); });
+        return target;
+    };
+
+    ClickLabel *coloursCaption = makeCaption("syllableColoursCaption", QStringLiteral("Silbenfarben"), 3360);
+    firstTarget_ = makeTarget("firstTarget", QStringLiteral("1"), QStringLiteral("Erste Silbenfarbe"));
+    place(firstTarget_, 120, 3600, 735, 375);
+    secondTarget_ = makeTarget("secondTarget", QStringLiteral("2"), QStringLiteral("Zweite Silbenfarbe"));
+    place(secondTarget_, 840, 3600, 735, 375);
+
+    ClickLabel *backgroundCaption = makeCaption("backgroundCaption", QStringLiteral("Hintergrund"), 4080);
+    backgroundField_ = makeTarget("backgroundField", QString(), QStringLiteral("Hintergrundfarbe"));
+    place(backgroundField_, 120, 4320, 1455, 255);
+
+    ClickLabel *listCaption = makeCaption("syllableListCaption", QStringLiteral("Silbenliste"), 4680);
+    syllableList_ = new QListWidget(area);
+    syllableList_->setObjectName(QStringLiteral("SyllableList"));
+    syllableList_->setAccessibleName(QStringLiteral("Silbenliste"));
+    syllableList_->setUniformItemSizes(true);
+    {
+        QPalette palette = syllableList_->palette();
+        palette.setColor(QPalette::Base, Qt::white);
+        syllableList_->setPalette(palette);
+    }
+    place(syllableList_, 120, 4920, 1455, 3150);
+
+    const auto helpOn = [this](ClickLabel *caption, QString title, QString prompt) {
+        connect(caption, &ClickLabel::clicked, this, [this, title, prompt] { dialogs_.inform(prompt, title); });
+    };
+    helpOn(coloursCaption, QStringLiteral("Silbenfarben"),
+           QStringLiteral("Im Menü  ''Wortsilben''  können\rSie die Silbenzählung einstellen.\r"));
+    helpOn(backgroundCaption, QStringLiteral("Hintergrund"),
+           QStringLiteral("Die Hintergrundfarbe lässt sich\rnur für den Monitor einstellen!\r"));
+    helpOn(listCaption, QStringLiteral("Silbenliste"),
+           QStringLiteral("Diese Silbenliste lässt sich als\rTabelle auch ausdrucken und\r"
+                          "enthält alle Silben des Textes.\r"));
+}
+
+// --- holders -----------------------------------------------------------------
+
+void SyllableColourWindow::setFirstColour(Colour colour)
+{
+    state_.colours.first = colour & textcore::kMaxColour;
+    refreshTargetFields();
+}
+
+void SyllableColourWindow::setSecondColour(Colour colour)
+{
+    state_.colours.second = colour & textcore::kMaxColour;
+    refreshTargetFields();
+}
+
+void SyllableColourWindow::setBackgroundColour(Colour colour)
+{
+    soundState_.colours[SoundClass::Background] = colour & textcore::kMaxColour;
+    refreshTargetFields();
+}
+
+Colour SyllableColourWindow::firstColour() const
+{
+    return state_.colours.first;
+}
+
+Colour SyllableColourWindow::secondColour() const
+{
+    return state_.colours.second;
+}
+
+Colour SyllableColourWindow::backgroundColour() const
+{
+    return soundState_.colours[SoundClass::Background];
+}
+
+SyllableCounting SyllableColourWindow::counting() const
+{
+    return state_.counting;
+}
+
+void SyllableColourWindow::setTextFont(const QString &fontName)
+{
+    if (!fontName.isEmpty())
+        textField_->setFieldFontName(fontName);
+}
+
+void SyllableColourWindow::refreshTargetFields()
+{
+    // The holders may have been changed from outside (settings, the sound
+    // window's background, colours read back from a file).
+    firstTarget_->setColour(state_.colours.first);
+    secondTarget_->setColour(state_.colours.second);
+    backgroundField_->setColour(soundState_.colours[SoundClass::Background]);
+}
+
+std::vector<std::u16string> SyllableColourWindow::syllableList() const
+{
+    return tablePanel_->syllables();
+}
+
+// --- opening and the pass ------------------------------------------------------
+
+void SyllableColourWindow::openAt(const QPoint &editorTopLeft)
+{
+    move(editorTopLeft);
+    show();
+    raise();
+    activateWindow();
+}
+
+void SyllableColourWindow::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (event->spontaneous())
+        return;
+    refreshTargetFields();
+    const int opening = ++opening_;
+    timers_.singleShot(textDelayMs, this, [this, opening] { receiveText(opening); });
+}
+
+void SyllableColourWindow::receiveText(int opening)
+{
+    if (opening != opening_ || !isVisible())
+        return;
+    refillFontList();
+    const QString text = editor_.workingTextField().text();
+    // An empty text never comes from the editor; if it does, the field
+    // keeps what it had and is coloured again.
+    if (!text.isEmpty())
+        textField_->setText(text);
+    colourPass();
+}
+
+void SyllableColourWindow::refillFontList()
+{
+    const QSignalBlocker blocker(fontList_);
+    fontList_->clear();
+    fontList_->addItem(QStringLiteral("Arial"));
+    fontList_->addItem(QStringLiteral("Verdana"));
+    fontList_->addItems(offeredFonts_.names);
+}
+
+void SyllableColourWindow::colourPass()
+{
+    refreshTargetFields();
+    const int caret = textField_->selStart();
+    textField_->setBackColor(soundState_.colours[SoundClass::Background]);
+    const std::u16string text = textField_->text().toStdU16String();
+    textField_->applyColours(
+        textcore::ColourBySyllables(text, state_.colours.first, state_.colours.second, state_.counting));
+    textField_->setSelStart(caret);
+
+    textcore::SyllableListResult syllables = textcore::BuildSyllableList(text);
+    sequence_ = std::move(syllables.sequence);
+    QStringList entries;
+    entries.reserve(qsizetype(syllables.list.size()));
+    for (const std::u16string &entry : syllables.list)
+        entries.append(QString::fromStdU16String(entry));
+    syllableList_->setUpdatesEnabled(false);
+    syllableList_->clear();
+    syllableList_->addItems(entries);
+    syllableList_->setUpdatesEnabled(true);
+    tablePanel_->setSyllables(std::move(syllables.list));
+}
+
+// --- mixer ---------------------------------------------------------------------
+
+void SyllableColourWindow::onSliderMoved()
+{
+    for (std::size_t i = 0; i < 3; ++i)
+        valueLabels_[i]->setNum(sliders_[i]->value());
+    const Colour mixed = textcore::rgb(unsigned(sliders_[0]->value()), unsigned(sliders_[1]->value()),
+                                       unsigned(sliders_[2]->value()));
+    customField_->setColour(mixed);
+    numberField_->setText(QString::fromStdU16String(textcore::MixerNumberText(mixed)));
+}
+
+void SyllableColourWindow::onNumberChanged(const QString &text)
+{
+    const textcore::MixerNumberEntry entry = textcore::InterpretColourNumber(text.toStdU16String());
+    switch (entry.action) {
+    case textcore::MixerNumberEntry::Action::Ignore:
+        break;
+    case textcore::MixerNumberEntry::Action::Clear:
+        // Emptying is a change of its own and ends with a black colour.
+        numberField_->clear();
+        break;
+    case textcore::MixerNumberEntry::Action::SetColour:
+        customField_->setColour(entry.colour);
+        break;
+    }
+}
+
+// --- targets -------------------------------------------------------------------
+
+void SyllableColourWindow::onTargetClicked(ColourField *target)
+{
+    const Colour colour = customField_->colour();
+    if (target == firstTarget_)
+        state_.colours.first = colour;
+    else if (target == secondTarget_)
+        state_.colours.second = colour;
+    else
+        soundState_.colours[SoundClass::Background] = colour;
+    colourPass();
+}
+
+void SyllableColourWindow::onTargetDropped(ColourField *target, std::optional<Colour> colour)
+{
+    if (colour) {
+        if (target == firstTarget_)
+            state_.colours.first = *colour;
+        else if (target == secondTarget_)
+            state_.colours.second = *colour;
+        else
+            soundState_.colours[SoundClass::Background] = *colour;
+    }
+    colourPass();
+}
+
+void SyllableColourWindow::chooseCounting(SyllableCounting mode)
+{
+    state_.counting = mode;
+    alternatingAction_->setChecked(mode == SyllableCounting::AllSyllablesAlternating);
+    multiSyllableAction_->setChecked(mode == SyllableCounting::MultiSyllableWords);
+    colourPass();
+}
+
+// --- fonts ---------------------------------------------------------------------
+
+void SyllableColourWindow::onFontSizeChosen(int row)
+{
+    if (row < 0)
+        return;
+    textField_->setFieldFontSize(fontSizeOfRow(row));
+    colourPass();
+}
+
+void SyllableColourWindow::toggleFontList()
+{
+    if (!fontList_->isHidden()) {
+        fontList_->hide();
+        return;
+    }
+    hideTable();
+    fontList_->show();
+    fontList_->raise();
+}
+
+void SyllableColourWindow::onFontChosen()
+{
+    const QList<QListWidgetItem *> chosen = fontList_->selectedItems();
+    if (chosen.isEmpty())
+        return;
+    const QString name = chosen.first()->text();
+    {
+        // Choosing the same font again later must count as a choice too.
+        const QSignalBlocker blocker(fontList_);
+        fontList_->clearSelection();
+        fontList_->setCurrentRow(-1);
+    }
+    fontList_->hide();
+    textField_->setFieldFontName(name);
+    colourPass();
+}
+
+// --- table panel -------------------------------------------------------------------
+
+void SyllableColourWindow::toggleTable()
+{
+    if (!tablePanel_->isHidden())
+        hideTable();
+    else
+        showTable();
+}
+
+void SyllableColourWindow::showTable()
+{
+    fontList_->hide();
+    tablePanel_->show();
+    tablePanel_->raise();
+    tablePanel_->rebuildTable();
+}
+
+void SyllableColourWindow::hideTable()
+{
+    if (tablePanel_->isHidden())
+        return;
+    tablePanel_->hide();
+    tablePanel_->clearTable();
+}
+
+} // namespace syllables

@@ -1,0 +1,172 @@
+#pragma once
+// The window in which the teacher chooses the two syllable colours and the
+// counting mode, sees the text coloured by syllables, gets its syllables as
+// a sorted list and a printable table, and hands the colours back to the
+// editor or saves the coloured text as RTF.
+//
+// Created once, then only hidden and shown; the colours and the mode live
+// in SyllableState, the background in the shared SoundColourState, so the
+// settings file, the sound colour window and the trainer read them there.
+#include "textcore/colour.h"
+#include "textcore/syllablecolouring.h"
+
+#include <QMainWindow>
+#include <QPoint>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QSlider;
+
+namespace editor {
+class EditorAccess;
+}
+namespace fonts {
+struct OfferedFonts;
+}
+namespace platform {
+class Clipboard;
+class Dialogs;
+class Printer;
+class RichTextField;
+class Timers;
+}
+namespace soundcolours {
+struct SoundColourState;
+}
+
+namespace syllables {
+
+class ColourField;
+class ClickLabel;
+class TablePanel;
+struct SyllableState;
+
+class SyllableColourWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // The delay between showing the window and copying the text in, so that
+    // the window is on screen before the colouring starts.
+    static constexpr int textDelayMs = 200;
+    static constexpr int paletteSize = 16;
+
+    SyllableColourWindow(SyllableState &state, soundcolours::SoundColourState &soundState,
+                         const fonts::OfferedFonts &offeredFonts, editor::EditorAccess &editor,
+                         platform::Dialogs &dialogs, platform::Printer &printer, platform::Clipboard &clipboard,
+                         platform::Timers &timers, QWidget *parent = nullptr);
+    ~SyllableColourWindow() override;
+
+    // The editor hides itself, then calls this with its own top left
+    // corner; the text arrives textDelayMs later.
+    void openAt(const QPoint &editorTopLeft);
+
+    // The colours the settings file and the colour read-back set. They
+    // only fill the fields; the next pass uses them.
+    void setFirstColour(textcore::Colour colour);
+    void setSecondColour(textcore::Colour colour);
+    // Sets the shared background (and so the sound window's background too).
+    void setBackgroundColour(textcore::Colour colour);
+    textcore::Colour firstColour() const;
+    textcore::Colour secondColour() const;
+    textcore::Colour backgroundColour() const;
+    textcore::SyllableCounting counting() const;
+    // The font selection window gives every reading field one font; the
+    // next pass (at the next opening) shows it.
+    void setTextFont(const QString &fontName);
+
+    // The colouring pass: background, syllable colours in one edit block,
+    // caret restored, SyllableList and count rebuilt.
+    void colourPass();
+
+    // Menu commands.
+    void chooseCounting(textcore::SyllableCounting mode); // "Wortsilben"
+    void toggleTable();                                  // "Tabelle"
+    void toggleFontList();                               // "Schriften"
+    void printSyllableTable();                           // "Drucken" > "Silbentabelle"
+    void printTextPage();                                // "Drucken" > "Textseite"
+    void copyText();                                     // "Kopieren"
+    void saveColouredText();                             // "Sichern"
+    void leaveWithQuestion();                            // "Abbruch"
+    void showHelp();                                     // "?"
+
+    // The distinct syllables of the last pass, in list order.
+    std::vector<std::u16string> syllableList() const;
+
+    platform::RichTextField *textField() const { return textField_; }
+    TablePanel *tablePanel() const { return tablePanel_; }
+    QListWidget *fontList() const { return fontList_; }
+    QListWidget *fontSizeList() const { return sizeList_; }
+    QListWidget *syllableListWidget() const { return syllableList_; }
+    ColourField *firstTarget() const { return firstTarget_; }
+    ColourField *secondTarget() const { return secondTarget_; }
+    ColourField *backgroundField() const { return backgroundField_; }
+    ColourField *customColourField() const { return customField_; }
+    ColourField *paletteField(int index) const { return palette_.at(std::size_t(index)); }
+    QLineEdit *numberField() const { return numberField_; }
+    QSlider *slider(int channel) const { return sliders_.at(std::size_t(channel)); } // 0 red, 1 green, 2 blue
+    QLabel *valueLabel(int channel) const { return valueLabels_.at(std::size_t(channel)); }
+
+    // The palette from top to bottom.
+    static std::array<textcore::Colour, paletteSize> paletteColours();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    void buildControls();
+    void buildMixer(QWidget *area);
+    void buildTargets(QWidget *area);
+    void receiveText(int opening);
+    void refillFontList();
+    void refreshTargetFields();
+    void onSliderMoved();
+    void onNumberChanged(const QString &text);
+    void onTargetClicked(ColourField *target);
+    void onTargetDropped(ColourField *target, std::optional<textcore::Colour> colour);
+    void onFontSizeChosen(int row);
+    void onFontChosen();
+    void showTable();
+    void hideTable();
+    void leave();
+    bool refusedWhilePrinterLocked();
+
+    SyllableState &state_;
+    soundcolours::SoundColourState &soundState_;
+    const fonts::OfferedFonts &offeredFonts_;
+    editor::EditorAccess &editor_;
+    platform::Dialogs &dialogs_;
+    platform::Printer &printer_;
+    platform::Clipboard &clipboard_;
+    platform::Timers &timers_;
+    // Counts openings, so that a text copy armed before the window was left
+    // does not land in a hidden or reopened window.
+    int opening_ = 0;
+    std::vector<std::u16string> sequence_; // every syllable in text order, kept hidden
+
+    QAction *alternatingAction_ = nullptr;
+    QAction *multiSyllableAction_ = nullptr;
+    QLineEdit *numberField_ = nullptr;
+    ColourField *customField_ = nullptr;
+    std::array<QSlider *, 3> sliders_{};
+    std::array<QLabel *, 3> valueLabels_{};
+    ColourField *firstTarget_ = nullptr;
+    ColourField *secondTarget_ = nullptr;
+    ColourField *backgroundField_ = nullptr;
+    QListWidget *syllableList_ = nullptr;
+    platform::RichTextField *textField_ = nullptr;
+    std::array<ColourField *, paletteSize> palette_{};
+    QListWidget *sizeList_ = nullptr;
+    QListWidget *fontList_ = nullptr;
+    TablePanel *tablePanel_ = nullptr;
+};
+
+} // namespace syllables

@@ -1,0 +1,166 @@
+// The menu commands of the syllable colour window that print, copy, save
+// and leave, and its help message.
+#include "syllables/syllablecolourwindow.h"
+
+#include "editor/editoraccess.h"
+#include "platform/clipboard.h"
+#include "platform/dialogs.h"
+#include "platform/printer.h"
+#include "platform/richtextfield.h"
+#include "syllables/tablepanel.h"
+#include "textcore/colourwindowrules.h"
+
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+
+namespace syllables {
+
+namespace {
+
+const QString kPrintTitle = QStringLiteral("Drucken");
+const QString kPrinting = QStringLiteral("Die Daten werden gedruckt ...\r\r");
+
+std::vector<std::u16string> toU16(const QStringList &names)
+{
+    std::vector<std::u16string> out;
+    out.reserve(std::size_t(names.size()));
+    for (const QString &name : names)
+        out.push_back(name.toStdU16String());
+    return out;
+}
+
+} // namespace
+
+bool SyllableColourWindow::refusedWhilePrinterLocked()
+{
+    if (editor_.printerLocked()) {
+        dialogs_.inform(QStringLiteral("Drucker ist deaktiviert.\r\r"), kPrintTitle);
+        return true;
+    }
+    if (!printer_.available()) {
+        dialogs_.inform(platform::noPrinterMessage(), kPrintTitle);
+        return true;
+    }
+    return false;
+}
+
+void SyllableColourWindow::printSyllableTable()
+{
+    if (tablePanel_->isHidden())
+        showTable();
+    if (refusedWhilePrinterLocked())
+        return;
+    if (!dialogs_.ask(QStringLiteral("Die Silbentabelle jetzt drucken?\r"), QStringLiteral("Silbendruck")))
+        return;
+    printer_.setPosition(0, 0);
+    printer_.setFont(tablePanel_->tableFontName(), tablePanel_->tableFontSize());
+    printer_.printText(tablePanel_->tableText());
+    if (!printer_.endDocument()) {
+        dialogs_.inform(platform::printFailedMessage(), kPrintTitle, platform::Icon::Exclamation);
+        return;
+    }
+    dialogs_.inform(kPrinting, kPrintTitle);
+}
+
+void SyllableColourWindow::printTextPage()
+{
+    if (refusedWhilePrinterLocked())
+        return;
+    if (!dialogs_.ask(QStringLiteral("Den Text jetzt ausdrucken?\r"), QStringLiteral("Textdruck")))
+        return;
+    textField_->setSel(0, textField_->length());
+    const std::unique_ptr<QTextDocument> document = textField_->selectionAsDocument();
+    if (!printer_.printDocument(*document)) {
+        dialogs_.inform(platform::printFailedMessage(), kPrintTitle, platform::Icon::Exclamation);
+        return;
+    }
+    dialogs_.inform(kPrinting, kPrintTitle);
+}
+
+void SyllableColourWindow::copyText()
+{
+    clipboard_.clear();
+    clipboard_.setText(textField_->text());
+    dialogs_.inform(QStringLiteral("Der Text wurde in die Ablage kopiert.\r (Formatierung geht dabei verloren.)\r"),
+                    QStringLiteral("Kopieren"));
+}
+
+void SyllableColourWindow::saveColouredText()
+{
+    const QString answer =
+        dialogs_.input(QStringLiteral("Geben Sie einen Namen für die Datei ein.\rDer Text wird im RTF-Format gespeichert."),
+                       QStringLiteral("Textseite speichern"), QStringLiteral("KOLORAT.RTF"));
+    if (answer.isEmpty())
+        return;
+    const std::u16string upper = textcore::UpperCaseFileName(answer.toStdU16String());
+    const QString name = QString::fromStdU16String(upper);
+    if (textcore::IsReservedFileName(upper)) {
+        dialogs_.inform(QStringLiteral("Der Dateiname KOLORATHELP.RTF ist\rfür die KOLORAT-Hilfedatei reserviert.\r\r"),
+                        QStringLiteral("Unerlaubter Dateiname"));
+        return;
+    }
+    const QString path = editor_.currentFolder() + name;
+    // A file the browser does not list (another pattern, no extension) is
+    // replaced just as silently otherwise, so any existing file is asked for.
+    const bool exists = textcore::CountListedName(toU16(editor_.listedFileNames()), upper) > 0 || QFileInfo::exists(path);
+    if (exists && !dialogs_.ask(QStringLiteral("Eine Datei mit diesem Namen ist schon vorhanden!\r"
+                                               "Wollen Sie die vorhandene Datei hiermit ersetzen?\r\r"),
+                                name))
+        return;
+    QString error;
+    if (!textField_->saveFile(path, platform::FileKind::Rtf, &error)) {
+        dialogs_.inform(error.isEmpty() ? QStringLiteral("%1 konnte nicht gespeichert werden.\r\r").arg(name) : error,
+                        QStringLiteral("Dateifehler"), platform::Icon::Exclamation);
+        return;
+    }
+    editor_.loadRtfIntoWorkingText(path);
+    dialogs_.inform(name + QStringLiteral(" wurde gespeichert.\r\r"), QStringLiteral("Textdatei sichern"),
+                    platform::Icon::Information);
+    editor_.refreshFileList();
+}
+
+void SyllableColourWindow::leaveWithQuestion()
+{
+    if (dialogs_.ask(QStringLiteral("Die Farben so übernehmen?\r\r"), QStringLiteral("Silbenfarben")))
+        editor_.workingTextField().applyColours(textField_->coloursOfAllPositions());
+    leave();
+}
+
+void SyllableColourWindow::leave()
+{
+    hideTable();
+    textField_->setText(QString());
+    const QPoint corner = pos();
+    hide();
+    editor_.showEditor(corner);
+}
+
+void SyllableColourWindow::closeEvent(QCloseEvent *event)
+{
+    // The window lives for the whole run; the close box only hides it and
+    // leaves the editor where it was. A hidden window has nothing to
+    // refuse (the program closing all its windows at the end).
+    if (!isVisible()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    hide();
+    editor_.showEditor(std::nullopt);
+}
+
+void SyllableColourWindow::showHelp()
+{
+    dialogs_.inform(QStringLiteral("Die Farben werden mit Drag&Drop eingestellt.\r"
+                                   "Am rechten Rand befinden sich vordefinierte\r"
+                                   "Farbflächen. Diese können mit der Maus auf\r"
+                                   "die linken Zielflächen gezogen werden. Extra\r"
+                                   "Farben können mit den drei Schiebereglern am\r"
+                                   "linken oberen Bildrand eingestellt werden und\r"
+                                   "wieder durch Drag&Drop zugewiesen werden.\r"),
+                    QStringLiteral("Silben einstellen"));
+}
+
+} // namespace syllables
