@@ -273,11 +273,10 @@ void TrainerWindow::colourDisplay()
     const textcore::TrainerColouring colouring = textcore::ColourReadingText(
         kind_, text, soundColours_.colours, textcore::ParseSpecialGroups(soundColours_.specialGroupsText),
         syllableState_.colours, syllableState_.counting);
-    const int caret = readingField_->selStart();
+    // applyColours keeps the selection, so the caret stays where it was.
     if (colouring.background)
         readingField_->setBackColor(*colouring.background);
     readingField_->applyColours(colouring.colours);
-    readingField_->setSelStart(caret);
 }
 
 void TrainerWindow::applyWindowView()

@@ -383,10 +383,14 @@ void TrainerSteps::stepColours()
     QCOMPARE(h.readingField()->coloursOfAllPositions(), expected);
     QCOMPARE(h.readingField()->backColor(), h.sounds.colours[SoundClass::Background]);
 
-    // A new font size colours the display again, with the same result.
+    // A new font size colours the display again, with the same result and
+    // the caret where the learner put it.
+    h.readingField()->setSelStart(2);
     h.press(Qt::Key_Right);
     QCOMPARE(h.readingField()->fieldFontSize(), 26.0);
     QCOMPARE(h.readingField()->coloursOfAllPositions(), expected);
+    QCOMPARE(h.readingField()->selStart(), 2);
+    QCOMPARE(h.readingField()->selLength(), 0);
 }
 
 void TrainerSteps::coloursFollowTheHolders_data()
