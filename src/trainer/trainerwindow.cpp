@@ -156,6 +156,9 @@ QAction *TrainerWindow::addMenuAction(QWidget *menu, const QString &caption, con
 void TrainerWindow::buildMenu()
 {
     QMenuBar *bar = menuBar();
+    // Narrower entries, so that all twelve fit the window view's width too.
+    bar->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 3px; background: transparent; }"
+                                      "QMenuBar::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
     const auto runs = [this](TrainerAction action) { return [this, action] { run(action); }; };
     addMenuAction(bar, QStringLiteral("Abbruch"), QStringLiteral("menu1"), runs(TrainerAction::Leave));
     QMenu *view = bar->addMenu(QStringLiteral("Ansicht"));
