@@ -194,12 +194,21 @@ void TrainerWindowTest::openingShowsWholeTextOnFullScreen()
     QCOMPARE(entries(h.fontList()), fonts);
     QVERIFY(h.fontList()->isHidden());
 
-    // Every opening refills the list from the holder.
+    // Every opening refills the list from the holder and takes the editor's
+    // text and sentences as they are now, in the full-screen view again.
+    h.press(Qt::Key_Control);
+    h.pressAll({Qt::Key_Home, Qt::Key_End});
     h.press(Qt::Key_Escape);
     h.offered.names = {"Bodoni"};
-    h.open(text);
+    h.open(QStringLiteral("Neu hier. Zweiter Satz."));
     QCOMPARE(entries(h.fontList()), (QStringList{"Arial", kind == TrainerKind::Sounds ? "Verdana" : "Bodoni",
                                                  kind == TrainerKind::Sounds ? "Bodoni" : "Verdana"}));
+    QVERIFY(h.window->isFullScreenView());
+    QCOMPARE(h.window->frameGeometry(), screenArea());
+    QCOMPARE(h.shown(), QStringLiteral("Neu hier. Zweiter Satz."));
+    QCOMPARE(h.window->trainer().CurrentStep(), textcore::ReadingStep::Text);
+    h.press(Qt::Key_Home);
+    QCOMPARE(h.shown(), QStringLiteral("Neu hier."));
 }
 
 void TrainerWindowTest::controlTogglesView_data()
