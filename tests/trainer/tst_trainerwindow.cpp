@@ -74,14 +74,10 @@ private slots:
     void openingShowsWholeTextOnFullScreen();
     void controlTogglesView_data();
     void controlTogglesView();
-    void menuViews_data() { bothKinds(); }
-    void menuViews();
     void fontSizeWraps_data() { bothKinds(); }
     void fontSizeWraps();
     void fontList_data() { bothKinds(); }
     void fontList();
-    void fontFromFontSelectionWindow_data() { bothKinds(); }
-    void fontFromFontSelectionWindow();
     void keyHelp_data() { bothKinds(); }
     void keyHelp();
     void insertIsRefused_data();
@@ -249,28 +245,21 @@ void TrainerWindowTest::controlTogglesView()
     QVERIFY(h.window->isFullScreenView());
     QVERIFY(fieldFits());
 
+    // The menu's views: "Fenster" twice stays in the window view, CTRL after
+    // "Monitor" goes to the window view.
+    h.trigger(QStringLiteral("menu2a"));
+    h.trigger(QStringLiteral("menu2a"));
+    QCOMPARE(h.window->frameGeometry(), windowView);
+    h.trigger(QStringLiteral("menu2b"));
+    QCOMPARE(h.window->frameGeometry(), screen);
+    h.press(Qt::Key_Control);
+    QCOMPARE(h.window->frameGeometry(), windowView);
+
     // The field follows a window the user sizes by hand as well.
     h.window->resize(500, 400);
     QTRY_VERIFY(fieldFits());
     // The display is untouched by the views.
     QCOMPARE(h.shown(), kTwoSentences);
-}
-
-void TrainerWindowTest::menuViews()
-{
-    QFETCH(TrainerKind, kind);
-    TrainerHarness h(kind);
-    h.open(kTwoSentences);
-    h.trigger(QStringLiteral("menu2a"));
-    QVERIFY(!h.window->isFullScreenView());
-    QVERIFY(h.window->frameGeometry().width() < screenArea().width());
-    h.trigger(QStringLiteral("menu2a"));
-    QVERIFY(!h.window->isFullScreenView());
-    h.trigger(QStringLiteral("menu2b"));
-    QCOMPARE(h.window->frameGeometry(), screenArea());
-    // CTRL after "Monitor" goes to the window view.
-    h.press(Qt::Key_Control);
-    QVERIFY(!h.window->isFullScreenView());
 }
 
 void TrainerWindowTest::fontSizeWraps()
@@ -320,16 +309,6 @@ void TrainerWindowTest::fontList()
     QCOMPARE(h.readingField()->coloursOfAllPositions(), colours);
     QCOMPARE(h.shown(), QStringLiteral("Ich lese."));
     QCOMPARE(h.window->focusWidget(), h.keyField());
-}
-
-void TrainerWindowTest::fontFromFontSelectionWindow()
-{
-    QFETCH(TrainerKind, kind);
-    TrainerHarness h(kind);
-    h.window->setReadingFont(QStringLiteral("Arial"));
-    h.open(kTwoSentences);
-    QCOMPARE(h.readingField()->fieldFontName(), QStringLiteral("Arial"));
-    QCOMPARE(h.readingField()->fieldFontSize(), 24.0);
 }
 
 void TrainerWindowTest::keyHelp()
