@@ -77,10 +77,10 @@ public:
     static constexpr int kSoundWindowWidth = 10900, kSoundWindowHeight = 9000;
     static constexpr int kSyllableWindowWidth = 10900, kSyllableWindowHeight = 8900;
 
-    static const QString &keyHelpText();
-
 signals:
-    // The close box was used: the window is hidden, its state is worthless.
+    // The close box was used: the window is hidden and has shown the editor;
+    // its state is worthless. Emitted from inside the close event, so the
+    // owner deletes it with deleteLater(), never directly.
     void discarded();
 
 protected:
@@ -111,6 +111,7 @@ private:
     void showKeyHelp();
     void leave();
     void returnFocus();
+    static const QString &keyHelpText();
 
     TrainerKind kind_;
     const soundcolours::SoundColourState &soundColours_;
