@@ -11,23 +11,31 @@
 #include <QtGlobal>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace testsupport {
 
 class RecordingEditor : public editor::EditorAccess {
 public:
     QStringList fontsApplied;
+    // What the trainers read when they open: the working text lives in a
+    // field the test owns; without one the editor has no field to offer.
+    platform::RichTextField *workingField = nullptr;
+    std::vector<std::u16string> sentences;
     QList<std::optional<QPoint>> showings;
     mutable int otherCalls = 0;
 
     platform::RichTextField &workingTextField() override
     {
-        qFatal("RecordingEditor has no working text field");
+        if (!workingField)
+            qFatal("RecordingEditor has no working text field");
+        return *workingField;
     }
     std::vector<std::u16string> sentenceList() const override
     {
         ++otherCalls;
-        return {};
+        return sentences;
     }
     bool printerLocked() const override
     {

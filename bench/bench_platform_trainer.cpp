@@ -1,0 +1,163 @@
+// Speed of a trainer step as the learner sees it: from the key press on the
+// key field to the coloured reading field, on a sentence of a 1 MB text, in
+// both trainers. One frame (16 ms) is the budget.
+#include "editor/editoraccess.h"
+#include "fonts/offeredfonts.h"
+#include "platform/dialogs.h"
+#include "platform/richtextfield.h"
+#include "platform/timers.h"
+#include "soundcolours/soundcolourstate.h"
+#include "syllables/syllablestate.h"
+#include "textcore/sentences.h"
+#include "trainer/trainerwindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRegularExpression>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+constexpr int kTextSize = 1 << 20;
+
+// The sample story repeated to `size` characters, CR LF line breaks, with a
+// soft hyphen after the third letter of every word of six letters or more,
+// as the editor hands a hyphenated text over.
+QString longText(int size)
+{
+    QFile file(QStringLiteral(KOLORAT_TEST_DATA "/platform/lesetext.txt"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(file.fileName()));
+        std::exit(1);
+    }
+    QString sample = QString::fromUtf8(file.readAll());
+    sample.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    sample.replace(QRegularExpression(QStringLiteral("\\b(\\w{3})(\\w{3,})")), QStringLiteral("\\1\u00AD\\2"));
+    QString text;
+    text.reserve(size + sample.size());
+    while (text.size() < size)
+        text += sample;
+    text.truncate(size);
+    return text;
+}
+
+// The editor as far as a trainer asks: the working text and its sentences.
+class BenchEditor : public editor::EditorAccess {
+public:
+    platform::RichTextField field;
+    std::vector<std::u16string> sentences;
+
+    platform::RichTextField &workingTextField() override { return field; }
+    std::vector<std::u16string> sentenceList() const override { return sentences; }
+    bool printerLocked() const override { return false; }
+    QString currentFolder() const override { return QString(); }
+    QStringList listedFileNames() const override { return {}; }
+    void refreshFileList() override {}
+    bool loadRtfIntoWorkingText(const QString &) override { return false; }
+    void showEditor(std::optional<QPoint>) override {}
+    void setReadingFieldsFont(const QString &) override {}
+};
+
+class SilentDialogs : public platform::Dialogs {
+public:
+    platform::Answer message(const platform::MessageRequest &request) override
+    {
+        return platform::effectiveDefault(request);
+    }
+    QString input(const QString &, const QString &, const QString &) override { return QString(); }
+};
+
+struct Setup {
+    BenchEditor editor;
+    SilentDialogs dialogs;
+    platform::ManualTimers timers;
+    soundcolours::SoundColourState sounds;
+    syllables::SyllableState syllables;
+    fonts::OfferedFonts offered;
+    std::unique_ptr<trainer::TrainerWindow> windows[2];
+
+    Setup()
+    {
+        const QString text = longText(kTextSize);
+        editor.field.setText(text);
+        editor.sentences = textcore::BuildSentenceList(text.toStdU16String());
+        sounds.specialGroupsText = u"sch,ch,ei,ie,";
+        for (auto kind : {trainer::TrainerKind::Sounds, trainer::TrainerKind::Syllables}) {
+            auto &w = windows[kind == trainer::TrainerKind::Sounds ? 0 : 1];
+            w = std::make_unique<trainer::TrainerWindow>(kind, sounds, syllables, offered, editor, dialogs, timers);
+            w->open();
+        }
+    }
+};
+
+// Widgets must go before the application object does.
+std::unique_ptr<Setup> g_setup;
+
+Setup &setup()
+{
+    if (!g_setup)
+        g_setup = std::make_unique<Setup>();
+    return *g_setup;
+}
+
+// One key press on the key field, then whatever the event loop has to do
+// to get the field on screen (layout and paint on the offscreen surface).
+void pressKey(trainer::TrainerWindow &window, Qt::Key key)
+{
+    QWidget *keyField = window.findChild<QLineEdit *>(QStringLiteral("Text1"));
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
+    QApplication::sendEvent(keyField, &press);
+    QApplication::sendEvent(keyField, &release);
+    QApplication::processEvents();
+}
+
+void BM_TrainerKey(benchmark::State &state, Qt::Key key)
+{
+    trainer::TrainerWindow &window = *setup().windows[state.range(0)];
+    // Start every run in the middle of the text.
+    for (int i = 0; i < 5000; ++i)
+        window.pressKey(36);
+    for (auto _ : state)
+        pressKey(window, key);
+    state.SetLabel(state.range(0) == 0 ? "sound trainer" : "syllable trainer");
+}
+
+// Opening shows and colours the whole text: not a per-key cost, but the
+// learner waits for it once.
+void BM_TrainerOpen(benchmark::State &state)
+{
+    trainer::TrainerWindow &window = *setup().windows[state.range(0)];
+    for (auto _ : state) {
+        window.open();
+        QApplication::processEvents();
+    }
+    state.SetLabel(state.range(0) == 0 ? "sound trainer" : "syllable trainer");
+}
+
+} // namespace
+
+BENCHMARK(BM_TrainerOpen)->Arg(0)->Arg(1)->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_TrainerKey, sentence_home, Qt::Key_Home)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_TrainerKey, word_end, Qt::Key_End)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_TrainerKey, syllable_up, Qt::Key_Up)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_TrainerKey, letter_down, Qt::Key_Down)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_TrainerKey, font_larger_right, Qt::Key_Right)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    g_setup.reset();
+    return 0;
+}

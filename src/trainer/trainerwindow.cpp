@@ -1,0 +1,438 @@
+#include "trainer/trainerwindow.h"
+
+#include "editor/editoraccess.h"
+#include "fonts/offeredfonts.h"
+#include "platform/application.h"
+#include "platform/dialogs.h"
+#include "platform/keys.h"
+#include "platform/richtextfield.h"
+#include "platform/timers.h"
+#include "platform/twips.h"
+#include "soundcolours/soundcolourstate.h"
+#include "syllables/syllablestate.h"
+#include "textcore/soundcolouring.h"
+#include "textcore/trainercolouring.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QResizeEvent>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace trainer {
+
+using textcore::ReadingStep;
+using textcore::TrainerAction;
+
+namespace {
+
+const QString kReadingFont = QStringLiteral("Verdana");
+constexpr double kReadingFontSize = 24;
+const QString kExerciseTitle = QStringLiteral("Übungsliste");
+
+// Positions of the two list boxes inside the client area, in twips.
+constexpr int kFontListLeft = 8520, kFontListTop = 0, kFontListWidth = 2055, kFontListHeight = 2760;
+constexpr int kExerciseLeft = 960, kExerciseTopSounds = 1320, kExerciseTopSyllables = 1200;
+constexpr int kExerciseWidth = 8895, kExerciseHeight = 4830;
+// The reading field leaves this much of the outer window size free for the
+// frame, the title and the menu bar.
+constexpr int kFieldWidthMargin = 100, kFieldHeightMargin = 700;
+
+void paintList(QListWidget *list, const QColor &base, const QColor &text)
+{
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Base, base);
+    palette.setColor(QPalette::Text, text);
+    list->setPalette(palette);
+}
+
+int px(const QWidget *widget, int twips)
+{
+    return platform::twipsToPixels(twips, widget->logicalDpiX());
+}
+
+QRect screenArea(const QWidget *widget)
+{
+    const QScreen *screen = widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+}
+
+} // namespace
+
+TrainerWindow::TrainerWindow(TrainerKind kind, const soundcolours::SoundColourState &soundColours,
+                             const syllables::SyllableState &syllableState, const fonts::OfferedFonts &offeredFonts,
+                             editor::EditorAccess &editor, platform::Dialogs &dialogs, platform::Timers &timers,
+                             QWidget *parent)
+    : QMainWindow(parent, Qt::Window), kind_(kind), soundColours_(soundColours), syllableState_(syllableState),
+      offeredFonts_(offeredFonts), editor_(editor), dialogs_(dialogs), trainer_(kind)
+{
+    Q_UNUSED(timers);
+    const bool sounds = kind_ == TrainerKind::Sounds;
+    setObjectName(sounds ? QStringLiteral("Form1") : QStringLiteral("Form4"));
+    setWindowTitle(sounds ? QStringLiteral("olorat:  Laute lesen") : QStringLiteral("olorat:  Silben lesen"));
+    setWindowIcon(platform::windowIcon());
+    buildControls();
+    buildMenu();
+    // Where the window stands before its first activation puts it on the
+    // full screen: the sound trainer at its design size, the syllable
+    // trainer at its window-view size.
+    if (sounds)
+        platform::centreWindow(this, 10815, 8205);
+    else
+        platform::centreWindow(this, kSyllableWindowWidth, kSyllableWindowHeight);
+    fitReadingField();
+}
+
+TrainerWindow::~TrainerWindow() = default;
+
+void TrainerWindow::buildControls()
+{
+    const bool sounds = kind_ == TrainerKind::Sounds;
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    // Created first, so the reading field covers it: the learner never sees
+    // it, but it holds the focus and passes every key to the window.
+    keyField_ = new QLineEdit(client);
+    keyField_->setObjectName(QStringLiteral("Text1"));
+    keyField_->setAccessibleName(QStringLiteral("Tastenfeld"));
+    keyField_->setReadOnly(true);
+    keyField_->setGeometry(0, 0, 1, 1);
+
+    readingField_ = new platform::RichTextField(client);
+    readingField_->setObjectName(QStringLiteral("RichTextBox1"));
+    readingField_->setAccessibleName(QStringLiteral("Lesefeld"));
+    readingField_->setUndoEnabled(false);
+    // The trainer only shows text; what is added to the exercise list is
+    // exactly what a step put on display.
+    readingField_->setReadOnly(true);
+    readingField_->setFieldFont(kReadingFont, kReadingFontSize);
+    readingField_->setFieldFontBold(true);
+    readingField_->move(0, 0);
+
+    fontList_ = new QListWidget(client);
+    fontList_->setObjectName(sounds ? QStringLiteral("List1") : QStringLiteral("List4"));
+    fontList_->setAccessibleName(QStringLiteral("Schriftenliste"));
+    paintList(fontList_, QColor(224, 224, 224), QColor(0, 0, 192));
+    platform::placeWidget(fontList_, kFontListLeft, kFontListTop, kFontListWidth, kFontListHeight);
+    fontList_->hide();
+    connect(fontList_, &QListWidget::itemClicked, this, &TrainerWindow::chooseFont);
+
+    exerciseList_ = new QListWidget(client);
+    exerciseList_->setObjectName(sounds ? QStringLiteral("List2") : QStringLiteral("List5"));
+    exerciseList_->setAccessibleName(kExerciseTitle);
+    paintList(exerciseList_, QColor(192, 255, 192), QColor(0, 0, 0));
+    QFont listFont(QStringLiteral("MS Sans Serif"));
+    listFont.setPointSizeF(9.75);
+    listFont.setBold(true);
+    exerciseList_->setFont(listFont);
+    platform::placeWidget(exerciseList_, kExerciseLeft, sounds ? kExerciseTopSounds : kExerciseTopSyllables,
+                          kExerciseWidth, kExerciseHeight);
+    exerciseList_->hide();
+
+    // Every key reaches the window first, whichever control has the focus.
+    for (QWidget *child : {static_cast<QWidget *>(keyField_), static_cast<QWidget *>(readingField_),
+                           static_cast<QWidget *>(fontList_), static_cast<QWidget *>(exerciseList_)})
+        child->installEventFilter(this);
+}
+
+QAction *TrainerWindow::addMenuAction(QWidget *menu, const QString &caption, const QString &name,
+                                      std::function<void()> handler)
+{
+    auto *action = new QAction(caption, menu);
+    action->setObjectName(name);
+    menu->addAction(action);
+    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    return action;
+}
+
+void TrainerWindow::buildMenu()
+{
+    QMenuBar *bar = menuBar();
+    // Narrower entries, so that all twelve fit the window view's width too.
+    bar->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 3px; background: transparent; }"
+                                      "QMenuBar::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
+    const auto runs = [this](TrainerAction action) { return [this, action] { run(action); }; };
+    addMenuAction(bar, QStringLiteral("Abbruch"), QStringLiteral("menu1"), runs(TrainerAction::Leave));
+    QMenu *view = bar->addMenu(QStringLiteral("Ansicht"));
+    view->setObjectName(QStringLiteral("menu2"));
+    addMenuAction(view, QStringLiteral("Fenster"), QStringLiteral("menu2a"), [this] {
+        applyWindowView();
+        returnFocus();
+    });
+    addMenuAction(view, QStringLiteral("Monitor"), QStringLiteral("menu2b"), [this] {
+        applyFullScreenView();
+        returnFocus();
+    });
+    addMenuAction(bar, QStringLiteral("Kopieren"), QStringLiteral("menu3"), runs(TrainerAction::AddToExerciseList));
+    addMenuAction(bar, QStringLiteral("Letterweise"), QStringLiteral("menu4"), runs(TrainerAction::LetterStep));
+    addMenuAction(bar, QStringLiteral("Silbenweise"), QStringLiteral("menu11"), runs(TrainerAction::SyllableStep));
+    addMenuAction(bar, QStringLiteral("Wortweise"), QStringLiteral("menu5"), runs(TrainerAction::WordStep));
+    addMenuAction(bar, QStringLiteral("Satzweise"), QStringLiteral("menu6"), runs(TrainerAction::SentenceStep));
+    addMenuAction(bar, QStringLiteral("Textweise"), QStringLiteral("menu12"), runs(TrainerAction::TextStep));
+    addMenuAction(bar, QStringLiteral("kleiner"), QStringLiteral("menu8"), runs(TrainerAction::FontSmaller));
+    addMenuAction(bar, QStringLiteral("größer"), QStringLiteral("menu9"), runs(TrainerAction::FontLarger));
+    addMenuAction(bar, QStringLiteral("Schriften"), QStringLiteral("menu10"), runs(TrainerAction::ToggleFontList));
+    addMenuAction(bar, QStringLiteral("?"), QStringLiteral("menu7"), runs(TrainerAction::KeyHelp));
+}
+
+const QString &TrainerWindow::keyHelpText()
+{
+    static const QString text = QStringList{
+        QStringLiteral("Der Abbruch kann mit der ESC-Taste erfolgen."),
+        QStringLiteral("Mit der STRG-Taste wird die Ansicht geändert."),
+        QStringLiteral("Die INS-Taste kopiert Texte in die Übungsliste."),
+        QStringLiteral("Diese Hilfetexte erhalten Sie mit der F1-Taste."),
+        QStringLiteral("Den Text bekommt man mit der ENTER-Taste."),
+        QStringLiteral("Mit der POS1-Taste wird satzweise geblättert,"),
+        QStringLiteral("mit der ENDE-Taste wird wortweise geblättert."),
+        QStringLiteral("Der HOCH-Pfeil erlaubt silbenweises Blättern,"),
+        QStringLiteral("buchstabenweises Blättern mit dem TIEF-Pfeil."),
+        QStringLiteral("Schrifthöhe mit LINKS-RECHTS-Pfeilen ändern."),
+        QStringLiteral("Die Schriftart stellen Sie mit der Entf-Taste ein."),
+    }.join(QLatin1Char('\r')) + QStringLiteral("\r\r");
+    return text;
+}
+
+void TrainerWindow::open()
+{
+    readingField_->setBackColor(soundColours_.colours[textcore::SoundClass::Background]);
+    applyFullScreenView();
+    trainer_.Activate(editor_.workingTextField().text().toStdU16String(), editor_.sentenceList());
+    display(trainer_.DisplayText());
+    fillFontList();
+    QMainWindow::show();
+    raise();
+    activateWindow();
+    // A window manager may add its frame only now; the view is meant for
+    // the outer size.
+    applyFullScreenView();
+    returnFocus();
+}
+
+void TrainerWindow::setReadingFont(const QString &fontName)
+{
+    readingField_->setFieldFontName(fontName);
+    colourDisplay();
+}
+
+bool TrainerWindow::pressKey(int virtualKey)
+{
+    const std::optional<TrainerAction> action = textcore::TrainerActionForKey(virtualKey);
+    if (!action)
+        return false;
+    run(*action);
+    return true;
+}
+
+void TrainerWindow::run(TrainerAction action)
+{
+    switch (action) {
+    case TrainerAction::Leave: leave(); return;
+    case TrainerAction::ToggleView:
+        if (fullScreenView_)
+            applyWindowView();
+        else
+            applyFullScreenView();
+        returnFocus();
+        return;
+    case TrainerAction::AddToExerciseList: addToExerciseList(); return;
+    case TrainerAction::FontSmaller: changeFontSize(false); return;
+    case TrainerAction::FontLarger: changeFontSize(true); return;
+    case TrainerAction::SyllableStep: step(ReadingStep::Syllable); return;
+    case TrainerAction::LetterStep: step(ReadingStep::Letter); return;
+    case TrainerAction::WordStep: step(ReadingStep::Word); return;
+    case TrainerAction::SentenceStep: step(ReadingStep::Sentence); return;
+    case TrainerAction::TextStep: step(ReadingStep::Text); return;
+    case TrainerAction::KeyHelp: showKeyHelp(); return;
+    case TrainerAction::ToggleFontList: toggleFontList(); return;
+    }
+}
+
+void TrainerWindow::step(ReadingStep readingStep)
+{
+    display(trainer_.RunStep(readingStep));
+    returnFocus();
+}
+
+void TrainerWindow::display(const std::u16string &displayText)
+{
+    readingField_->setText(QString::fromStdU16String(displayText));
+    colourDisplay();
+}
+
+void TrainerWindow::colourDisplay()
+{
+    // The field's own text, so every colour lands on the character it was
+    // computed for, line breaks included.
+    const std::u16string text = readingField_->text().toStdU16String();
+    const textcore::TrainerColouring colouring = textcore::ColourReadingText(
+        kind_, text, soundColours_.colours, textcore::ParseSpecialGroups(soundColours_.specialGroupsText),
+        syllableState_.colours, syllableState_.counting);
+    // applyColours keeps the selection, so the caret stays where it was.
+    if (colouring.background)
+        readingField_->setBackColor(*colouring.background);
+    readingField_->applyColours(colouring.colours);
+}
+
+void TrainerWindow::applyWindowView()
+{
+    const bool sounds = kind_ == TrainerKind::Sounds;
+    const QSize outer(px(this, sounds ? kSoundWindowWidth : kSyllableWindowWidth),
+                      px(this, sounds ? kSoundWindowHeight : kSyllableWindowHeight));
+    const QRect area = screenArea(this);
+    setOuterGeometry(QRect(QPoint(area.x() + (area.width() - outer.width()) / 2,
+                                  area.y() + (area.height() - outer.height()) / 2),
+                           outer));
+    fullScreenView_ = false;
+}
+
+void TrainerWindow::applyFullScreenView()
+{
+    setOuterGeometry(screenArea(this));
+    fullScreenView_ = true;
+}
+
+void TrainerWindow::setOuterGeometry(const QRect &outer)
+{
+    const QRect inner = geometry();
+    const QRect frame = frameGeometry();
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                           frame.bottom() - inner.bottom());
+    setGeometry(outer.marginsRemoved(margins));
+    fitReadingField();
+}
+
+void TrainerWindow::fitReadingField()
+{
+    const QSize outer = frameGeometry().size();
+    readingField_->resize(std::max(0, outer.width() - px(this, kFieldWidthMargin)),
+                          std::max(0, outer.height() - px(this, kFieldHeightMargin)));
+}
+
+void TrainerWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    fitReadingField();
+}
+
+void TrainerWindow::changeFontSize(bool larger)
+{
+    const double size = readingField_->fieldFontSize();
+    readingField_->setFieldFontSize(larger ? textcore::TrainerFontLarger(size) : textcore::TrainerFontSmaller(size));
+    colourDisplay();
+    returnFocus();
+}
+
+void TrainerWindow::toggleFontList()
+{
+    fontList_->setHidden(!fontList_->isHidden());
+    if (!fontList_->isHidden())
+        fontList_->raise();
+    returnFocus();
+}
+
+void TrainerWindow::fillFontList()
+{
+    QStringList names{QStringLiteral("Arial"), kReadingFont};
+    names += offeredFonts_.names;
+    if (kind_ == TrainerKind::Syllables)
+        std::stable_sort(names.begin(), names.end(), fonts::OfferedFonts::sortsBefore);
+    fontList_->clear();
+    fontList_->addItems(names);
+}
+
+void TrainerWindow::chooseFont(QListWidgetItem *item)
+{
+    fontList_->hide();
+    if (item)
+        setReadingFont(item->text());
+    returnFocus();
+}
+
+void TrainerWindow::addToExerciseList()
+{
+    if (trainer_.AddToExerciseList(readingField_->text().toStdU16String())) {
+        exerciseList_->clear();
+        for (const std::u16string &entry : trainer_.ExerciseList())
+            exerciseList_->addItem(QString::fromStdU16String(entry));
+        exerciseList_->show();
+        exerciseList_->raise();
+        dialogs_.inform(QStringLiteral("Der Text wurde in die Übungsliste aufgenommen.\r\r"), kExerciseTitle);
+        exerciseList_->hide();
+    }
+    returnFocus();
+}
+
+void TrainerWindow::showKeyHelp()
+{
+    dialogs_.inform(keyHelpText(), QStringLiteral("Tastenbelegung"));
+    returnFocus();
+}
+
+void TrainerWindow::leave()
+{
+    if (!trainer_.ExerciseList().empty()
+        && dialogs_.ask(QStringLiteral("Die Übungsliste enthält noch Text!\rWollen Sie diesen Text noch üben?\r\r"),
+                        kExerciseTitle, platform::Answer::Yes)) {
+        display(trainer_.AdoptExerciseList());
+        exerciseList_->clear();
+        returnFocus();
+        return;
+    }
+    readingField_->setText(QString());
+    trainer_.Leave();
+    fontList_->clear();
+    fontList_->hide();
+    exerciseList_->clear();
+    hide();
+    editor_.showEditor(std::nullopt);
+}
+
+void TrainerWindow::returnFocus()
+{
+    keyField_->setFocus(Qt::OtherFocusReason);
+}
+
+bool TrainerWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        // Keys without an action do nothing, in whichever control they land.
+        pressKey(platform::virtualKey(*static_cast<QKeyEvent *>(event)));
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TrainerWindow::keyPressEvent(QKeyEvent *event)
+{
+    pressKey(platform::virtualKey(*event));
+    event->accept();
+}
+
+void TrainerWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (!isVisible())
+        return;
+    // Should the owner keep this window after all, it still starts afresh.
+    trainer_.Leave();
+    readingField_->setText(QString());
+    readingField_->setFieldFont(kReadingFont, kReadingFontSize);
+    readingField_->setFieldFontBold(true);
+    fontList_->clear();
+    fontList_->hide();
+    exerciseList_->clear();
+    hide();
+    editor_.showEditor(std::nullopt);
+    emit discarded();
+}
+
+} // namespace trainer

@@ -1,0 +1,131 @@
+#pragma once
+// The two reading trainers: the sound trainer ("Form1") and the syllable
+// trainer ("Form4") are one window class. A child steps through the text
+// with the keyboard alone; every key has a menu entry with the same action.
+//
+// The window is a shell: textcore::ReadingTrainer decides what is on
+// display, textcore::ColourReadingText how it is coloured, and
+// textcore::TrainerActionForKey what a key does.
+//
+// Lifetime: created when first opened, hidden by "Abbruch" (it keeps its
+// font for the next opening), discarded by the close box: it then emits
+// discarded() and the owner deletes it and creates a fresh one next time.
+#include "textcore/readingtrainer.h"
+#include "textcore/trainerkeys.h"
+
+#include <QMainWindow>
+#include <QString>
+
+#include <functional>
+
+class QAction;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+
+namespace editor {
+class EditorAccess;
+}
+namespace fonts {
+struct OfferedFonts;
+}
+namespace platform {
+class Dialogs;
+class RichTextField;
+class Timers;
+}
+namespace soundcolours {
+struct SoundColourState;
+}
+namespace syllables {
+struct SyllableState;
+}
+
+namespace trainer {
+
+using textcore::TrainerKind;
+
+class TrainerWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // The holders are read at every colouring, so a colour changed in a
+    // colour window shows at the next step. The trainer arms no delays;
+    // `timers` is taken so that every window is built alike.
+    TrainerWindow(TrainerKind kind, const soundcolours::SoundColourState &soundColours,
+                  const syllables::SyllableState &syllableState, const fonts::OfferedFonts &offeredFonts,
+                  editor::EditorAccess &editor, platform::Dialogs &dialogs, platform::Timers &timers,
+                  QWidget *parent = nullptr);
+    ~TrainerWindow() override;
+
+    // The editor has handed over its text and hidden itself: take the text
+    // and the SentenceList, show the whole text on the full screen.
+    void open();
+
+    // The font selection window applies one font to every reading field.
+    void setReadingFont(const QString &fontName);
+
+    // Runs what the key with this Windows virtual-key code does; returns
+    // false for keys without an action.
+    bool pressKey(int virtualKey);
+
+    TrainerKind kind() const { return kind_; }
+    const textcore::ReadingTrainer &trainer() const { return trainer_; }
+    bool isFullScreenView() const { return fullScreenView_; }
+
+    // Outer sizes of the window view in twips.
+    static constexpr int kSoundWindowWidth = 10900, kSoundWindowHeight = 9000;
+    static constexpr int kSyllableWindowWidth = 10900, kSyllableWindowHeight = 8900;
+
+signals:
+    // The close box was used: the window is hidden and has shown the editor;
+    // its state is worthless. Emitted from inside the close event, so the
+    // owner deletes it with deleteLater(), never directly.
+    void discarded();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildControls();
+    void buildMenu();
+    QAction *addMenuAction(QWidget *menu, const QString &caption, const QString &name,
+                           std::function<void()> handler);
+
+    void run(textcore::TrainerAction action);
+    void step(textcore::ReadingStep step);
+    void display(const std::u16string &displayText);
+    void colourDisplay();
+    void applyWindowView();
+    void applyFullScreenView();
+    void setOuterGeometry(const QRect &outer);
+    void fitReadingField();
+    void changeFontSize(bool larger);
+    void toggleFontList();
+    void fillFontList();
+    void chooseFont(QListWidgetItem *item);
+    void addToExerciseList();
+    void showKeyHelp();
+    void leave();
+    void returnFocus();
+    static const QString &keyHelpText();
+
+    TrainerKind kind_;
+    const soundcolours::SoundColourState &soundColours_;
+    const syllables::SyllableState &syllableState_;
+    const fonts::OfferedFonts &offeredFonts_;
+    editor::EditorAccess &editor_;
+    platform::Dialogs &dialogs_;
+    textcore::ReadingTrainer trainer_;
+    bool fullScreenView_ = false;
+
+    platform::RichTextField *readingField_ = nullptr;
+    QLineEdit *keyField_ = nullptr;
+    QListWidget *fontList_ = nullptr;
+    QListWidget *exerciseList_ = nullptr;
+};
+
+} // namespace trainer

@@ -1,0 +1,55 @@
+#pragma once
+// One trainer window with everything it reads injected: a working text
+// field standing in for the editor's, recorded editor calls, scripted boxes.
+#include "fonts/offeredfonts.h"
+#include "platform/richtextfield.h"
+#include "platform/scripteddialogs.h"
+#include "platform/timers.h"
+#include "soundcolours/soundcolourstate.h"
+#include "support/recordingeditor.h"
+#include "syllables/syllablestate.h"
+#include "trainer/trainerwindow.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QString>
+
+#include <memory>
+
+namespace testsupport {
+
+class TrainerHarness {
+public:
+    explicit TrainerHarness(trainer::TrainerKind kind, platform::Dialogs *dialogs = nullptr);
+    ~TrainerHarness();
+
+    // The editor hands over `text` with the SentenceList it builds from it.
+    void open(const QString &text);
+    // The program object's answer to discarded(): a fresh window.
+    void recreate();
+
+    void press(Qt::Key key);
+    void pressAll(const QList<int> &keys);
+    void trigger(const QString &menuName);
+
+    QString shown() const { return readingField()->text(); }
+    platform::RichTextField *readingField() const;
+    QLineEdit *keyField() const;
+    QListWidget *fontList() const;
+    QListWidget *exerciseList() const;
+    QAction *menu(const QString &name) const;
+
+    trainer::TrainerKind kind;
+    platform::RichTextField workingField;
+    RecordingEditor editor;
+    platform::ScriptedDialogs scripted;
+    platform::Dialogs *dialogs; // the scripted one unless the test brings its own
+    platform::ManualTimers timers;
+    soundcolours::SoundColourState sounds;
+    syllables::SyllableState syllables;
+    fonts::OfferedFonts offered;
+    std::unique_ptr<trainer::TrainerWindow> window;
+};
+
+} // namespace testsupport
