@@ -63,12 +63,6 @@ TEST(CategoryInfoText, SpecialGroupsShowTheTextAsTyped)
     EXPECT_EQ(CategoryInfoText(SoundClass::SpecialGroups, u""), u"\r");
 }
 
-TEST(CategoryInfoText, ConsonantLettersMatchTheClasses)
-{
-    EXPECT_EQ(CategoryInfoText(SoundClass::Consonants, u""), u"BCDFGHJKLMNPQRSTVWXYZ\rbcdfghjklmnpqrsßtvwxyz\r");
-    EXPECT_EQ(CategoryInfoText(SoundClass::Capitals, u""), u"AÄBCDEFGHIJKLMNOÖPQRSTUÜVWXYZ\r");
-}
-
 TEST(CategoryCaption, EveryClassHasItsOwnCaption)
 {
     std::set<std::u16string_view> captions;
