@@ -94,8 +94,9 @@ public:
     void setSelItalic(bool italic);
 
     // --- bulk operations ----------------------------------------------------
-    // One colour per plain-text position (for a line break the CR's entry
-    // counts). Applied in one undo step, touching only characters whose
+    // One colour per plain-text position. A line break is one character
+    // and takes its LF's entry, as if every position had been selected and
+    // coloured in order. Applied in one undo step, touching only characters whose
     // colour differs. Extra entries are ignored; positions beyond the
     // vector keep their colour. Raises changed() once, or not at all when no
     // colour differed. Keeps the selection.

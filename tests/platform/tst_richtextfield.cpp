@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 
 #include <functional>
 
@@ -133,6 +134,7 @@ private slots:
     void copyKeepsCharacters();
     void softHyphenStaysInvisible_data();
     void softHyphenStaysInvisible();
+    void selectionCopyKeepsFormatting();
 };
 
 // --- positions ------------------------------------------------------------------
@@ -639,6 +641,26 @@ void TestRichTextField::softHyphenStaysInvisible()
     }
     QVERIFY(without.document()->idealWidth() > 0);
     QCOMPARE(withHyphens.document()->idealWidth(), without.document()->idealWidth());
+}
+
+// Printing the selection works on a copy; it must hold exactly the selected
+// characters with their colours and fonts.
+void TestRichTextField::selectionCopyKeepsFormatting()
+{
+    RichTextField field;
+    field.setStyledText({{QStringLiteral("ab"), fmt(255, QStringLiteral("DejaVu Sans"), 12)},
+                         {QStringLiteral("c\r\nd\u00A0"), fmt(49152, QStringLiteral("DejaVu Serif"), 20, true)},
+                         {QStringLiteral("ef"), fmt(0, QStringLiteral("DejaVu Sans"), 12)}});
+    field.setSel(1, 6); // "bc\r\nd\u00A0"
+    const std::unique_ptr<QTextDocument> copy = field.selectionAsDocument();
+    QCOMPARE(copy->toRawText(), QStringLiteral("bc\u2029d\u00A0"));
+    RichTextField shown;
+    shown.setStyledText({});
+    shown.document()->setDefaultFont(copy->defaultFont());
+    QTextCursor(shown.document()).insertFragment(QTextDocumentFragment(copy.get()));
+    QCOMPARE(describe(shown.styledText()),
+             describe({{QStringLiteral("b"), fmt(255, QStringLiteral("DejaVu Sans"), 12)},
+                       {QStringLiteral("c\r\nd\u00A0"), fmt(49152, QStringLiteral("DejaVu Serif"), 20, true)}}));
 }
 
 QTEST_MAIN(TestRichTextField)

@@ -327,6 +327,8 @@ void TestRtfInterop::ourRtfOpensInLibreOffice_data()
         << StyledText{{u"Äpfel, Öl, Übermut, Straße: 5 €\r\n\r\n"_qs, f(33023, "DejaVu Serif", 12)},
                       {u"„Gänsefüßchen“ – Łódź Ωmega ★ 😀\r\n"_qs, f(8388736, "DejaVu Sans", 11)},
                       {u"10\u00A0kg\tund {Klammern} \\ Ende"_qs, f(16777215, "DejaVu Sans", 20)}};
+    QTest::newRow("text ending with a line break")
+        << StyledText{{u"Erste Zeile\r\n"_qs, f(255, "DejaVu Sans", 12)}, {u"zweite Zeile\r\n"_qs, f(0, "DejaVu Serif", 12)}};
 }
 
 void TestRtfInterop::ourRtfOpensInLibreOffice()

@@ -71,6 +71,13 @@ TEST(ConvertBoundaries, GermanParagraphKeepsEveryOtherCharacter)
     EXPECT_GT(shown.changedPositions.size(), 30u);
 }
 
+TEST(ConvertBoundaries, EmptySeparatorKeepsTheBoundaries)
+{
+    const auto r = ConvertBoundaries(u"Ha\u00ADse", visibleSeparator(u""));
+    EXPECT_EQ(r.text, u"Ha-se");
+    EXPECT_EQ(visibleSeparator(u"~"), u'~');
+}
+
 TEST(ConvertBoundaries, VeryLongLine)
 {
     std::u16string text;
