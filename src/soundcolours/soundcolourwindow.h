@@ -50,8 +50,10 @@ public:
     ~SoundColourWindow() override;
 
     // Opens the window where the editor stood (the editor has hidden
-    // itself). 200 ms later the window fills its font list, copies the
-    // WorkingText into the preview and colours it.
+    // itself and prepared the WorkingText). 200 ms later the window fills
+    // its font list, copies the WorkingText into the preview and colours it.
+    // This is what the editor's "Farbauswahl" > "L a u t e" hook calls:
+    //   hooks.openSoundColours = [w](const QPoint &at) { w->open(at); };
     void open(const QPoint &editorTopLeft);
 
     // Colours the preview by sounds with the current SoundColours and

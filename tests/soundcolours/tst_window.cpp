@@ -89,6 +89,8 @@ void WindowTest::controlsStandAtTheirTwipsPlaces_data()
     QTest::newRow("red slider") << "VScroll1" << QRect(240, 1080, 255, 1935);
     QTest::newRow("green slider") << "VScroll2" << QRect(720, 1080, 255, 1935);
     QTest::newRow("blue slider") << "VScroll3" << QRect(1200, 1080, 255, 1935);
+    QTest::newRow("red value under its slider") << "Label10" << QRect(180, 3000, 375, 210);
+    QTest::newRow("blue value under its slider") << "Label12" << QRect(1140, 3000, 375, 210);
     QTest::newRow("preview") << "RichTextBox1" << QRect(1680, 240, 8535, 7830);
     QTest::newRow("font sizes") << "List1" << QRect(10320, 6075, 375, 1980);
     QTest::newRow("font list out of sight") << "List3" << QRect(11640, 0, 2175, 2565);
