@@ -1,0 +1,160 @@
+// Speed of the sound colour window on a 20-page text (50 KB): recolouring
+// the preview after a palette field was dropped on a category, the 200 ms
+// activation step (copy the WorkingText and colour it), and "Abbruch" with
+// Yes copying every colour back. Layout is included: the document is laid
+// out to its end and the visible part painted.
+#include "editor/editoraccess.h"
+#include "fonts/offeredfonts.h"
+#include "platform/clipboard.h"
+#include "platform/printer.h"
+#include "platform/richtextfield.h"
+#include "platform/scripteddialogs.h"
+#include "platform/timers.h"
+#include "soundcolours/soundcolourstate.h"
+#include "soundcolours/soundcolourwindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTextDocument>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+constexpr int kTwentyPages = 50 * 1024;
+
+class BenchEditor : public editor::EditorAccess {
+public:
+    platform::RichTextField &workingTextField() override { return field; }
+    std::vector<std::u16string> sentenceList() const override { return {}; }
+    bool printerLocked() const override { return false; }
+    QString currentFolder() const override { return QStringLiteral("/tmp/"); }
+    QStringList listedFileNames() const override { return {}; }
+    void refreshFileList() override {}
+    bool loadRtfIntoWorkingText(const QString &) override { return true; }
+    void showEditor(std::optional<QPoint>) override {}
+    void setReadingFieldsFont(const QString &) override {}
+
+    platform::RichTextField field;
+};
+
+// The German sample (with soft hyphens, as handed over) repeated to `size`.
+QString longText(int size)
+{
+    QFile file(QStringLiteral(KOLORAT_TEST_DATA "/engines/sample_de.txt"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "cannot read %s\n", qPrintable(file.fileName()));
+        std::exit(1);
+    }
+    const QString sample = QString::fromUtf8(file.readAll());
+    QString text;
+    while (text.size() < size)
+        text += sample;
+    text.truncate(size);
+    return text;
+}
+
+struct Fixture {
+    Fixture()
+    {
+        state.specialGroupsText = u"ß,chs,";
+        editor.field.setText(longText(kTwentyPages));
+        window = std::make_unique<soundcolours::SoundColourWindow>(state, fonts, editor, dialogs, printer,
+                                                                   clipboard, timers);
+        window->open(QPoint(0, 0));
+        timers.fireAll();
+        settle();
+    }
+
+    // Lays the whole document out and paints what the preview shows.
+    void settle()
+    {
+        QCoreApplication::processEvents();
+        benchmark::DoNotOptimize(window->preview().document()->size());
+        benchmark::DoNotOptimize(window->preview().viewport()->grab());
+    }
+
+    soundcolours::SoundColourState state;
+    fonts::OfferedFonts fonts;
+    BenchEditor editor;
+    platform::ScriptedDialogs dialogs;
+    platform::RecordingPrinter printer;
+    platform::RecordingClipboard clipboard;
+    platform::ManualTimers timers;
+    std::unique_ptr<soundcolours::SoundColourWindow> window;
+};
+
+void BM_RecolourAfterDrop(benchmark::State &bench)
+{
+    Fixture f;
+    // Orange and red in turn, so that every drop changes every capital.
+    const QString fields[2] = {QStringLiteral("Farbe14"), QStringLiteral("Farbe3")};
+    int turn = 0;
+    for (auto _ : bench) {
+        f.window->dropOnCategory(textcore::SoundClass::Capitals, fields[turn]);
+        f.settle();
+        turn = 1 - turn;
+    }
+    bench.SetBytesProcessed(int64_t(bench.iterations()) * kTwentyPages * 2);
+}
+BENCHMARK(BM_RecolourAfterDrop)->Unit(benchmark::kMillisecond);
+
+void BM_RecolourAfterVowelDrop(benchmark::State &bench)
+{
+    Fixture f;
+    const QString fields[2] = {QStringLiteral("Farbe5"), QStringLiteral("Farbe9")};
+    int turn = 0;
+    for (auto _ : bench) {
+        f.window->dropOnCategory(textcore::SoundClass::Vowels, fields[turn]);
+        f.settle();
+        turn = 1 - turn;
+    }
+}
+BENCHMARK(BM_RecolourAfterVowelDrop)->Unit(benchmark::kMillisecond);
+
+void BM_ActivationStep(benchmark::State &bench)
+{
+    Fixture f;
+    for (auto _ : bench) {
+        f.window->open(QPoint(0, 0));
+        f.timers.fireAll();
+        f.settle();
+    }
+}
+BENCHMARK(BM_ActivationStep)->Unit(benchmark::kMillisecond);
+
+void BM_CancelCopiesColours(benchmark::State &bench)
+{
+    Fixture f;
+    const QString fields[2] = {QStringLiteral("Farbe14"), QStringLiteral("Farbe3")};
+    int turn = 0;
+    for (auto _ : bench) {
+        bench.PauseTiming();
+        f.window->open(QPoint(0, 0));
+        f.timers.fireAll();
+        f.window->dropOnCategory(textcore::SoundClass::Capitals, fields[turn]);
+        turn = 1 - turn;
+        f.dialogs.queueAnswer(platform::Answer::Yes);
+        bench.ResumeTiming();
+        f.window->cancel();
+    }
+}
+BENCHMARK(BM_CancelCopiesColours)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

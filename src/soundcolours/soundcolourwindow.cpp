@@ -1,0 +1,454 @@
+#include "soundcolours/soundcolourwindow.h"
+
+#include "editor/editoraccess.h"
+#include "fonts/offeredfonts.h"
+#include "platform/application.h"
+#include "platform/dialogs.h"
+#include "platform/richtextfield.h"
+#include "platform/timers.h"
+#include "platform/twips.h"
+#include "soundcolours/colourfield.h"
+#include "soundcolours/colourmixer.h"
+#include "soundcolours/soundcolourstate.h"
+#include "soundcolours/soundcommands.h"
+#include "textcore/soundcolouring.h"
+#include "textcore/soundwindowrules.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+
+namespace soundcolours {
+
+using textcore::SoundClass;
+
+namespace {
+
+constexpr int kWindowWidth = 10900;
+constexpr int kWindowHeight = 8900;
+
+constexpr int kCategoryX = 120, kCategoryW = 1455, kCategoryH = 255, kCaptionAbove = 240;
+constexpr int kMixerX = 120, kMixerY = 240, kMixerW = 1455, kMixerH = 3015;
+constexpr int kPaletteX = 10320, kPaletteTop = 240, kPaletteStep = 360, kPaletteSide = 375;
+constexpr int kPreviewX = 1680, kPreviewY = 240, kPreviewW = 8535, kPreviewH = 7830;
+constexpr int kSizeListX = 10320, kSizeListY = 6075, kSizeListW = 375, kSizeListH = 1980;
+constexpr int kFontListW = 2175, kFontListH = 2565, kFontListShownX = 3120, kFontListHiddenX = 11640;
+
+constexpr int kSmallestFontSize = 12, kFontSizeStep = 4, kFontSizeCount = 10;
+
+struct CategoryPlace {
+    int fieldY;
+    SoundClass soundClass;
+    int number; // Bild<number>, Label<number>
+};
+
+// Top to bottom as the window shows them.
+constexpr std::array<CategoryPlace, textcore::kSoundClassCount> kCategories{{
+    {3600, SoundClass::Consonants, 3},
+    {4200, SoundClass::DoubleConsonants, 8},
+    {4800, SoundClass::Vowels, 4},
+    {5400, SoundClass::Umlauts, 5},
+    {6000, SoundClass::Capitals, 6},
+    {6600, SoundClass::Punctuation, 7},
+    {7200, SoundClass::SpecialGroups, 1},
+    {7800, SoundClass::Background, 2},
+}};
+
+struct PaletteColour {
+    unsigned r, g, b;
+    const char *name;
+};
+
+constexpr std::array<PaletteColour, SoundColourWindow::kPaletteSize> kPaletteColours{{
+    {0, 0, 0, "Schwarz"},       {192, 192, 192, "Grau"},    {255, 0, 0, "Rot"},
+    {255, 128, 128, "Hellrot"}, {0, 0, 192, "Blau"},        {128, 128, 255, "Hellblau"},
+    {0, 192, 192, "Türkis"},    {0, 255, 255, "Helltürkis"}, {0, 192, 0, "Grün"},
+    {128, 255, 128, "Hellgrün"}, {255, 0, 255, "Violett"},  {255, 128, 255, "Rosa"},
+    {255, 255, 0, "Gelb"},      {255, 128, 0, "Orange"},    {128, 64, 64, "Braun"},
+    {128, 0, 0, "Dunkelrot"},
+}};
+
+const QString kNoGroupsHover = QStringLiteral("Keine Zeichen gewählt.");
+
+QString fromStd(std::u16string_view text)
+{
+    return QString(reinterpret_cast<const QChar *>(text.data()), qsizetype(text.size()));
+}
+
+std::size_t index(SoundClass c)
+{
+    return static_cast<std::size_t>(c);
+}
+
+void setListColours(QListWidget *list)
+{
+    QPalette p = list->palette();
+    p.setColor(QPalette::Base, QColor(224, 224, 224));
+    p.setColor(QPalette::Text, QColor(0, 0, 192));
+    list->setPalette(p);
+}
+
+} // namespace
+
+SoundColourWindow::SoundColourWindow(SoundColourState &state, const fonts::OfferedFonts &offeredFonts,
+                                     editor::EditorAccess &editor, platform::Dialogs &dialogs,
+                                     platform::Printer &printer, platform::Clipboard &clipboard,
+                                     platform::Timers &timers, QWidget *parent)
+    : QMainWindow(parent), m_state(state), m_offeredFonts(offeredFonts), m_editor(editor), m_dialogs(dialogs),
+      m_timers(timers), m_dragToken(QStringLiteral("Form2:%1").arg(quintptr(this), 0, 16))
+{
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("olorat:  Laute einstellen"));
+    setWindowIcon(platform::windowIcon());
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("clientArea"));
+    client->setAutoFillBackground(true);
+    QPalette back = client->palette();
+    back.setColor(QPalette::Window, QColor(192, 192, 255));
+    back.setColor(QPalette::WindowText, Qt::black);
+    client->setPalette(back);
+    setCentralWidget(client);
+
+    buildFields(client);
+    buildLists(client);
+    m_commands = std::make_unique<SoundCommands>(state, *m_preview, editor, dialogs, printer, clipboard);
+    createMenus();
+    placeAll();
+    showState();
+
+    // Loading: size and centre, preview font, mixer, size 16 selected.
+    platform::centreWindow(this, kWindowWidth, kWindowHeight);
+    rtfini();
+    m_mixer->mixerUpdate();
+    m_sizeList->setCurrentRow(1);
+}
+
+SoundColourWindow::~SoundColourWindow() = default;
+
+void SoundColourWindow::buildFields(QWidget *client)
+{
+    QFont captionFont = font();
+    captionFont.setPointSizeF(8);
+    for (const CategoryPlace &place : kCategories) {
+        const QString caption = fromStd(textcore::CategoryCaption(place.soundClass));
+
+        auto *label = new ColourField(ColourField::Role::Caption, m_dragToken, client);
+        label->setObjectName(QStringLiteral("Label%1").arg(place.number));
+        label->setText(caption);
+        label->setFont(captionFont);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        connect(label, &ColourField::clicked, this, [this, c = place.soundClass] { clickCaption(c); });
+        m_captions[index(place.soundClass)] = label;
+
+        auto *field = new ColourField(ColourField::Role::Target, m_dragToken, client);
+        field->setObjectName(QStringLiteral("Bild%1").arg(place.number));
+        field->setAccessibleName(QStringLiteral("Farbfeld ") + caption);
+        connect(field, &ColourField::clicked, this, [this, c = place.soundClass] { clickCategory(c); });
+        connect(field, &ColourField::dropped, this, [this, c = place.soundClass](const QString &token, const QString &name) {
+            dropOnCategory(c, token == m_dragToken ? name : QString());
+        });
+        m_categories[index(place.soundClass)] = field;
+    }
+    m_captions[index(SoundClass::SpecialGroups)]->setToolTip(QStringLiteral("Zeichen über 'Eingabe'"));
+    m_categories[index(SoundClass::Background)]->setToolTip(QStringLiteral("Hintergrund wird nicht gedruckt."));
+
+    for (std::size_t i = 0; i < kPaletteColours.size(); ++i) {
+        const PaletteColour &c = kPaletteColours[i];
+        auto *field = new ColourField(ColourField::Role::Source, m_dragToken, client);
+        field->setObjectName(QStringLiteral("Farbe%1").arg(i + 1));
+        field->setColour(textcore::rgb(c.r, c.g, c.b));
+        const QString values = QStringLiteral("%1, %2, %3").arg(c.r).arg(c.g).arg(c.b);
+        field->setAccessibleName(QStringLiteral("Farbvorlage ") + QString::fromUtf8(c.name));
+        field->setToolTip(QString::fromUtf8(c.name) + QStringLiteral(" (") + values + QLatin1Char(')'));
+        m_palette[i] = field;
+    }
+
+    m_mixer = new ColourMixer(kMixerX, kMixerY, m_dragToken, client);
+    m_mixer->setAccessibleName(QStringLiteral("Farbmischer"));
+
+    m_preview = new platform::RichTextField(client);
+    m_preview->setObjectName(QStringLiteral("RichTextBox1"));
+    m_preview->setAccessibleName(QStringLiteral("Vorschau des gefärbten Textes"));
+    m_preview->setUndoEnabled(false);
+    // The colours go back into the WorkingText position by position, so the
+    // preview must keep exactly the editor's characters.
+    m_preview->setReadOnly(true);
+    m_preview->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+    m_groupsText = new QLineEdit(client);
+    m_groupsText->setObjectName(QStringLiteral("Text2"));
+    m_groupsText->setAccessibleName(QStringLiteral("Sonderzeichen"));
+    m_groupsText->hide();
+}
+
+void SoundColourWindow::buildLists(QWidget *client)
+{
+    QFont listFont = font();
+    listFont.setPointSizeF(8);
+
+    m_sizeList = new QListWidget(client);
+    m_sizeList->setObjectName(QStringLiteral("List1"));
+    m_sizeList->setAccessibleName(QStringLiteral("Schriftgröße"));
+    m_sizeList->setFont(listFont);
+    m_sizeList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_sizeList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_sizeList->setFrameStyle(QFrame::Box | QFrame::Plain);
+    m_sizeList->setUniformItemSizes(true);
+    setListColours(m_sizeList);
+    connect(m_sizeList, &QListWidget::currentRowChanged, this, &SoundColourWindow::fontSizeChosen);
+
+    m_fontList = new QListWidget(client);
+    m_fontList->setObjectName(QStringLiteral("List3"));
+    m_fontList->setAccessibleName(QStringLiteral("Schriftart"));
+    m_fontList->setFrameStyle(QFrame::Box | QFrame::Plain);
+    setListColours(m_fontList);
+    connect(m_fontList, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) { fontChosen(m_fontList->row(item)); });
+    connect(m_fontList, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) { fontChosen(m_fontList->row(item)); });
+
+    m_groupList = new QListWidget(client);
+    m_groupList->setObjectName(QStringLiteral("List2"));
+    m_groupList->setAccessibleName(QStringLiteral("Sonderzeichengruppen"));
+    m_groupList->hide();
+}
+
+void SoundColourWindow::createMenus()
+{
+    QMenuBar *bar = menuBar();
+    const auto entry = [this](QWidget *owner, const QString &name, const QString &text, auto slot) {
+        auto *action = new QAction(text, this);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, slot);
+        owner->addAction(action);
+        return action;
+    };
+    entry(bar, QStringLiteral("menuAbbruch"), QStringLiteral("Abbruch"), [this] { cancel(); });
+    QMenu *print = bar->addMenu(QStringLiteral("Drucken"));
+    print->setObjectName(QStringLiteral("menuDrucken"));
+    entry(print, QStringLiteral("menuFarbwerte"), QStringLiteral("Farbwerte"), [this] { m_commands->printColourSheet(); });
+    entry(print, QStringLiteral("menuTextseite"), QStringLiteral("Textseite"), [this] { m_commands->printTextPage(); });
+    entry(bar, QStringLiteral("menuKopieren"), QStringLiteral("Kopieren"), [this] { m_commands->copyText(); });
+    entry(bar, QStringLiteral("menuSichern"), QStringLiteral("Sichern"), [this] { m_commands->saveText(); });
+    entry(bar, QStringLiteral("menuSchriften"), QStringLiteral("Schriften"), [this] { toggleFontList(); });
+    entry(bar, QStringLiteral("menuZeichen"), QStringLiteral("Zeichen"), [this] { enterSpecialGroups(); });
+    entry(bar, QStringLiteral("menuHilfe"), QStringLiteral("?"), [this] { showHelp(); });
+}
+
+void SoundColourWindow::placeAll()
+{
+    for (const CategoryPlace &place : kCategories) {
+        platform::placeWidget(m_captions[index(place.soundClass)], kCategoryX, place.fieldY - kCaptionAbove, kCategoryW,
+                              kCategoryH);
+        platform::placeWidget(m_categories[index(place.soundClass)], kCategoryX, place.fieldY, kCategoryW, kCategoryH);
+    }
+    for (int i = 0; i < kPaletteSize; ++i)
+        platform::placeWidget(m_palette[std::size_t(i)], kPaletteX, kPaletteTop + i * kPaletteStep, kPaletteSide,
+                              kPaletteSide);
+    platform::placeWidget(m_mixer, kMixerX, kMixerY, kMixerW, kMixerH);
+    m_mixer->placeChildren();
+    platform::placeWidget(m_preview, kPreviewX, kPreviewY, kPreviewW, kPreviewH);
+    platform::placeWidget(m_sizeList, kSizeListX, kSizeListY, kSizeListW, kSizeListH);
+    setFontListShown(m_fontListShown);
+}
+
+void SoundColourWindow::showState()
+{
+    for (std::size_t i = 0; i < m_categories.size(); ++i)
+        m_categories[i]->setColour(m_state.colours.colours[i]);
+    const QString groups = QString::fromStdU16String(m_state.specialGroupsText);
+    if (m_groupsText->text() != groups)
+        m_groupsText->setText(groups);
+    updateSpecialGroupsHover();
+}
+
+void SoundColourWindow::updateSpecialGroupsHover()
+{
+    const QString groups = QString::fromStdU16String(m_state.specialGroupsText);
+    m_categories[index(SoundClass::SpecialGroups)]->setToolTip(groups.isEmpty() ? kNoGroupsHover : groups);
+}
+
+void SoundColourWindow::open(const QPoint &editorTopLeft)
+{
+    move(editorTopLeft);
+    showState();
+    show();
+    raise();
+    activateWindow();
+    const int opening = ++m_openings;
+    m_timers.singleShot(kActivationDelayMs, this, [this, opening] {
+        // A window left before the delay ran out keeps its empty preview.
+        if (opening == m_openings && isVisible())
+            activationStep();
+    });
+}
+
+void SoundColourWindow::activationStep()
+{
+    refillFontList();
+    m_preview->setText(m_editor.workingTextField().text());
+    rtfarben();
+}
+
+void SoundColourWindow::refillFontList()
+{
+    m_fontList->clear();
+    m_fontList->addItem(QStringLiteral("Arial"));
+    m_fontList->addItem(QStringLiteral("Verdana"));
+    m_fontList->addItems(m_offeredFonts.names);
+}
+
+void SoundColourWindow::rtfarben()
+{
+    showState();
+    const std::vector<std::u16string> groups = textcore::ParseSpecialGroups(m_state.specialGroupsText);
+    m_groupList->clear();
+    for (const std::u16string &group : groups)
+        m_groupList->addItem(QString::fromStdU16String(group));
+
+    const QString text = m_preview->text();
+    const textcore::SoundColouring colouring = textcore::ColourBySounds(
+        std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()), std::size_t(text.size())),
+        m_state.colours, groups, textcore::SoundVariant::ColourWindow);
+    m_preview->setBackColor(colouring.background);
+    m_preview->applyColours(colouring.colours);
+}
+
+void SoundColourWindow::rtfini()
+{
+    m_preview->setFieldFont(QStringLiteral("Verdana"), 16);
+    // Clearing empties the selection, which the size handler ignores.
+    m_sizeList->clear();
+    for (int k = 0; k < kFontSizeCount; ++k)
+        m_sizeList->addItem(QString::number(kSmallestFontSize + kFontSizeStep * k));
+    m_sizeList->setCurrentRow(1);
+}
+
+void SoundColourWindow::fontSizeChosen(int row)
+{
+    if (row < 0)
+        return;
+    m_preview->setFieldFontSize(kSmallestFontSize + kFontSizeStep * row);
+    rtfarben();
+}
+
+void SoundColourWindow::fontChosen(int row)
+{
+    if (row < 0 || row >= m_fontList->count())
+        return;
+    setFontListShown(false);
+    m_preview->setFieldFontName(m_fontList->item(row)->text());
+    rtfarben();
+}
+
+void SoundColourWindow::setPreviewFontName(const QString &name)
+{
+    m_preview->setFieldFontName(name);
+}
+
+void SoundColourWindow::toggleFontList()
+{
+    setFontListShown(!m_fontListShown);
+}
+
+void SoundColourWindow::setFontListShown(bool shown)
+{
+    m_fontListShown = shown;
+    platform::placeWidget(m_fontList, shown ? kFontListShownX : kFontListHiddenX, 0, kFontListW, kFontListH);
+    m_fontList->setVisible(shown);
+    if (shown)
+        m_fontList->raise();
+}
+
+ColourField *SoundColourWindow::categoryField(SoundClass category) const
+{
+    return m_categories[index(category)];
+}
+
+ColourField *SoundColourWindow::captionField(SoundClass category) const
+{
+    return m_captions[index(category)];
+}
+
+ColourField *SoundColourWindow::draggableNamed(const QString &name) const
+{
+    if (name.isEmpty())
+        return nullptr;
+    if (m_mixer->customColourField()->objectName() == name)
+        return m_mixer->customColourField();
+    for (ColourField *field : m_palette) {
+        if (field->objectName() == name)
+            return field;
+    }
+    return nullptr;
+}
+
+void SoundColourWindow::dropOnCategory(SoundClass category, const QString &draggedName)
+{
+    if (const ColourField *dragged = draggableNamed(draggedName)) {
+        m_state.colours[category] = dragged->colour();
+        if (category == SoundClass::Background)
+            emit backgroundChanged(dragged->colour());
+    }
+    rtfarben();
+}
+
+void SoundColourWindow::clickCategory(SoundClass category)
+{
+    m_state.colours[category] = m_mixer->customColour();
+    rtfarben();
+}
+
+void SoundColourWindow::clickCaption(SoundClass category)
+{
+    const QString text = fromStd(textcore::CategoryInfoText(category, m_state.specialGroupsText));
+    m_dialogs.inform(text, fromStd(textcore::CategoryCaption(category)));
+}
+
+void SoundColourWindow::showHelp()
+{
+    m_dialogs.inform(QStringLiteral("Die Farben werden mit Drag&Drop eingestellt.\r"
+                                    "Am rechten Rand befinden sich vordefinierte\r"
+                                    "Farbflächen. Diese können mit der Maus auf\r"
+                                    "die linken Zielflächen gezogen werden. Extra\r"
+                                    "Farben können mit den drei Schiebereglern am\r"
+                                    "linken oberen Bildrand eingestellt werden und\r"
+                                    "wieder durch Drag&Drop zugewiesen werden.\r"),
+                     QStringLiteral("Laute einstellen"));
+}
+
+void SoundColourWindow::enterSpecialGroups()
+{
+    if (m_commands->enterSpecialGroups())
+        rtfarben();
+    updateSpecialGroupsHover();
+}
+
+void SoundColourWindow::cancel()
+{
+    if (m_dialogs.ask(QStringLiteral("Die Farben so übernehmen?\r\r"), QStringLiteral("Lautefarben"))) {
+        // One bulk edit: the WorkingText takes the colour of every position.
+        m_editor.workingTextField().applyColours(m_preview->coloursOfAllPositions());
+    }
+    ++m_openings;
+    m_preview->setText(QString());
+    const QPoint topLeft = pos();
+    hide();
+    m_editor.showEditor(topLeft);
+}
+
+void SoundColourWindow::closeEvent(QCloseEvent *event)
+{
+    // Closing only hides: the colours stay for the settings file and the
+    // other windows. A window that is already hidden (the program ends)
+    // leaves the editor alone.
+    const bool wasShown = isVisible();
+    event->accept();
+    ++m_openings;
+    if (wasShown) {
+        hide();
+        m_editor.showEditor(std::nullopt);
+    }
+}
+
+} // namespace soundcolours

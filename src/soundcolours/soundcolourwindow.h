@@ -1,0 +1,145 @@
+#pragma once
+// The sound colour window ("olorat:  Laute einstellen"): eight category
+// fields hold the SoundColours, sixteen palette fields and a mixer offer
+// colours, and the preview shows the WorkingText coloured by sounds at
+// every change. It is created once and only shown and hidden afterwards.
+#include "textcore/soundcolours.h"
+
+#include <QMainWindow>
+#include <QPoint>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QLineEdit;
+class QListWidget;
+
+namespace editor {
+class EditorAccess;
+}
+namespace fonts {
+struct OfferedFonts;
+}
+namespace platform {
+class Clipboard;
+class Dialogs;
+class Printer;
+class RichTextField;
+class Timers;
+} // namespace platform
+
+namespace soundcolours {
+
+class ColourField;
+class ColourMixer;
+class SoundCommands;
+struct SoundColourState;
+
+class SoundColourWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int kPaletteSize = 16;
+    static constexpr int kActivationDelayMs = 200;
+
+    // Loads the window: sizes and centres it, sets up the preview's font and
+    // size list and the mixer. Shows nothing.
+    SoundColourWindow(SoundColourState &state, const fonts::OfferedFonts &offeredFonts, editor::EditorAccess &editor,
+                      platform::Dialogs &dialogs, platform::Printer &printer, platform::Clipboard &clipboard,
+                      platform::Timers &timers, QWidget *parent = nullptr);
+    ~SoundColourWindow() override;
+
+    // Opens the window where the editor stood (the editor has hidden
+    // itself and prepared the WorkingText). 200 ms later the window fills
+    // its font list, copies the WorkingText into the preview and colours it.
+    // This is what the editor's "Farbauswahl" > "L a u t e" hook calls:
+    //   hooks.openSoundColours = [w](const QPoint &at) { w->open(at); };
+    void open(const QPoint &editorTopLeft);
+
+    // Colours the preview by sounds with the current SoundColours and
+    // special letter groups, in one edit block.
+    void rtfarben();
+    // Preview font "Verdana" 16 and the list of sizes 12 to 48.
+    void rtfini();
+
+    // The font the font selection window gives every reading field. The
+    // preview is recoloured at the next activation, not now.
+    void setPreviewFontName(const QString &name);
+
+    // Shows the SoundColours and special groups of the state in the fields
+    // (after the settings file or a loaded text changed them).
+    void showState();
+
+    // What the mouse does, for tests and for keyboard users alike.
+    // A field of this window named `draggedName` is dropped on a category
+    // field; unknown names change no colour. Recolours in every case.
+    void dropOnCategory(textcore::SoundClass category, const QString &draggedName);
+    // The category takes the custom colour.
+    void clickCategory(textcore::SoundClass category);
+    // The caption's information box.
+    void clickCaption(textcore::SoundClass category);
+
+    // Menu entries.
+    void cancel();          // "Abbruch"
+    void toggleFontList();  // "Schriften"
+    void showHelp();        // "?"
+    void enterSpecialGroups(); // "Zeichen"
+
+    platform::RichTextField &preview() const { return *m_preview; }
+    ColourField *categoryField(textcore::SoundClass category) const;
+    ColourField *captionField(textcore::SoundClass category) const;
+    ColourField *paletteField(int index) const { return m_palette[std::size_t(index)]; }
+    ColourMixer &mixer() const { return *m_mixer; }
+    QListWidget *fontSizeList() const { return m_sizeList; }
+    QListWidget *fontList() const { return m_fontList; }
+    bool fontListShown() const { return m_fontListShown; }
+    SoundCommands &commands() const { return *m_commands; }
+
+    // The token a drag of this window's fields carries.
+    QString dragToken() const { return m_dragToken; }
+
+signals:
+    // A colour was dropped on the background field; the syllable colour
+    // window shows the same background.
+    void backgroundChanged(textcore::Colour colour);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildFields(QWidget *client);
+    void buildLists(QWidget *client);
+    void createMenus();
+    void placeAll();
+    void activationStep();
+    void fontSizeChosen(int row);
+    void fontChosen(int row);
+    void refillFontList();
+    void setFontListShown(bool shown);
+    void updateSpecialGroupsHover();
+    ColourField *draggableNamed(const QString &name) const;
+
+    SoundColourState &m_state;
+    const fonts::OfferedFonts &m_offeredFonts;
+    editor::EditorAccess &m_editor;
+    platform::Dialogs &m_dialogs;
+    platform::Timers &m_timers;
+    QString m_dragToken;
+
+    std::array<ColourField *, textcore::kSoundClassCount> m_categories{};
+    std::array<ColourField *, textcore::kSoundClassCount> m_captions{};
+    std::array<ColourField *, kPaletteSize> m_palette{};
+    ColourMixer *m_mixer = nullptr;
+    platform::RichTextField *m_preview = nullptr;
+    QListWidget *m_sizeList = nullptr;
+    QListWidget *m_fontList = nullptr;
+    QLineEdit *m_groupsText = nullptr;  // hidden: the SpecialGroups as typed
+    QListWidget *m_groupList = nullptr; // hidden: the groups derived from it
+    std::unique_ptr<SoundCommands> m_commands;
+    bool m_fontListShown = false;
+    // Every open() and every leave counts up, so that a delay armed by an
+    // earlier opening does nothing.
+    int m_openings = 0;
+};
+
+} // namespace soundcolours

@@ -1,0 +1,39 @@
+#pragma once
+// One sound colour window with every service replaced by a test double.
+#include "fonts/offeredfonts.h"
+#include "platform/clipboard.h"
+#include "platform/printer.h"
+#include "platform/scripteddialogs.h"
+#include "platform/timers.h"
+#include "soundcolours/soundcolourstate.h"
+#include "soundcolours/soundcolourwindow.h"
+#include "soundcolours/support/fakeeditor.h"
+#include "textcore/colour.h"
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+struct Harness {
+    Harness();
+
+    // Puts `text` into the WorkingText, opens the window and lets its
+    // 200 ms delay run out, as the editor's menu does.
+    void openWith(const QString &text);
+
+    // The preview's colour at every position.
+    std::vector<textcore::Colour> previewColours() const;
+
+    soundcolours::SoundColourState state;
+    fonts::OfferedFonts fonts;
+    FakeEditor editor;
+    platform::ScriptedDialogs dialogs;
+    platform::RecordingPrinter printer;
+    platform::RecordingClipboard clipboard;
+    platform::ManualTimers timers;
+    std::unique_ptr<soundcolours::SoundColourWindow> window;
+};
+
+// The sample texts of tests/data/soundcolours, read as UTF-8.
+QString sampleText(const QString &name);
