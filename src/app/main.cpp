@@ -1,21 +1,21 @@
 // Kolorat's entry point. Until the editor window lands this shows an empty
 // main window with the editor's caption.
+#include "platform/application.h"
+
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QMainWindow>
-#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-
-    // Qt's own buttons ("Ja", "Nein", "Abbrechen") in German.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qtTranslator);
+    QApplication::setWindowIcon(platform::windowIcon());
+    // Qt's own buttons ("Ja", "Nein", "Abbrechen") in German; without the
+    // translation the boxes still work, with English captions.
+    platform::installGermanTranslation(app);
+    // KOLORAT.INI and the texts live in the current folder.
+    platform::chooseWorkingFolder();
 
     QMainWindow window;
     window.setObjectName(QStringLiteral("Form0"));

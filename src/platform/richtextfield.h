@@ -1,0 +1,154 @@
+#pragma once
+// The rich-text field every window shows its text in.
+//
+// Positions: the field's plain text (text()) writes every line break as the
+// two characters "\r\n", and every position of that text, the CR and the LF
+// included, addresses the same character in selections, colours and runs.
+// Inside the QTextDocument a line break is one block separator; the field
+// maps between the two counts (both CR and LF of a break map to its one
+// separator, so a selection touching either half covers the whole break).
+// A line separator (U+2028, Shift+Enter, pasted text) never enters the
+// document: it becomes an ordinary line break.
+//
+// Colours: a character without an explicit colour counts as black, and the
+// field draws it black whatever the desktop's palette says.
+#include "platform/documentfiles.h"
+#include "platform/styledtext.h"
+#include "textcore/colour.h"
+
+#include <QTextEdit>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QTextDocument;
+
+namespace platform {
+
+class RichTextField : public QTextEdit
+{
+    Q_OBJECT
+public:
+    explicit RichTextField(QWidget *parent = nullptr);
+    ~RichTextField() override;
+
+    // --- plain text ---------------------------------------------------------
+    // The whole text, line breaks "\r\n".
+    QString text() const;
+    // Replaces the whole content in the field's default font; all character
+    // formatting (also the typing format) is dropped, undo history cleared,
+    // caret at the start. Any line-break form ("\r\n", "\r", "\n", U+2028,
+    // U+2029) becomes one line break, so text() afterwards may differ from
+    // `plain` in exactly those places. Raises changed() once.
+    void setText(const QString &plain);
+    // Length of text() without building it (O(1)).
+    int length() const;
+
+    // --- whole field --------------------------------------------------------
+    // Background of the whole field (not part of the text: never saved or printed).
+    void setBackColor(textcore::Colour colour);
+    textcore::Colour backColor() const;
+    // Default font of the field and font of every character (bold and
+    // italic of the characters stay as they are). Size in points, decimals allowed.
+    void setFieldFont(const QString &name, double pointSize);
+    void setFieldFontName(const QString &name);
+    void setFieldFontSize(double pointSize);
+    // Bold for the whole field (default font and every character).
+    void setFieldFontBold(bool bold);
+    QString fieldFontName() const;
+    double fieldFontSize() const;
+    bool fieldFontBold() const;
+
+    // --- selection (plain-text positions, 0-based) ------------------------
+    int selStart() const;
+    int selLength() const;
+    // Selects [start, start + length), clamped to the text; the caret ends
+    // at the end of the range.
+    void setSel(int start, int length);
+    // Collapses the selection to a caret at `start` (clamped).
+    void setSelStart(int start);
+    // Keeps selStart(), selects `length` characters from there (clamped).
+    void setSelLength(int length);
+    // The selected characters, line breaks "\r\n".
+    QString selText() const;
+    // Replaces the selection; the new text takes the formatting of the first
+    // selected character (the typing format when nothing is selected) and
+    // the caret ends behind it. Line-break forms as in setText().
+    void setSelText(const QString &text);
+
+    // The colour of the selection; none when it holds several colours. With
+    // nothing selected: the colour that typed text would get.
+    std::optional<textcore::Colour> selColor() const;
+    // Colours the selected characters; with nothing selected, sets the colour
+    // of text typed next and changes no character.
+    void setSelColor(textcore::Colour colour);
+    // These affect the selected characters only (nothing selected: the typing format).
+    void setSelFontName(const QString &name);
+    void setSelFontSize(double pointSize);
+    void setSelBold(bool bold);
+    void setSelItalic(bool italic);
+
+    // --- bulk operations ----------------------------------------------------
+    // One colour per plain-text position (for a line break the CR's entry
+    // counts). Applied in one undo step, touching only characters whose
+    // colour differs. Extra entries are ignored; positions beyond the
+    // vector keep their colour. Raises changed() once, or not at all when no
+    // colour differed. Keeps the selection.
+    void applyColours(const std::vector<textcore::Colour> &perPosition);
+    // The colour of every plain-text position (both halves of a line break
+    // get the break's colour).
+    std::vector<textcore::Colour> coloursOfAllPositions() const;
+    // Font name and size for every character and for the field's default
+    // font, in one undo step. An empty name or a size <= 0 leaves that part.
+    void setFontForAll(const QString &name, double pointSize);
+    // Sets the formatting of the plain-text range [start, start + length)
+    // to `format` (empty font name / size 0 mean the field's default font).
+    void applyFormatToRange(int start, int length, const CharFormat &format);
+    // Undo history on or off (off for preview and reading fields).
+    void setUndoEnabled(bool enabled);
+
+    // --- runs and files -----------------------------------------------------
+    // Runs of characters with equal format; their text joined equals text().
+    // Font names and sizes are the effective ones (never empty or 0).
+    StyledText styledText() const;
+    // Replaces the content by the runs (empty font name / size 0: the field's
+    // default). Line-break forms as in setText(). Caret at the start, undo
+    // history cleared, changed() raised once.
+    void setStyledText(const StyledText &runs);
+    // Replaces the content with the file's. On failure the content stays,
+    // the German message goes to *error and the result is false.
+    bool loadFile(const QString &path, FileKind kind, QString *error = nullptr);
+    // Writes the content (RTF: every character's colour, font, size, bold,
+    // italic; plain text: text()). On failure *error gets the German message.
+    bool saveFile(const QString &path, FileKind kind, QString *error = nullptr) const;
+    // A copy of the selected characters with their formatting, for printing
+    // the selection.
+    std::unique_ptr<QTextDocument> selectionAsDocument() const;
+
+    // --- position mapping ---------------------------------------------------
+    // Plain-text position -> document position (the CR and the LF of a line
+    // break both give the break's one position). O(log number of lines).
+    int documentPosition(int plainPosition) const;
+    // Document position -> plain-text position (a line break gives its CR).
+    int plainPosition(int documentPosition) const;
+
+signals:
+    // Every change of the content (text or formatting), by the user or the program.
+    void changed();
+    // A mouse click has placed the caret.
+    void clicked();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
+    QMimeData *createMimeDataFromSelection() const override;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
+} // namespace platform

@@ -1,0 +1,254 @@
+#include "textcore/settings.h"
+
+#include "textcore/cp1252.h"
+
+#include <fstream>
+#include <optional>
+#include <system_error>
+
+namespace textcore {
+namespace {
+
+constexpr std::size_t kNumberLinesBeforeGroups = 8;
+constexpr std::size_t kGroupsLine = 9;
+constexpr std::size_t kSeparatorLine = 12;
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Bytes that no typed text holds: controls other than tab, DEL, and the five
+// bytes Windows-1252 leaves undefined. Their presence means a binary file.
+bool isForeignByte(unsigned char b)
+{
+    return (b < 0x20 && b != '\t') || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F
+        || b == 0x90 || b == 0x9D;
+}
+
+bool holdsForeignBytes(std::string_view line)
+{
+    for (char c : line)
+        if (isForeignByte(static_cast<unsigned char>(c)))
+            return true;
+    return false;
+}
+
+std::optional<Colour> parseColour(std::string_view line)
+{
+    std::size_t i = 0;
+    while (i < line.size() && isBlank(line[i]))
+        ++i;
+    const std::size_t digitsStart = i;
+    Colour value = 0;
+    while (i < line.size() && line[i] >= '0' && line[i] <= '9') {
+        value = value * 10 + static_cast<Colour>(line[i] - '0');
+        if (value > kMaxColour)
+            return std::nullopt;
+        ++i;
+    }
+    if (i == digitsStart)
+        return std::nullopt;
+    if (i < line.size() && line[i] == ',')
+        ++i;
+    for (; i < line.size(); ++i)
+        if (!isBlank(line[i]))
+            return std::nullopt;
+    return value;
+}
+
+// Splits a line into input fields: leading and trailing blanks dropped,
+// fields end at commas.
+std::vector<std::u16string> inputFields(std::string_view line)
+{
+    std::vector<std::u16string> fields;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t comma = line.find(',', start);
+        std::string_view field = line.substr(start, comma == std::string_view::npos ? line.npos : comma - start);
+        while (!field.empty() && isBlank(field.front()))
+            field.remove_prefix(1);
+        while (!field.empty() && isBlank(field.back()))
+            field.remove_suffix(1);
+        fields.push_back(decodeCp1252(field));
+        if (comma == std::string_view::npos)
+            return fields;
+        start = comma + 1;
+    }
+}
+
+bool isSeparatorValue(const std::u16string &s)
+{
+    return s.empty() || (s.size() == 1 && kSeparatorChoices.find(s[0]) != std::u16string_view::npos);
+}
+
+// Appends the non-empty fonts; false when the list would grow beyond what the
+// font window can hold.
+bool appendFonts(std::vector<std::u16string> &fonts, const std::vector<std::u16string> &fields)
+{
+    for (const auto &f : fields) {
+        if (f.empty())
+            continue;
+        if (fonts.size() == kMaxOfferedFonts)
+            return false;
+        fonts.push_back(f);
+    }
+    return true;
+}
+
+// One line of a string value: anything that would end the line or break
+// the reader becomes a blank.
+std::string encodeLine(std::u16string_view text)
+{
+    std::string bytes = encodeCp1252(text);
+    for (char &c : bytes)
+        if (isForeignByte(static_cast<unsigned char>(c)))
+            c = ' ';
+    return bytes;
+}
+
+void appendNumber(std::string &out, Colour value)
+{
+    out += ' ';
+    out += std::to_string(value);
+    out += " \r\n";
+}
+
+} // namespace
+
+SettingsReadResult parseSettings(std::string_view bytes)
+{
+    SettingsReadResult result;
+    Settings &s = result.settings;
+    std::size_t pos = 0;
+    std::size_t lineNo = 0;
+    while (pos < bytes.size()) {
+        std::size_t end = pos;
+        while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n')
+            ++end;
+        const std::string_view line = bytes.substr(pos, end - pos);
+        if (end < bytes.size() && bytes[end] == '\r') {
+            ++end;
+            if (end < bytes.size() && bytes[end] == '\n')
+                ++end;
+        } else if (end < bytes.size()) {
+            ++end; // a lone LF
+        }
+        pos = end;
+        ++lineNo;
+
+        if (line.size() > kMaxSettingsLineBytes || pos > kMaxSettingsFileBytes) {
+            result.failed = true;
+            return result;
+        }
+
+        if (lineNo <= kNumberLinesBeforeGroups || lineNo == 10 || lineNo == 11) {
+            const auto colour = parseColour(line);
+            if (!colour) {
+                result.failed = true;
+                return result;
+            }
+            if (lineNo <= kNumberLinesBeforeGroups)
+                s.soundColours.colours[lineNo - 1] = *colour;
+            else if (lineNo == 10)
+                s.syllableColours.first = *colour;
+            else
+                s.syllableColours.second = *colour;
+        } else {
+            if (holdsForeignBytes(line)) {
+                result.failed = true;
+                return result;
+            }
+            if (lineNo == kGroupsLine) {
+                s.specialGroupsText = decodeCp1252(line);
+            } else {
+                auto fields = inputFields(line);
+                std::vector<std::u16string> fonts = s.offeredFonts;
+                if (lineNo == kSeparatorLine) {
+                    if (!isSeparatorValue(fields.front())) {
+                        result.failed = true;
+                        return result;
+                    }
+                    s.separator = fields.front();
+                    fields.erase(fields.begin());
+                }
+                if (!appendFonts(fonts, fields)) {
+                    result.failed = true;
+                    return result;
+                }
+                s.offeredFonts = std::move(fonts);
+            }
+        }
+        result.linesRead = lineNo;
+    }
+    // Reading past the end of a file that stops before the separator line.
+    if (lineNo < kSeparatorLine)
+        result.failed = true;
+    return result;
+}
+
+std::string formatSettings(const Settings &settings)
+{
+    std::string out;
+    for (std::size_t i = 0; i < kNumberLinesBeforeGroups; ++i)
+        appendNumber(out, settings.soundColours.colours[i]);
+    out += encodeLine(settings.specialGroupsText);
+    out += "\r\n";
+    appendNumber(out, settings.syllableColours.first);
+    appendNumber(out, settings.syllableColours.second);
+    out += encodeLine(settings.separator);
+    out += "\r\n";
+    for (const auto &font : settings.offeredFonts) {
+        out += encodeLine(font);
+        out += "\r\n";
+    }
+    return out;
+}
+
+SettingsReadResult ReadSettings(const std::filesystem::path &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        SettingsReadResult missing;
+        missing.failed = true;
+        return missing;
+    }
+    // One byte beyond the limit is enough for the parser to see that the
+    // file is too large.
+    std::string bytes(kMaxSettingsFileBytes + 1, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) {
+        SettingsReadResult unreadable;
+        unreadable.failed = true;
+        return unreadable;
+    }
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return parseSettings(bytes);
+}
+
+bool WriteSettings(const std::filesystem::path &path, const Settings &settings)
+{
+    const std::string bytes = formatSettings(settings);
+    std::filesystem::path temp = path;
+    temp += ".new";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out)
+            return false;
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::error_code ignored;
+            std::filesystem::remove(temp, ignored);
+            return false;
+        }
+    }
+    std::error_code ec;
+    std::filesystem::rename(temp, path, ec);
+    if (ec) {
+        std::error_code ignored;
+        std::filesystem::remove(temp, ignored);
+        return false;
+    }
+    return true;
+}
+
+} // namespace textcore
