@@ -52,8 +52,12 @@ constexpr int kWindowHeight = 8900;
 
 void place(QWidget *widget, const Place &p)
 {
-    widget->setGeometry(platform::twipsToPixels(p.left), platform::twipsToPixels(p.top),
-                        platform::twipsToPixels(p.width), platform::twipsToPixels(p.height));
+    platform::placeWidget(widget, p.left, p.top, p.width, p.height);
+}
+
+int pixels(int twips)
+{
+    return platform::twipsToPixels(twips, platform::screenDpi());
 }
 
 QString colourCss(const QColor &c)
@@ -86,17 +90,12 @@ EditorWindow::EditorWindow(SharedSettings settings, platform::Dialogs &dialogs, 
     createWidgets();
     placeWidgets();
     createMenus();
-    const QSize size(platform::twipsToPixels(kWindowWidth), platform::twipsToPixels(kWindowHeight));
-    resize(size);
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
-    }
+    platform::centreWindow(this, kWindowWidth, kWindowHeight);
     m_folder = folder;
     if (!m_folder.endsWith(QLatin1Char('/')))
         m_folder += QLatin1Char('/');
     m_folderLabel->setText(m_folder);
-    m_files->setFolder(m_folder);
+    m_files->setPath(m_folder);
     m_files->setPattern(QStringLiteral("*.ZAF"));
     m_files->setPattern(QStringLiteral("*.RTF;*.TXT"));
 
@@ -133,7 +132,7 @@ void EditorWindow::createWidgets()
 
     m_infoIcon = makeLabel(central, QStringLiteral("infobild"), QString());
     m_infoIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation)
-                              .pixmap(platform::twipsToPixels(kInfoIcon.width)));
+                              .pixmap(pixels(kInfoIcon.width)));
     m_infoIcon->setAccessibleName(QStringLiteral("Hinweis zum Infofeld"));
     m_infoIcon->setToolTip(QStringLiteral("Infofeld"));
     m_infoIcon->installEventFilter(this);
@@ -149,7 +148,7 @@ void EditorWindow::createWidgets()
     m_infoField->setAccessibleName(QStringLiteral("Infofeld"));
 
     m_logo = makeLabel(central, QStringLiteral("Picture1"), QString());
-    m_logo->setPixmap(platform::windowIcon().pixmap(platform::twipsToPixels(kLogo.width)));
+    m_logo->setPixmap(platform::windowIcon().pixmap(pixels(kLogo.width)));
     m_logo->setAccessibleName(QStringLiteral("Kolorat-Zeichen"));
     m_logo->installEventFilter(this);
 
@@ -213,8 +212,11 @@ void EditorWindow::createWidgets()
     m_field = new platform::RichTextField(central);
     m_field->setObjectName(QStringLiteral("RichTextBox1"));
     m_field->setAccessibleName(QStringLiteral("Aktueller Text"));
-    connect(m_field, &QTextEdit::textChanged, this, &EditorWindow::onTextChange);
-    m_field->viewport()->installEventFilter(this);
+    connect(m_field, &platform::RichTextField::changed, this, &EditorWindow::onTextChange);
+    // The keystroke follows the click like a key press, once the click's own
+    // handling is over.
+    connect(m_field, &platform::RichTextField::clicked, this,
+            &EditorWindow::onTextClick);
 
     // The window sees every key before its controls.
     for (QWidget *w : central->findChildren<QWidget *>())
@@ -284,20 +286,18 @@ void EditorWindow::showWelcomeText()
     for (int size = 10; size <= 48; size += 2)
         m_fontSizes->addItem(QString::number(size));
     m_fontSizes->setCurrentIndex(0);
-    QFont font = m_field->document()->defaultFont();
-    font.setPointSize(m_fontSizes->itemText(0).toInt());
+    m_field->setFieldFontSize(m_fontSizes->itemText(0).toDouble());
 
     m_fontNames->clear();
     m_fontNames->addItems(m_editorFonts);
     m_fontNames->setCurrentIndex(0);
-    font.setFamily(m_editorFonts.value(0, QStringLiteral("Arial")));
-    font.setBold(false);
-    font.setItalic(false);
-    m_field->setDefaultFont(font);
+    m_field->setFieldFontName(m_editorFonts.value(0, QStringLiteral("Arial")));
 
     m_styles->clear();
     m_styles->addItems({QStringLiteral("fett"), QStringLiteral("kursiv"), QStringLiteral("normal")});
     m_styles->setCurrentIndex(2);
+    m_field->setSelBold(false);
+    m_field->setSelItalic(false);
 
     m_field->setText(welcomeText());
     setInfo(QStringLiteral("Löschen Sie entweder das Textfeld oder laden Sie eine Datei oder fügen Sie Text "
@@ -326,16 +326,14 @@ void formatWholeText(platform::RichTextField &field, const QTextCharFormat &form
 
 void EditorWindow::applyFontSize(int index)
 {
-    QTextCharFormat format;
-    format.setFontPointSize(m_fontSizes->itemText(index).toDouble());
-    formatWholeText(*m_field, format);
+    m_field->setFontForAll(QString(), m_fontSizes->itemText(index).toDouble());
+    m_field->setFocus();
 }
 
 void EditorWindow::applyFontName(int index)
 {
-    QTextCharFormat format;
-    format.setFontFamilies({m_fontNames->itemText(index)});
-    formatWholeText(*m_field, format);
+    m_field->setFontForAll(m_fontNames->itemText(index), 0);
+    m_field->setFocus();
 }
 
 void EditorWindow::applyStyle(int index)
@@ -404,11 +402,21 @@ bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonRelease) {
         if (watched == m_infoIcon)
             showInfoNote();
-        else if (watched == m_field->viewport())
-            // The field places the caret on release; act once it has.
-            QTimer::singleShot(0, this, &EditorWindow::onTextClick);
+        else if (watched == m_logo)
+            showAuthorNote();
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void EditorWindow::showAuthorNote()
+{
+    m_dialogs.inform(QStringLiteral("Kolorat, farbige Lesehilfe, Version %1\r\n"
+                                    "Fragen und Hinweise bitte an das Kolorat-Team\r\n"
+                                    "https://kolorat.example.org")
+                         .arg(QCoreApplication::applicationVersion().isEmpty()
+                                  ? QStringLiteral("0.1")
+                                  : QCoreApplication::applicationVersion()),
+                     QStringLiteral("Tintaro"));
 }
 
 void EditorWindow::typeLiteral(const QString &text)

@@ -29,6 +29,7 @@ namespace platform {
 class Dialogs;
 class FileListBox;
 class RichTextField;
+enum class FileKind;
 } // namespace platform
 namespace soundcolours {
 struct SoundColourState;
@@ -135,7 +136,6 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -158,8 +158,10 @@ private:
     void typeLiteral(const QString &text);
 
     void onTextChange();
-    bool loadFileIntoField(const QString &path);
-    void reportUnreadableFile(const QString &path, const QString &reason);
+    // Loads into the WorkingText; an unreadable file is reported by name.
+    bool loadFileIntoField(const QString &path, platform::FileKind kind);
+    void readColoursFromText();
+    void showAuthorNote();
 
     SharedSettings m_settings;
     platform::Dialogs &m_dialogs;
