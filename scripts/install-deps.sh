@@ -12,6 +12,7 @@ PACKAGES=(
   xvfb xauth
   libreoffice-writer-nogui
   desktop-file-utils
+  poppler-utils
 )
 
 missing=()

@@ -1,10 +1,21 @@
 // The small platform services the windows use: dialogs, keys, twips, file
 // list, timers, clipboard, printer, icon and the start folder.
 #include "platform/application.h"
+#include "platform/clipboard.h"
 #include "platform/dialogs.h"
+#include "platform/filelistbox.h"
+#include "platform/keys.h"
 #include "platform/scripteddialogs.h"
+#include "platform/timers.h"
+#include "platform/twips.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -55,6 +66,35 @@ private slots:
     void qtMessageBoxShowsRequest();
     void qtInputBoxCancelGivesEmpty_data();
     void qtInputBoxCancelGivesEmpty();
+    void germanButtons();
+
+    // Keys and twips
+    void keyCodes_data();
+    void keyCodes();
+    void keyCodeOfKeypadEnterEvent();
+    void twipsToPixels_data();
+    void twipsToPixels();
+    void twipsRectanglesKeepTouchingEdges();
+    void placeWidgetUsesTwips();
+
+    // File list
+    void fileListMatching_data();
+    void fileListMatching();
+    void fileListReadsFolder_data();
+    void fileListReadsFolder();
+    void fileListRefreshAndSelection();
+
+    // Timers, clipboard, icon, start folder
+    void manualTimersFireInOrder();
+    void manualTimersDropDestroyedContext();
+    void qtTimersFireOnce();
+    void clipboardLineBreaks_data();
+    void clipboardLineBreaks();
+    void recordingClipboard();
+    void windowIconIsLightKOnDarkSquare_data();
+    void windowIconIsLightKOnDarkSquare();
+    void workingFolder_data();
+    void workingFolder();
 };
 
 void ServicesTest::promptLineBreaks_data()
@@ -317,6 +357,413 @@ void ServicesTest::qtInputBoxCancelGivesEmpty()
     QCOMPARE(seenLabel, QStringLiteral("Geben Sie einen Namen für die Datei ein.\nQuelltext"));
     QCOMPARE(seenProposal, QStringLiteral("KOLORAT.RTF"));
     QCOMPARE(answer, expected);
+}
+
+void ServicesTest::germanButtons()
+{
+    auto *app = qobject_cast<QApplication *>(QCoreApplication::instance());
+    QVERIFY(app);
+    if (!installGermanTranslation(*app))
+        QSKIP("Qt's German translation (qt6-translations-l10n) is not installed");
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(box.button(QMessageBox::Yes)->text().remove(QLatin1Char('&')), QStringLiteral("Ja"));
+    QCOMPARE(box.button(QMessageBox::No)->text().remove(QLatin1Char('&')), QStringLiteral("Nein"));
+}
+
+void ServicesTest::keyCodes_data()
+{
+    QTest::addColumn<int>("qtKey");
+    QTest::addColumn<int>("code");
+    QTest::newRow("Enter") << int(Qt::Key_Return) << 13;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << 13;
+    QTest::newRow("Ctrl") << int(Qt::Key_Control) << 17;
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << 27;
+    QTest::newRow("End") << int(Qt::Key_End) << 35;
+    QTest::newRow("Home") << int(Qt::Key_Home) << 36;
+    QTest::newRow("left arrow") << int(Qt::Key_Left) << 37;
+    QTest::newRow("up arrow") << int(Qt::Key_Up) << 38;
+    QTest::newRow("right arrow") << int(Qt::Key_Right) << 39;
+    QTest::newRow("down arrow") << int(Qt::Key_Down) << 40;
+    QTest::newRow("Insert") << int(Qt::Key_Insert) << 45;
+    QTest::newRow("Delete") << int(Qt::Key_Delete) << 46;
+    QTest::newRow("F1") << int(Qt::Key_F1) << 112;
+    QTest::newRow("F12") << int(Qt::Key_F12) << 123;
+    QTest::newRow("letter A") << int(Qt::Key_A) << 65;
+    QTest::newRow("letter Z") << int(Qt::Key_Z) << 90;
+    QTest::newRow("digit 0") << int(Qt::Key_0) << 48;
+    QTest::newRow("digit 9") << int(Qt::Key_9) << 57;
+    QTest::newRow("space") << int(Qt::Key_Space) << 32;
+    QTest::newRow("backspace") << int(Qt::Key_Backspace) << 8;
+    QTest::newRow("page down") << int(Qt::Key_PageDown) << 34;
+    QTest::newRow("minus has no code of its own") << int(Qt::Key_Minus) << 0;
+    QTest::newRow("umlaut has no code") << int(Qt::Key_Adiaeresis) << 0;
+}
+
+void ServicesTest::keyCodes()
+{
+    QFETCH(int, qtKey);
+    QFETCH(int, code);
+    QCOMPARE(virtualKey(qtKey), code);
+}
+
+void ServicesTest::keyCodeOfKeypadEnterEvent()
+{
+    const QKeyEvent enter(QEvent::KeyPress, Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(virtualKey(enter), 13);
+    const QKeyEvent shiftedA(QEvent::KeyPress, Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A"));
+    QCOMPARE(virtualKey(shiftedA), 65);
+}
+
+void ServicesTest::twipsToPixels_data()
+{
+    QTest::addColumn<int>("twips");
+    QTest::addColumn<qreal>("dpi");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("15 twips are a pixel at 96 dpi") << 15 << 96.0 << 1;
+    QTest::newRow("an inch at 96 dpi") << 1440 << 96.0 << 96;
+    QTest::newRow("editor width") << 10900 << 96.0 << 727;
+    QTest::newRow("editor height") << 8900 << 96.0 << 593;
+    QTest::newRow("an inch at 120 dpi") << 1440 << 120.0 << 120;
+    QTest::newRow("an inch at 144 dpi") << 1440 << 144.0 << 144;
+    QTest::newRow("15 twips at 144 dpi round up") << 15 << 144.0 << 2;
+    QTest::newRow("7 twips round down") << 7 << 96.0 << 0;
+    QTest::newRow("8 twips round up") << 8 << 96.0 << 1;
+    QTest::newRow("zero") << 0 << 96.0 << 0;
+    QTest::newRow("negative rounds symmetrically") << -8 << 96.0 << -1;
+}
+
+void ServicesTest::twipsToPixels()
+{
+    QFETCH(int, twips);
+    QFETCH(qreal, dpi);
+    QFETCH(int, pixels);
+    QCOMPARE(platform::twipsToPixels(twips, dpi), pixels);
+    // Whole pixels come back to the twips they came from at 96 dpi.
+    if (dpi == 96.0 && twips % 15 == 0)
+        QCOMPARE(pixelsToTwips(pixels, dpi), twips);
+}
+
+void ServicesTest::twipsRectanglesKeepTouchingEdges()
+{
+    // The rich-text field of the editor.
+    QCOMPARE(platform::twipsToPixels(QRect(2160, 1680, 8535, 6465), 96.0), QRect(144, 112, 569, 431));
+    // Two controls side by side whose widths do not divide evenly.
+    const QRect left = platform::twipsToPixels(QRect(0, 0, 1310, 315), 96.0);
+    const QRect right = platform::twipsToPixels(QRect(1310, 0, 1310, 315), 96.0);
+    QCOMPARE(left.right() + 1, right.left());
+    const QRect bigLeft = platform::twipsToPixels(QRect(0, 0, 1310, 315), 120.0);
+    const QRect bigRight = platform::twipsToPixels(QRect(1310, 0, 1310, 315), 120.0);
+    QCOMPARE(bigLeft.right() + 1, bigRight.left());
+    QCOMPARE(bigLeft.width() + bigRight.width(), platform::twipsToPixels(2620, 120.0));
+}
+
+void ServicesTest::placeWidgetUsesTwips()
+{
+    QWidget window;
+    QWidget child(&window);
+    if (child.logicalDpiX() != 96)
+        QSKIP("the offscreen screen does not have 96 dpi");
+    placeWidget(&child, 120, 1680, 1935, 6465);
+    QCOMPARE(child.geometry(), QRect(8, 112, 129, 431));
+}
+
+void ServicesTest::fileListMatching_data()
+{
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QStringList>("expected");
+
+    const QStringList folder{"brief.rtf", "Anna.TXT", "KOLORAT.RTF", "notiz.Txt", "bild.png", "alt.rtf.bak",
+                             "LIESMICH", "a.rtf", "Zebra.RTF", "über.rtf"};
+    QTest::newRow("RTF and TXT in any case, sorted ignoring case")
+        << folder << "*.RTF;*.TXT"
+        << QStringList{"a.rtf", "Anna.TXT", "brief.rtf", "KOLORAT.RTF", "notiz.Txt", "Zebra.RTF", "über.rtf"};
+    QTest::newRow("TXT before RTF in the pattern lists the same")
+        << folder << "*.TXT;*.RTF"
+        << QStringList{"a.rtf", "Anna.TXT", "brief.rtf", "KOLORAT.RTF", "notiz.Txt", "Zebra.RTF", "über.rtf"};
+    QTest::newRow("RTF only") << folder << "*.RTF"
+                              << QStringList{"a.rtf", "brief.rtf", "KOLORAT.RTF", "Zebra.RTF", "über.rtf"};
+    QTest::newRow("TXT only") << folder << "*.TXT" << QStringList{"Anna.TXT", "notiz.Txt"};
+    QTest::newRow("pattern in lower case") << folder << "*.txt" << QStringList{"Anna.TXT", "notiz.Txt"};
+    QTest::newRow("an extension no file has") << folder << "*.ZAF" << QStringList{};
+    QTest::newRow("star dot star lists everything, names without dot too")
+        << folder << "*.*"
+        << QStringList{"a.rtf", "alt.rtf.bak", "Anna.TXT", "bild.png", "brief.rtf", "KOLORAT.RTF", "LIESMICH",
+                       "notiz.Txt", "Zebra.RTF", "über.rtf"};
+    QTest::newRow("question mark is one character") << folder << "?.RTF" << QStringList{"a.rtf"};
+    QTest::newRow("blanks around patterns") << folder << " *.png ; *.TXT " << QStringList{"Anna.TXT", "bild.png", "notiz.Txt"};
+    QTest::newRow("a whole name") << folder << "kolorat.rtf" << QStringList{"KOLORAT.RTF"};
+    QTest::newRow("regex characters are plain") << QStringList{"a+b.rtf", "aab.rtf", "[x].txt", "x.txt"}
+                                                << "a+b.rtf;[x].txt" << QStringList{"[x].txt", "a+b.rtf"};
+    QTest::newRow("empty pattern lists nothing") << folder << "" << QStringList{};
+    QTest::newRow("names equal but for case keep a fixed order")
+        << QStringList{"b.rtf", "B.RTF", "a.rtf"} << "*.rtf" << QStringList{"a.rtf", "B.RTF", "b.rtf"};
+}
+
+void ServicesTest::fileListMatching()
+{
+    QFETCH(QStringList, entries);
+    QFETCH(QString, pattern);
+    QFETCH(QStringList, expected);
+    QCOMPARE(FileListBox::matching(entries, pattern), expected);
+}
+
+namespace {
+
+void touch(const QString &path)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    file.write("x");
+}
+
+} // namespace
+
+void ServicesTest::fileListReadsFolder_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("start pattern") << "*.RTF;*.TXT" << QStringList{"Brief.rtf", "KOLORAT.TXT", "zahlen.RTF"};
+    QTest::newRow("all files, no folders") << "*.*"
+                                           << QStringList{"Brief.rtf", "KOLORAT.TXT", "notiz.doc", "zahlen.RTF"};
+}
+
+void ServicesTest::fileListReadsFolder()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QStringList, expected);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    for (const char *name : {"zahlen.RTF", "Brief.rtf", "KOLORAT.TXT", "notiz.doc"})
+        touch(dir.filePath(QString::fromLatin1(name)));
+    // A folder whose name matches the pattern is not a file to load.
+    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ORDNER.RTF")));
+
+    FileListBox box;
+    box.setPath(dir.path());
+    box.setPattern(pattern);
+    QCOMPARE(box.path(), dir.path());
+    QCOMPARE(box.pattern(), pattern);
+    QCOMPARE(box.fileNames(), expected);
+    QCOMPARE(box.fileCount(), expected.size());
+    QCOMPARE(box.fileName(0), expected.first());
+    QCOMPARE(box.fileName(expected.size()), QString());
+}
+
+void ServicesTest::fileListRefreshAndSelection()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    touch(dir.filePath(QStringLiteral("B.RTF")));
+    touch(dir.filePath(QStringLiteral("D.TXT")));
+
+    FileListBox box;
+    QVERIFY(!box.accessibleName().isEmpty());
+    QCOMPARE(box.accessibleName(), QStringLiteral("Dateiauswahl"));
+    QSignalSpy clicks(&box, &FileListBox::fileClicked);
+    box.setPath(dir.path());
+    box.setPattern(QStringLiteral("*.RTF;*.TXT"));
+    QCOMPARE(clicks.count(), 0);
+    QCOMPARE(box.selectedIndex(), -1);
+    QCOMPARE(box.selectedFileName(), QString());
+
+    box.setSelectedIndex(1);
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(box.selectedIndex(), 1);
+    QCOMPARE(box.selectedFileName(), QStringLiteral("D.TXT"));
+
+    // A file saved meanwhile appears after the refresh; the selection is gone.
+    touch(dir.filePath(QStringLiteral("A.RTF")));
+    QCOMPARE(box.fileCount(), 2);
+    box.setPattern(QStringLiteral("*.ZAF"));
+    box.setPattern(QStringLiteral("*.RTF;*.TXT"));
+    QCOMPARE(box.fileNames(), (QStringList{"A.RTF", "B.RTF", "D.TXT"}));
+    QCOMPARE(box.selectedIndex(), -1);
+    QCOMPARE(clicks.count(), 1);
+
+    box.setSelectedIndex(0);
+    QCOMPARE(box.selectedFileName(), QStringLiteral("A.RTF"));
+    box.setSelectedIndex(-1);
+    QCOMPARE(box.selectedIndex(), -1);
+    QCOMPARE(clicks.count(), 3);
+
+    // Showing and focusing the list chooses nothing; the user's click
+    // chooses the entry and says so once, also when clicked again.
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QApplication::setActiveWindow(&box);
+    box.setFocus();
+    QTRY_VERIFY(box.hasFocus());
+    QCOMPARE(box.currentRow(), 0); // Qt makes a row current on focus ...
+    QCOMPARE(box.selectedIndex(), -1); // ... but nothing is chosen
+    QCOMPARE(clicks.count(), 3);
+    const QRect second = box.visualItemRect(box.item(2));
+    QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, second.center());
+    QCOMPARE(box.selectedFileName(), QStringLiteral("D.TXT"));
+    QCOMPARE(clicks.count(), 4);
+    QTest::mouseClick(box.viewport(), Qt::LeftButton, {}, second.center());
+    QCOMPARE(clicks.count(), 5);
+    QTest::keyClick(&box, Qt::Key_Up);
+    QCOMPARE(box.selectedFileName(), QStringLiteral("B.RTF"));
+    QCOMPARE(clicks.count(), 6);
+}
+
+void ServicesTest::manualTimersFireInOrder()
+{
+    ManualTimers timers;
+    QObject owner;
+    QStringList ran;
+    timers.singleShot(100, &owner, [&] {
+        ran << QStringLiteral("start");
+        timers.singleShot(200, &owner, [&] { ran << QStringLiteral("armed while firing"); });
+    });
+    timers.singleShot(500, nullptr, [&] { ran << QStringLiteral("fonts"); });
+    QCOMPARE(timers.pendingDelays(), (QList<int>{100, 500}));
+    QVERIFY(ran.isEmpty());
+
+    QVERIFY(timers.fireNext());
+    QCOMPARE(ran, QStringList{"start"});
+    QCOMPARE(timers.pendingDelays(), (QList<int>{500, 200}));
+    QCOMPARE(timers.fireAll(), 2);
+    QCOMPARE(ran, (QStringList{"start", "fonts", "armed while firing"}));
+    QCOMPARE(timers.pendingCount(), 0);
+    QVERIFY(!timers.fireNext());
+}
+
+void ServicesTest::manualTimersDropDestroyedContext()
+{
+    ManualTimers timers;
+    int runs = 0;
+    {
+        QObject window;
+        timers.singleShot(200, &window, [&] { ++runs; });
+    }
+    auto survivor = std::make_unique<QObject>();
+    timers.singleShot(200, survivor.get(), [&] { runs += 10; });
+    QCOMPARE(timers.fireAll(), 1);
+    QCOMPARE(runs, 10);
+}
+
+void ServicesTest::qtTimersFireOnce()
+{
+    QtTimers timers;
+    QObject owner;
+    int runs = 0;
+    timers.singleShot(20, &owner, [&] { ++runs; });
+    QCOMPARE(runs, 0);
+    QTRY_COMPARE(runs, 1);
+    QTest::qWait(60);
+    QCOMPARE(runs, 1);
+
+    int orphanRuns = 0;
+    {
+        QObject gone;
+        timers.singleShot(10, &gone, [&] { ++orphanRuns; });
+    }
+    QTest::qWait(60);
+    QCOMPARE(orphanRuns, 0);
+}
+
+void ServicesTest::clipboardLineBreaks_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("CR LF") << "Ro\u00ADsi\u00ADne\r\nHaus" << "Ro\u00ADsi\u00ADne\nHaus";
+    QTest::newRow("empty paragraph") << "a\r\n\r\nb" << "a\n\nb";
+    QTest::newRow("lone CR") << "a\rb" << "a\nb";
+    QTest::newRow("umlauts and sharp s unchanged") << "Grüße" << "Grüße";
+}
+
+void ServicesTest::clipboardLineBreaks()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, stored);
+    QCOMPARE(clipboardText(text), stored);
+
+    QtClipboard clipboard;
+    clipboard.clear();
+    clipboard.setText(text);
+    QCOMPARE(QGuiApplication::clipboard()->text(), stored);
+}
+
+void ServicesTest::recordingClipboard()
+{
+    RecordingClipboard clipboard;
+    clipboard.setText(QStringLiteral("alt"));
+    clipboard.clear();
+    QCOMPARE(clipboard.text(), QString());
+    clipboard.setText(QStringLiteral("Ro\u00ADse\r\n"));
+    QCOMPARE(clipboard.text(), QStringLiteral("Ro\u00ADse\r\n"));
+    QCOMPARE(clipboard.clearCount(), 1);
+    QCOMPARE(clipboard.setCount(), 2);
+}
+
+void ServicesTest::windowIconIsLightKOnDarkSquare_data()
+{
+    QTest::addColumn<int>("size");
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        QTest::addRow("%d pixels", size) << size;
+}
+
+void ServicesTest::windowIconIsLightKOnDarkSquare()
+{
+    QFETCH(int, size);
+    const QIcon icon = windowIcon();
+    QVERIFY(!icon.isNull());
+    QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+    const QImage image = icon.pixmap(QSize(size, size)).toImage();
+    QCOMPARE(image.size(), QSize(size, size));
+    // Points in the 256 grid: inside the stem, inside both arms, and empty
+    // square left of the stem, between the arms and below the K.
+    auto at = [&](int x, int y) { return QColor(image.pixel(x * size / 256, y * size / 256)); };
+    for (const QPoint light : {QPoint(85, 128), QPoint(85, 60), QPoint(200, 52), QPoint(200, 200)})
+        QVERIFY2(at(light.x(), light.y()).lightness() > 180, qPrintable(QStringLiteral("light at %1,%2").arg(light.x()).arg(light.y())));
+    for (const QPoint dark : {QPoint(30, 128), QPoint(160, 128), QPoint(128, 240), QPoint(230, 128)})
+        QVERIFY2(at(dark.x(), dark.y()).lightness() < 90 && at(dark.x(), dark.y()).alpha() == 255,
+                 qPrintable(QStringLiteral("dark at %1,%2").arg(dark.x()).arg(dark.y())));
+}
+
+void ServicesTest::workingFolder_data()
+{
+    QTest::addColumn<QString>("current");
+    QTest::addColumn<bool>("terminal");
+    QTest::addColumn<bool>("documentsExist");
+    QTest::addColumn<QString>("expected"); // "home", "documents", "current"
+
+    QTest::newRow("terminal keeps its folder") << "texte" << true << true << "current";
+    QTest::newRow("terminal in home stays in home") << "home" << true << true << "home";
+    QTest::newRow("menu start in root goes to documents") << "/" << false << true << "documents";
+    QTest::newRow("menu start in home goes to documents") << "home" << false << true << "documents";
+    QTest::newRow("menu start without documents stays home") << "home" << false << false << "home";
+    QTest::newRow("menu start in root without documents goes home") << "/" << false << false << "home";
+    QTest::newRow("launcher with its own folder keeps it") << "texte" << false << true << "current";
+    QTest::newRow("root is never kept, not even from a terminal") << "/" << true << true << "documents";
+}
+
+void ServicesTest::workingFolder()
+{
+    QFETCH(QString, current);
+    QFETCH(bool, terminal);
+    QFETCH(bool, documentsExist);
+    QFETCH(QString, expected);
+
+    QTemporaryDir base;
+    QVERIFY(base.isValid());
+    const QString home = base.filePath(QStringLiteral("home"));
+    const QString documents = base.filePath(QStringLiteral("home/Dokumente"));
+    const QString texts = base.filePath(QStringLiteral("texte"));
+    QVERIFY(QDir().mkpath(home));
+    QVERIFY(QDir().mkpath(texts));
+    if (documentsExist)
+        QVERIFY(QDir().mkpath(documents));
+    const QString start = current == QLatin1String("/") ? QStringLiteral("/")
+                          : current == QLatin1String("home") ? home
+                                                             : texts;
+    const QString want = expected == QLatin1String("home") ? home
+                         : expected == QLatin1String("documents") ? documents
+                                                                  : start;
+    QCOMPARE(chooseWorkingFolder(start, home, documents, terminal), want);
 }
 
 QTEST_MAIN(ServicesTest)

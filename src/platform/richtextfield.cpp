@@ -1,0 +1,780 @@
+#include "platform/richtextfield.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+
+#include <algorithm>
+#include <unordered_map>
+
+namespace platform {
+
+namespace {
+
+constexpr QChar kParagraphSeparator(0x2029);
+constexpr QChar kLineSeparator(0x2028);
+
+QColor toQColor(textcore::Colour c)
+{
+    return QColor(int(textcore::red(c)), int(textcore::green(c)), int(textcore::blue(c)));
+}
+
+textcore::Colour fromQColor(const QColor &c)
+{
+    return textcore::rgb(unsigned(c.red()), unsigned(c.green()), unsigned(c.blue()));
+}
+
+// A character without a foreground of its own is drawn in the palette's text
+// colour, which the field keeps black.
+textcore::Colour colourOf(const QTextFormat &format)
+{
+    if (!format.hasProperty(QTextFormat::ForegroundBrush))
+        return textcore::kBlack;
+    const QBrush brush = format.brushProperty(QTextFormat::ForegroundBrush);
+    if (brush.style() == Qt::NoBrush)
+        return textcore::kBlack;
+    return fromQColor(brush.color());
+}
+
+// QTextCursor::insertText turns "\r\n", "\r", "\n" and U+2029 into block
+// separators but keeps U+2028 as a character, and it turns the frame marks
+// U+FDD0/U+FDD1 into separators too, which would shift every position after
+// them. Everything that enters the document passes through here, so that one
+// line break is always exactly one separator.
+QString normaliseLineBreaks(const QString &in)
+{
+    QString out;
+    out.reserve(in.size());
+    const int n = int(in.size());
+    for (int i = 0; i < n; ++i) {
+        const QChar ch = in.at(i);
+        if (ch == u'\r') {
+            if (i + 1 < n && in.at(i + 1) == u'\n')
+                ++i;
+            out.append(u'\n');
+        } else if (ch == kLineSeparator || ch == kParagraphSeparator) {
+            out.append(u'\n');
+        } else if (ch.unicode() == 0xFDD0 || ch.unicode() == 0xFDD1) {
+            out.append(QChar(QChar::ReplacementCharacter));
+        } else {
+            out.append(ch);
+        }
+    }
+    return out;
+}
+
+QString withCrLf(const QString &raw)
+{
+    QString out;
+    out.reserve(raw.size() + raw.count(kParagraphSeparator));
+    for (const QChar ch : raw) {
+        if (ch == kParagraphSeparator)
+            out.append(QStringLiteral("\r\n"));
+        else
+            out.append(ch);
+    }
+    return out;
+}
+
+QTextCharFormat toQtFormat(const CharFormat &f)
+{
+    QTextCharFormat q;
+    q.setForeground(toQColor(f.colour));
+    if (!f.fontName.isEmpty())
+        q.setFontFamilies(QStringList{f.fontName});
+    if (f.pointSize > 0)
+        q.setFontPointSize(f.pointSize);
+    q.setFontWeight(f.bold ? QFont::Bold : QFont::Normal);
+    q.setFontItalic(f.italic);
+    return q;
+}
+
+// What the reader sees: the format's own values, the field's default font
+// where the format says nothing.
+CharFormat effectiveFormat(const QTextFormat &format, const QFont &defaults)
+{
+    CharFormat f;
+    f.colour = colourOf(format);
+    f.fontName = defaults.family();
+    if (format.hasProperty(QTextFormat::FontFamilies)) {
+        const QStringList families = format.property(QTextFormat::FontFamilies).toStringList();
+        if (!families.isEmpty() && !families.first().isEmpty())
+            f.fontName = families.first();
+    } else if (format.hasProperty(QTextFormat::FontFamily)) {
+        const QString family = format.stringProperty(QTextFormat::FontFamily);
+        if (!family.isEmpty())
+            f.fontName = family;
+    }
+    f.pointSize = defaults.pointSizeF();
+    if (format.hasProperty(QTextFormat::FontPointSize) && format.doubleProperty(QTextFormat::FontPointSize) > 0)
+        f.pointSize = format.doubleProperty(QTextFormat::FontPointSize);
+    f.bold = format.hasProperty(QTextFormat::FontWeight)
+        ? format.intProperty(QTextFormat::FontWeight) >= QFont::DemiBold
+        : defaults.bold();
+    f.italic = format.hasProperty(QTextFormat::FontItalic) ? format.boolProperty(QTextFormat::FontItalic)
+                                                           : defaults.italic();
+    return f;
+}
+
+// Calls f(documentPosition, length, formatIndex) for every piece of
+// [from, to) in document order; a block separator is a piece of its own.
+// The separator's format is the one the next block reports as its char
+// format (Qt keeps a block's char format on the separator in front of it).
+template <typename F>
+void forEachPiece(const QTextDocument *doc, int from, int to, F &&f)
+{
+    for (QTextBlock b = doc->findBlock(from); b.isValid() && b.position() < to; b = b.next()) {
+        const int blockEnd = b.position() + b.length() - 1;
+        if (blockEnd > from) {
+            for (auto it = b.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fr = it.fragment();
+                const int s = std::max(fr.position(), from);
+                const int e = std::min(fr.position() + fr.length(), to);
+                if (s < e)
+                    f(s, e - s, fr.charFormatIndex());
+                if (fr.position() + fr.length() >= to)
+                    break;
+            }
+        }
+        const QTextBlock next = b.next();
+        if (next.isValid() && blockEnd >= from && blockEnd < to)
+            f(blockEnd, 1, next.charFormatIndex());
+    }
+}
+
+} // namespace
+
+struct RichTextField::Private {
+    QTextDocument *doc = nullptr;
+    // Document positions of the block separators in order; the CR of
+    // separator k sits at plain position sepDoc[k] + k.
+    std::vector<int> sepDoc;
+    bool mapValid = false;
+    // Our own colour and font runs leave the text alone; skip the map update.
+    bool formatOnly = false;
+    // While > 0 the field raises changed() itself, once, at the end.
+    int ownChange = 0;
+    textcore::Colour back = textcore::kWhite;
+
+    void rebuildMap()
+    {
+        sepDoc.clear();
+        sepDoc.reserve(size_t(doc->blockCount()));
+        for (QTextBlock b = doc->begin(); b.isValid() && b.next().isValid(); b = b.next())
+            sepDoc.push_back(b.position() + b.length() - 1);
+        mapValid = true;
+    }
+
+    void ensureMap()
+    {
+        if (!mapValid || int(sepDoc.size()) != doc->blockCount() - 1)
+            rebuildMap();
+    }
+
+    // Old range [pos, pos + removed) became [pos, pos + added).
+    void updateMap(int pos, int removed, int added)
+    {
+        if (!mapValid || formatOnly)
+            return;
+        const auto first = std::lower_bound(sepDoc.begin(), sepDoc.end(), pos);
+        const auto last = std::lower_bound(first, sepDoc.end(), pos + removed);
+        const int delta = added - removed;
+        for (auto it = last; it != sepDoc.end(); ++it)
+            *it += delta;
+        std::vector<int> inserted;
+        for (QTextBlock b = doc->findBlock(pos); b.isValid() && b.next().isValid(); b = b.next()) {
+            const int sep = b.position() + b.length() - 1;
+            if (sep >= pos + added)
+                break;
+            if (sep >= pos)
+                inserted.push_back(sep);
+        }
+        const auto at = sepDoc.erase(first, last);
+        sepDoc.insert(at, inserted.begin(), inserted.end());
+        if (int(sepDoc.size()) != doc->blockCount() - 1)
+            mapValid = false;
+    }
+
+    // Number of separators whose LF lies before plain position p.
+    int separatorsBefore(int p) const
+    {
+        // crPlain(k) = sepDoc[k] + k grows strictly, so binary search works.
+        int lo = 0;
+        int hi = int(sepDoc.size());
+        while (lo < hi) {
+            const int mid = lo + (hi - lo) / 2;
+            if (sepDoc[size_t(mid)] + mid + 1 < p)
+                lo = mid + 1;
+            else
+                hi = mid;
+        }
+        return lo;
+    }
+
+    int plainLength() const { return doc->characterCount() - 1 + doc->blockCount() - 1; }
+
+    // A range boundary in plain text -> document. A start between CR and LF
+    // moves back before the separator, an end there moves behind it, so a
+    // range touching half a line break holds the whole break.
+    int docStart(int p)
+    {
+        ensureMap();
+        const int m = separatorsBefore(p);
+        if (m < int(sepDoc.size()) && sepDoc[size_t(m)] + m + 1 == p)
+            return sepDoc[size_t(m)];
+        return p - m;
+    }
+    int docEnd(int p)
+    {
+        ensureMap();
+        return p - separatorsBefore(p);
+    }
+    int toPlain(int docPos)
+    {
+        ensureMap();
+        const auto k = std::lower_bound(sepDoc.begin(), sepDoc.end(), docPos) - sepDoc.begin();
+        return docPos + int(k);
+    }
+
+    // The format of the character at a document position.
+    QTextCharFormat formatAt(int docPos) const
+    {
+        if (doc->characterAt(docPos) == kParagraphSeparator) {
+            const QTextBlock next = doc->findBlock(docPos).next();
+            if (next.isValid())
+                return next.charFormat();
+        }
+        QTextCursor c(doc);
+        // The cursor reports the character before it; docPos + 1 is never
+        // a block start here, so that character is the one at docPos.
+        c.setPosition(docPos + 1);
+        return c.charFormat();
+    }
+};
+
+RichTextField::RichTextField(QWidget *parent) : QTextEdit(parent), d(std::make_unique<Private>())
+{
+    // Our document, connected before QTextEdit connects its own handlers,
+    // so that the position map is current when the widget's signals run.
+    d->doc = new QTextDocument(this);
+    connect(d->doc, &QTextDocument::contentsChange, this,
+            [this](int pos, int removed, int added) { d->updateMap(pos, removed, added); });
+    connect(d->doc, &QTextDocument::contentsChanged, this, [this] {
+        if (d->ownChange == 0)
+            emit changed();
+    });
+    setDocument(d->doc);
+    d->doc->setDefaultFont(font());
+    setAcceptRichText(false);
+    setAccessibleName(QStringLiteral("Textfeld"));
+    QPalette p = palette();
+    p.setColor(QPalette::Text, Qt::black);
+    p.setColor(QPalette::Base, Qt::white);
+    setPalette(p);
+    d->rebuildMap();
+}
+
+RichTextField::~RichTextField() = default;
+
+// --- plain text ---------------------------------------------------------------
+
+QString RichTextField::text() const
+{
+    return withCrLf(d->doc->toRawText());
+}
+
+int RichTextField::length() const
+{
+    return d->plainLength();
+}
+
+void RichTextField::setText(const QString &plain)
+{
+    ++d->ownChange;
+    d->doc->setPlainText(normaliseLineBreaks(plain));
+    d->doc->clearUndoRedoStacks();
+    d->mapValid = false;
+    QTextCursor c(d->doc);
+    setTextCursor(c);
+    setCurrentCharFormat(QTextCharFormat());
+    --d->ownChange;
+    emit changed();
+}
+
+// --- whole field ------------------------------------------------------------
+
+void RichTextField::setBackColor(textcore::Colour colour)
+{
+    d->back = colour & textcore::kMaxColour;
+    QPalette p = palette();
+    p.setColor(QPalette::Base, toQColor(d->back));
+    setPalette(p);
+}
+
+textcore::Colour RichTextField::backColor() const
+{
+    return d->back;
+}
+
+void RichTextField::setFieldFont(const QString &name, double pointSize)
+{
+    setFontForAll(name, pointSize);
+}
+
+void RichTextField::setFieldFontName(const QString &name)
+{
+    setFontForAll(name, 0);
+}
+
+void RichTextField::setFieldFontSize(double pointSize)
+{
+    setFontForAll(QString(), pointSize);
+}
+
+void RichTextField::setFieldFontBold(bool bold)
+{
+    QFont f = font();
+    f.setBold(bold);
+    setFont(f);
+    d->doc->setDefaultFont(f);
+    QTextCharFormat fmt;
+    fmt.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    QTextCursor c(d->doc);
+    c.select(QTextCursor::Document);
+    d->formatOnly = true;
+    if (c.hasSelection())
+        c.mergeCharFormat(fmt);
+    d->formatOnly = false;
+    if (!textCursor().hasSelection())
+        mergeCurrentCharFormat(fmt);
+}
+
+QString RichTextField::fieldFontName() const
+{
+    return font().family();
+}
+
+double RichTextField::fieldFontSize() const
+{
+    return font().pointSizeF();
+}
+
+bool RichTextField::fieldFontBold() const
+{
+    return font().bold();
+}
+
+// --- selection ----------------------------------------------------------------
+
+int RichTextField::selStart() const
+{
+    return d->toPlain(textCursor().selectionStart());
+}
+
+int RichTextField::selLength() const
+{
+    const QTextCursor c = textCursor();
+    return d->toPlain(c.selectionEnd()) - d->toPlain(c.selectionStart());
+}
+
+void RichTextField::setSel(int start, int length)
+{
+    const int n = d->plainLength();
+    start = std::clamp(start, 0, n);
+    length = std::clamp(length, 0, n - start);
+    QTextCursor c(d->doc);
+    c.setPosition(d->docStart(start));
+    if (length > 0)
+        c.setPosition(d->docEnd(start + length), QTextCursor::KeepAnchor);
+    setTextCursor(c);
+}
+
+void RichTextField::setSelStart(int start)
+{
+    setSel(start, 0);
+}
+
+void RichTextField::setSelLength(int length)
+{
+    setSel(selStart(), length);
+}
+
+QString RichTextField::selText() const
+{
+    QString raw = textCursor().selectedText();
+    return withCrLf(raw);
+}
+
+void RichTextField::setSelText(const QString &text)
+{
+    QTextCursor c = textCursor();
+    const QTextCharFormat fmt = c.hasSelection() ? d->formatAt(c.selectionStart()) : c.charFormat();
+    c.beginEditBlock();
+    if (c.hasSelection())
+        c.removeSelectedText();
+    c.insertText(normaliseLineBreaks(text), fmt);
+    c.endEditBlock();
+    setTextCursor(c);
+}
+
+std::optional<textcore::Colour> RichTextField::selColor() const
+{
+    const QTextCursor c = textCursor();
+    if (!c.hasSelection())
+        return colourOf(c.charFormat());
+    const QList<QTextFormat> formats = d->doc->allFormats();
+    std::optional<textcore::Colour> result;
+    bool mixed = false;
+    forEachPiece(d->doc, c.selectionStart(), c.selectionEnd(), [&](int, int, int index) {
+        if (mixed)
+            return;
+        const textcore::Colour colour = colourOf(formats.value(index));
+        if (!result)
+            result = colour;
+        else if (*result != colour)
+            mixed = true;
+    });
+    if (mixed)
+        return std::nullopt;
+    return result;
+}
+
+namespace {
+void mergeIntoSelection(RichTextField *field, const QTextCharFormat &fmt)
+{
+    QTextCursor c = field->textCursor();
+    if (c.hasSelection())
+        c.mergeCharFormat(fmt);
+    else
+        field->mergeCurrentCharFormat(fmt);
+}
+} // namespace
+
+void RichTextField::setSelColor(textcore::Colour colour)
+{
+    QTextCharFormat fmt;
+    fmt.setForeground(toQColor(colour & textcore::kMaxColour));
+    mergeIntoSelection(this, fmt);
+}
+
+void RichTextField::setSelFontName(const QString &name)
+{
+    QTextCharFormat fmt;
+    fmt.setFontFamilies(QStringList{name});
+    mergeIntoSelection(this, fmt);
+}
+
+void RichTextField::setSelFontSize(double pointSize)
+{
+    if (pointSize <= 0)
+        return;
+    QTextCharFormat fmt;
+    fmt.setFontPointSize(pointSize);
+    mergeIntoSelection(this, fmt);
+}
+
+void RichTextField::setSelBold(bool bold)
+{
+    QTextCharFormat fmt;
+    fmt.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    mergeIntoSelection(this, fmt);
+}
+
+void RichTextField::setSelItalic(bool italic)
+{
+    QTextCharFormat fmt;
+    fmt.setFontItalic(italic);
+    mergeIntoSelection(this, fmt);
+}
+
+// --- bulk operations ----------------------------------------------------------
+
+void RichTextField::applyColours(const std::vector<textcore::Colour> &perPosition)
+{
+    const QList<QTextFormat> formats = d->doc->allFormats();
+    std::vector<std::int64_t> colourCache(size_t(formats.size()), -1);
+    auto colourOfIndex = [&](int index) -> textcore::Colour {
+        if (index < 0 || index >= int(colourCache.size()))
+            return textcore::kBlack;
+        std::int64_t &cached = colourCache[size_t(index)];
+        if (cached < 0)
+            cached = colourOf(formats.at(index));
+        return textcore::Colour(cached);
+    };
+
+    struct Change {
+        int start;
+        int length;
+        int format;
+        textcore::Colour colour;
+    };
+    std::vector<Change> changes;
+    auto want = [&](int docPos, int format, textcore::Colour colour) {
+        if (!changes.empty()) {
+            Change &last = changes.back();
+            if (last.start + last.length == docPos && last.format == format && last.colour == colour) {
+                ++last.length;
+                return;
+            }
+        }
+        changes.push_back({docPos, 1, format, colour});
+    };
+
+    // Within block number k a character's plain position is its document
+    // position + k (each earlier line break adds its LF).
+    const int n = int(std::min<size_t>(perPosition.size(), size_t(d->plainLength())));
+    int blockNumber = 0;
+    for (QTextBlock b = d->doc->begin(); b.isValid(); b = b.next(), ++blockNumber) {
+        if (b.position() + blockNumber >= n)
+            break;
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fr = it.fragment();
+            const int format = fr.charFormatIndex();
+            const textcore::Colour current = colourOfIndex(format);
+            const int end = std::min(fr.position() + fr.length(), n - blockNumber);
+            for (int pos = fr.position(); pos < end; ++pos) {
+                const textcore::Colour c = perPosition[size_t(pos + blockNumber)] & textcore::kMaxColour;
+                if (c != current)
+                    want(pos, format, c);
+            }
+        }
+        const QTextBlock next = b.next();
+        const int sep = b.position() + b.length() - 1;
+        if (next.isValid() && sep + blockNumber < n) {
+            // The LF's entry wins, as when every position is selected and
+            // coloured in order; the CR's counts when the vector ends there.
+            const int lf = std::min(sep + blockNumber + 1, n - 1);
+            const int format = next.charFormatIndex();
+            const textcore::Colour c = perPosition[size_t(lf)] & textcore::kMaxColour;
+            if (c != colourOfIndex(format))
+                want(sep, format, c);
+        }
+    }
+    if (changes.empty())
+        return;
+
+    std::unordered_map<std::uint64_t, QTextCharFormat> newFormats;
+    QTextCursor c(d->doc);
+    d->formatOnly = true;
+    c.beginEditBlock();
+    for (const Change &ch : changes) {
+        const std::uint64_t key = (std::uint64_t(std::uint32_t(ch.format)) << 32) | ch.colour;
+        auto it = newFormats.find(key);
+        if (it == newFormats.end()) {
+            QTextCharFormat f = formats.value(ch.format).toCharFormat();
+            f.setForeground(toQColor(ch.colour));
+            it = newFormats.emplace(key, f).first;
+        }
+        c.setPosition(ch.start);
+        c.setPosition(ch.start + ch.length, QTextCursor::KeepAnchor);
+        c.setCharFormat(it->second);
+    }
+    c.endEditBlock();
+    d->formatOnly = false;
+}
+
+std::vector<textcore::Colour> RichTextField::coloursOfAllPositions() const
+{
+    std::vector<textcore::Colour> out(size_t(d->plainLength()));
+    const QList<QTextFormat> formats = d->doc->allFormats();
+    size_t i = 0;
+    for (QTextBlock b = d->doc->begin(); b.isValid(); b = b.next()) {
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fr = it.fragment();
+            const textcore::Colour colour = colourOf(formats.value(fr.charFormatIndex()));
+            const size_t end = std::min(out.size(), i + size_t(fr.length()));
+            std::fill(out.begin() + std::ptrdiff_t(i), out.begin() + std::ptrdiff_t(end), colour);
+            i = end;
+        }
+        const QTextBlock next = b.next();
+        if (next.isValid() && i + 2 <= out.size()) {
+            const textcore::Colour colour = colourOf(formats.value(next.charFormatIndex()));
+            out[i++] = colour;
+            out[i++] = colour;
+        }
+    }
+    return out;
+}
+
+void RichTextField::setFontForAll(const QString &name, double pointSize)
+{
+    QFont f = font();
+    QTextCharFormat fmt;
+    if (!name.isEmpty()) {
+        f.setFamily(name);
+        fmt.setFontFamilies(QStringList{name});
+    }
+    if (pointSize > 0) {
+        f.setPointSizeF(pointSize);
+        fmt.setFontPointSize(pointSize);
+    }
+    if (fmt.properties().isEmpty())
+        return;
+    setFont(f);
+    d->doc->setDefaultFont(f);
+    QTextCursor c(d->doc);
+    c.select(QTextCursor::Document);
+    d->formatOnly = true;
+    if (c.hasSelection())
+        c.mergeCharFormat(fmt);
+    d->formatOnly = false;
+    if (!textCursor().hasSelection())
+        mergeCurrentCharFormat(fmt);
+}
+
+void RichTextField::applyFormatToRange(int start, int length, const CharFormat &format)
+{
+    const int n = d->plainLength();
+    start = std::clamp(start, 0, n);
+    length = std::clamp(length, 0, n - start);
+    if (length == 0)
+        return;
+    QTextCursor c(d->doc);
+    c.setPosition(d->docStart(start));
+    c.setPosition(d->docEnd(start + length), QTextCursor::KeepAnchor);
+    d->formatOnly = true;
+    c.setCharFormat(toQtFormat(format));
+    d->formatOnly = false;
+}
+
+void RichTextField::setUndoEnabled(bool enabled)
+{
+    d->doc->setUndoRedoEnabled(enabled);
+}
+
+// --- runs ---------------------------------------------------------------------
+
+StyledText RichTextField::styledText() const
+{
+    StyledText runs;
+    const QString raw = d->doc->toRawText();
+    const QList<QTextFormat> formats = d->doc->allFormats();
+    const QFont defaults = d->doc->defaultFont();
+    std::unordered_map<int, CharFormat> cache;
+    forEachPiece(d->doc, 0, int(raw.size()), [&](int pos, int len, int index) {
+        auto it = cache.find(index);
+        if (it == cache.end())
+            it = cache.emplace(index, effectiveFormat(formats.value(index), defaults)).first;
+        const bool separator = len == 1 && raw.at(pos) == kParagraphSeparator;
+        if (runs.empty() || !(runs.back().format == it->second))
+            runs.push_back({QString(), it->second});
+        if (separator)
+            runs.back().text += QStringLiteral("\r\n");
+        else
+            runs.back().text += QStringView(raw).mid(pos, len);
+    });
+    return runs;
+}
+
+void RichTextField::setStyledText(const StyledText &runs)
+{
+    ++d->ownChange;
+    const bool undo = d->doc->isUndoRedoEnabled();
+    d->doc->setUndoRedoEnabled(false);
+    d->doc->clear();
+    d->mapValid = false;
+    QTextCursor c(d->doc);
+    c.beginEditBlock();
+    // Neighbouring runs with one format go in as one piece. A CR LF split
+    // between two runs is still one line break: the LF is dropped.
+    bool pendingCr = false;
+    auto take = [&pendingCr](const QString &t) {
+        QString out = (pendingCr && t.startsWith(u'\n')) ? t.mid(1) : t;
+        if (!t.isEmpty())
+            pendingCr = t.endsWith(u'\r');
+        return out;
+    };
+    for (size_t i = 0; i < runs.size();) {
+        QString text = take(runs[i].text);
+        size_t j = i + 1;
+        while (j < runs.size() && runs[j].format == runs[i].format)
+            text += take(runs[j++].text);
+        if (!text.isEmpty())
+            c.insertText(normaliseLineBreaks(text), toQtFormat(runs[i].format));
+        i = j;
+    }
+    c.endEditBlock();
+    d->doc->setUndoRedoEnabled(undo);
+    d->mapValid = false;
+    setTextCursor(QTextCursor(d->doc));
+    setCurrentCharFormat(QTextCharFormat());
+    --d->ownChange;
+    emit changed();
+}
+
+std::unique_ptr<QTextDocument> RichTextField::selectionAsDocument() const
+{
+    auto out = std::make_unique<QTextDocument>();
+    out->setDefaultFont(d->doc->defaultFont());
+    QTextCursor(out.get()).insertFragment(textCursor().selection());
+    return out;
+}
+
+// --- position mapping -------------------------------------------------------
+
+int RichTextField::documentPosition(int plainPosition) const
+{
+    return d->docStart(std::clamp(plainPosition, 0, d->plainLength()));
+}
+
+int RichTextField::plainPosition(int documentPosition) const
+{
+    return d->toPlain(std::clamp(documentPosition, 0, d->doc->characterCount() - 1));
+}
+
+// --- events -------------------------------------------------------------------
+
+void RichTextField::keyPressEvent(QKeyEvent *event)
+{
+    // Shift+Enter would insert U+2028, a break the plain text cannot show as
+    // CR LF; it becomes an ordinary line break instead.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        && (event->modifiers() & Qt::ShiftModifier)) {
+        QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier, event->text(),
+                        event->isAutoRepeat(), ushort(event->count()));
+        QTextEdit::keyPressEvent(&plain);
+        event->setAccepted(plain.isAccepted());
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+void RichTextField::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTextEdit::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit clicked();
+}
+
+bool RichTextField::canInsertFromMimeData(const QMimeData *source) const
+{
+    return source->hasText();
+}
+
+void RichTextField::insertFromMimeData(const QMimeData *source)
+{
+    if (isReadOnly() || !source->hasText())
+        return;
+    // Pasted text is plain: rich clipboard content could bring tables,
+    // images and line separators whose positions the plain text cannot show.
+    QTextCursor c = textCursor();
+    c.insertText(normaliseLineBreaks(source->text()));
+    setTextCursor(c);
+    ensureCursorVisible();
+}
+
+QMimeData *RichTextField::createMimeDataFromSelection() const
+{
+    auto *data = new QMimeData;
+    // Qt's own export writes U+00A0 as a blank; keep the characters as they are.
+    QString raw = textCursor().selectedText();
+    raw.replace(kParagraphSeparator, QLatin1Char('\n'));
+    data->setText(raw);
+    return data;
+}
+
+} // namespace platform

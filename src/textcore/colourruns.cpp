@@ -1,0 +1,18 @@
+#include "textcore/colourruns.h"
+
+namespace textcore {
+
+std::vector<ColourRun> ToColourRuns(const std::vector<Colour> &colours)
+{
+    std::vector<ColourRun> runs;
+    std::size_t start = 0;
+    for (std::size_t i = 1; i <= colours.size(); ++i) {
+        if (i == colours.size() || colours[i] != colours[start]) {
+            runs.push_back({start, i - start, colours[start]});
+            start = i;
+        }
+    }
+    return runs;
+}
+
+} // namespace textcore

@@ -1,0 +1,123 @@
+#include "textcore/soundcolouring.h"
+
+#include <algorithm>
+#include <array>
+
+namespace textcore {
+
+std::vector<std::u16string> ParseSpecialGroups(std::u16string_view text)
+{
+    std::vector<std::u16string> groups;
+    if (text.empty())
+        return groups;
+    std::u16string current;
+    for (char16_t c : text) {
+        if (c == u',') {
+            groups.push_back(std::move(current));
+            current.clear();
+        } else if (c != u' ') {
+            current.push_back(c);
+        }
+    }
+    // The missing final comma closes the last group.
+    if (text.back() != u',')
+        groups.push_back(std::move(current));
+    return groups;
+}
+
+namespace {
+
+// Colour of every Latin-1 character for one run; everything above is of no class.
+std::array<Colour, 256> classTable(const SoundColours &colours, SoundVariant variant)
+{
+    std::array<Colour, 256> table;
+    const Colour base = variant == SoundVariant::SoundTrainer ? colours[SoundClass::SpecialGroups]
+                                                              : kBlack;
+    table.fill(base);
+    auto assign = [&table](std::u16string_view set, Colour colour) {
+        for (char16_t c : set)
+            table[c] = colour;
+    };
+    assign(u"bcdfghjklmnpqrs\u00DFtvwxyz", colours[SoundClass::Consonants]);
+    assign(u"aeiou", colours[SoundClass::Vowels]);
+    assign(u"\u00E4\u00F6\u00FC", colours[SoundClass::Umlauts]);
+    assign(u"ABCDEFGHIJKLMNOPQRSTUVWXYZ\u00C4\u00D6\u00DC", colours[SoundClass::Capitals]);
+    assign(variant == SoundVariant::SoundTrainer ? u".:,;-!?'" : u".:,;-!?",
+           colours[SoundClass::Punctuation]);
+    return table;
+}
+
+} // namespace
+
+SoundColouring ColourBySounds(std::u16string_view text, const SoundColours &colours,
+                              const std::vector<std::u16string> &groups, SoundVariant variant)
+{
+    SoundColouring result;
+    result.background = colours[SoundClass::Background];
+    const std::size_t n = text.size();
+    result.colours.resize(n);
+    Colour *out = result.colours.data();
+
+    const std::array<Colour, 256> table = classTable(colours, variant);
+    const Colour base = table[0];
+    for (std::size_t i = 0; i < n; ++i) {
+        const char16_t c = text[i];
+        out[i] = c < 256 ? table[c] : base;
+    }
+
+    const Colour doubled = colours[SoundClass::DoubleConsonants];
+    // Start positions stop two short of the end, so the last pair is never examined.
+    for (std::size_t i = 0; i + 2 < n; ++i) {
+        const char16_t c = text[i];
+        const char16_t next = text[i + 1];
+        std::size_t length = 0;
+        if (next == kSoftHyphen && (text[i + 2] == c || (c == u't' && text[i + 2] == u'z')))
+            length = 3;
+        else if (next == c || (c == u'c' && next == u'k') || (c == u't' && next == u'z'))
+            length = 2;
+        if (length != 0)
+            std::fill_n(out + i, length, doubled);
+    }
+
+    const Colour special = colours[SoundClass::SpecialGroups];
+    // All groups in one sweep: each group keeps the position from which it may
+    // match again (one character after the end of its last match), so the
+    // result equals searching the groups one after the other.
+    std::vector<const std::u16string *> active;
+    for (const std::u16string &group : groups) {
+        if (!group.empty() && group.size() <= n)
+            active.push_back(&group);
+    }
+    if (active.empty())
+        return result;
+    std::array<bool, 256> startsGroup{};
+    bool highStart = false;
+    for (const std::u16string *group : active) {
+        if ((*group)[0] < 256)
+            startsGroup[(*group)[0]] = true;
+        else
+            highStart = true;
+    }
+    std::vector<std::size_t> resumeAt(active.size(), 0);
+    for (std::size_t i = 0; i < n; ++i) {
+        const char16_t c = text[i];
+        if (!(c < 256 ? startsGroup[c] : highStart))
+            continue;
+        for (std::size_t g = 0; g < active.size(); ++g) {
+            const std::u16string &group = *active[g];
+            if (group[0] != c || i < resumeAt[g] || text.compare(i, group.size(), group) != 0)
+                continue;
+            std::fill_n(out + i, group.size(), special);
+            resumeAt[g] = i + group.size() + 1;
+        }
+    }
+    return result;
+}
+
+SoundColouring ColourBySounds(std::u16string_view text, const SoundColours &colours,
+                              std::u16string_view specialGroups, SoundVariant variant)
+{
+    return ColourBySounds(text, colours, ParseSpecialGroups(specialGroups), variant);
+}
+
+} // namespace textcore

@@ -1,0 +1,33 @@
+#include "textcore/syllablecolouring.h"
+
+#include "textcore/soundcolouring.h"
+
+namespace textcore {
+
+std::vector<Colour> ColourBySyllables(std::u16string_view text, Colour first, Colour second,
+                                      SyllableCounting mode)
+{
+    std::vector<Colour> colours(text.size());
+    const Colour pick[2] = {first, second};
+    unsigned k = 0;
+    if (mode == SyllableCounting::AllSyllablesAlternating) {
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const char16_t c = text[i];
+            if (c == kSoftHyphen || c == u'\r' || c == u' ')
+                k ^= 1u;
+            colours[i] = pick[k];
+        }
+    } else {
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const char16_t c = text[i];
+            if (c == kSoftHyphen)
+                k ^= 1u;
+            else if (c == u'\r' || c == u' ')
+                k = 0;
+            colours[i] = pick[k];
+        }
+    }
+    return colours;
+}
+
+} // namespace textcore
