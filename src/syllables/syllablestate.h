@@ -4,11 +4,13 @@
 // (for the run only). Created at start-up, because reading the settings file
 // fills the colours before the window itself exists.
 #include "textcore/soundcolours.h"
+#include "textcore/syllablecolouring.h"
 
 namespace syllables {
 
 struct SyllableState {
     textcore::SyllableColours colours;
+    textcore::SyllableCounting counting = textcore::SyllableCounting::AllSyllablesAlternating;
 };
 
 } // namespace syllables

@@ -1,6 +1,6 @@
 // Start-up, settings file, welcome text, formatting boxes and exit of the
 // editor window.
-#include "support/editorharness.h"
+#include "editor/support/editorharness.h"
 
 #include "editor/editorwindow.h"
 #include "platform/richtextfield.h"
@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 
@@ -105,7 +106,9 @@ void TestStartup::menuBarHoldsEveryEntry()
     QVERIFY(h.window().findChild<QAction *>(QStringLiteral("colourRedEntry"))->isChecked());
     // No window is registered yet, so no entry may pretend to open one.
     QVERIFY(!h.window().findChild<QAction *>(QStringLiteral("soundColoursEntry"))->isEnabled());
-    h.program().setWindowHooks({.openSoundColours = [](const QPoint &) {}});
+    editor::WindowHooks hooks;
+    hooks.openSoundColours = [](const QPoint &) {};
+    h.program().setWindowHooks(hooks);
     QVERIFY(h.window().findChild<QAction *>(QStringLiteral("soundColoursEntry"))->isEnabled());
     QVERIFY(!h.window().findChild<QAction *>(QStringLiteral("soundTrainerEntry"))->isEnabled());
 }

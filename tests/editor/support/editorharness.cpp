@@ -1,4 +1,4 @@
-#include "support/editorharness.h"
+#include "editor/support/editorharness.h"
 
 #include "platform/filelistbox.h"
 #include "platform/richtextfield.h"
