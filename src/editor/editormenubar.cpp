@@ -35,18 +35,23 @@ void EditorWindow::createMenus()
 
     QMenu *colours = addMenu(bar, QStringLiteral("colourMenu"), QStringLiteral("Farbauswahl"));
     m_soundColoursEntry = addEntry(colours, QStringLiteral("soundColoursEntry"), QStringLiteral("L a u t e"));
+    connect(m_soundColoursEntry, &QAction::triggered, this, &EditorWindow::openSoundColours);
     m_syllableColoursEntry = addEntry(colours, QStringLiteral("syllableColoursEntry"), QStringLiteral("S i l b e n"));
+    connect(m_syllableColoursEntry, &QAction::triggered, this, &EditorWindow::openSyllableColours);
 
     QMenu *training = addMenu(bar, QStringLiteral("trainingMenu"), QStringLiteral("Lesetraining"));
     m_soundTrainerEntry = addEntry(training, QStringLiteral("soundTrainerEntry"), QStringLiteral("L a u t e"));
+    connect(m_soundTrainerEntry, &QAction::triggered, this, &EditorWindow::openSoundTrainer);
     m_syllableTrainerEntry = addEntry(training, QStringLiteral("syllableTrainerEntry"), QStringLiteral("S i l b e n"));
+    connect(m_syllableTrainerEntry, &QAction::triggered, this, &EditorWindow::openSyllableTrainer);
 
     bar->addMenu(createSeparatorMenu());
 
     QMenu *help = addMenu(bar, QStringLiteral("helpMenu"), QStringLiteral("?"));
     QAction *manual = addEntry(help, QStringLiteral("manualEntry"), QStringLiteral("Anleitung"));
-    manual->setEnabled(false);
+    connect(manual, &QAction::triggered, this, &EditorWindow::showHelpText);
     m_aboutEntry = addEntry(help, QStringLiteral("aboutEntry"), QStringLiteral("Copyright"));
+    connect(m_aboutEntry, &QAction::triggered, this, &EditorWindow::openAbout);
 
     updateHookedEntries();
 }
@@ -59,13 +64,26 @@ QMenu *EditorWindow::createFileMenu()
     connect(newText, &QAction::triggered, this, &EditorWindow::newText);
     menu->addSeparator();
     QAction *print = addEntry(menu, QStringLiteral("printEntry"), QStringLiteral("Drucken"));
-    print->setEnabled(false);
+    connect(print, &QAction::triggered, this, &EditorWindow::printText);
     QMenu *save = menu->addMenu(QStringLiteral("Sichern"));
     save->setObjectName(QStringLiteral("saveMenu"));
-    for (const auto &[name, text] : {std::pair{QStringLiteral("saveRtfEntry"), QStringLiteral("Als RTF-Datei ...")},
-                                     std::pair{QStringLiteral("saveTxtEntry"), QStringLiteral("Als TXT-Datei ...")},
-                                     std::pair{QStringLiteral("savePlainEntry"), QStringLiteral("Unformatiert  ...")}})
-        addEntry(save, name, text)->setEnabled(false);
+    struct SaveEntry {
+        const char *name;
+        QString text;
+        SaveKind kind;
+    };
+    const SaveEntry saveEntries[] = {
+        {"saveRtfEntry", QStringLiteral("Als RTF-Datei ..."), SaveKind::Rtf},
+        {"saveTxtEntry", QStringLiteral("Als TXT-Datei ..."), SaveKind::Txt},
+        {"savePlainEntry", QStringLiteral("Unformatiert  ..."), SaveKind::Unformatted},
+    };
+    for (const SaveEntry &entry : saveEntries) {
+        const SaveKind kind = entry.kind;
+        connect(addEntry(save, QString::fromLatin1(entry.name), entry.text), &QAction::triggered, this, [this, kind] {
+            showNamingTip();
+            saveText(kind);
+        });
+    }
     menu->addSeparator();
     QAction *quit = addEntry(menu, QStringLiteral("exitEntry"), QStringLiteral("Beenden"));
     connect(quit, &QAction::triggered, this, [this] { confirmExit(); });
@@ -86,9 +104,12 @@ QMenu *EditorWindow::createExtrasMenu()
     connect(m_helpTipsEntry, &QAction::toggled, this, &EditorWindow::setHelpTipsShown);
     menu->addSeparator();
     m_fontSelectionEntry = addEntry(menu, QStringLiteral("fontSelectionEntry"), QStringLiteral("Schriftartenwahl"));
+    connect(m_fontSelectionEntry, &QAction::triggered, this, &EditorWindow::openFontSelection);
     menu->addSeparator();
-    addEntry(menu, QStringLiteral("searchReplaceEntry"), QStringLiteral("Suchen/Ersetzen"))->setEnabled(false);
-    addEntry(menu, QStringLiteral("filterEntry"), QStringLiteral("Textfilter wählen"))->setEnabled(false);
+    connect(addEntry(menu, QStringLiteral("searchReplaceEntry"), QStringLiteral("Suchen/Ersetzen")),
+            &QAction::triggered, this, &EditorWindow::searchReplace);
+    connect(addEntry(menu, QStringLiteral("filterEntry"), QStringLiteral("Textfilter wählen")), &QAction::triggered,
+            this, &EditorWindow::filterCharacter);
     return menu;
 }
 

@@ -137,8 +137,8 @@ void EditorWindow::createWidgets()
     m_infoIcon->setToolTip(QStringLiteral("Infofeld"));
     m_infoIcon->installEventFilter(this);
 
-    m_infoField = makeLabel(central, QStringLiteral("infofeld"),
-                            QStringLiteral("Dieses Infofeld können Sie unter 'EXTRAS' abschalten!"));
+    m_infoField = makeLabel(central, QStringLiteral("infofeld"), QString());
+    setInfo(QStringLiteral("Dieses Infofeld können Sie unter 'EXTRAS' abschalten!"));
     m_infoField->setWordWrap(true);
     m_infoField->setStyleSheet(QStringLiteral("color: %1; %2").arg(colourCss(QColor(0, 0, 192)), cyanBack));
     QFont infoFont(QStringLiteral("MS Sans Serif"));
@@ -245,14 +245,11 @@ void EditorWindow::placeWidgets()
     place(m_field, kField);
 }
 
-QString EditorWindow::infoText() const
-{
-    return m_infoField->text();
-}
-
 void EditorWindow::setInfo(const QString &text)
 {
-    m_infoField->setText(text);
+    m_infoText = text;
+    // Hints break their lines with CR; the label breaks at line feeds.
+    m_infoField->setText(QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
 }
 
 void EditorWindow::setHelpTipsShown(bool shown)
@@ -384,12 +381,6 @@ void EditorWindow::showEditor(std::optional<QPoint> topLeft)
     // Another window used the WorkingText in its hand-over form; come back
     // to the hidden separators the teacher sees after every hand-over.
     onActivate();
-}
-
-void EditorWindow::setReadingFieldsFont(const QString &)
-{
-    // The reading fields belong to the colour windows and trainers; until
-    // they exist there is nothing to set.
 }
 
 bool EditorWindow::eventFilter(QObject *watched, QEvent *event)

@@ -28,6 +28,7 @@ class QToolButton;
 namespace platform {
 class Dialogs;
 class FileListBox;
+class Printer;
 class RichTextField;
 enum class FileKind;
 } // namespace platform
@@ -63,7 +64,15 @@ struct WindowHooks {
     OpenWindowHook openSyllableTrainer;
     OpenWindowHook openFontSelection;
     OpenWindowHook openAbout;
+    // Gives every reading field of the colour windows and trainers this font.
+    std::function<void(const QString &fontName)> setReadingFieldsFont;
 };
+
+enum class SaveKind { Rtf, Txt, Unformatted };
+
+// The help text shipped with the program, for a folder without its own
+// KOLORATHELP.RTF.
+QString shippedHelpFile();
 
 class EditorWindow : public QMainWindow, public EditorAccess {
     Q_OBJECT
@@ -78,6 +87,8 @@ public:
     // What a confirmed exit does after the settings are written; by default
     // it closes every window and quits the application.
     void setEndProgram(std::function<void()> endProgram);
+    // Where "Drucken" prints; without one, printing says there is no printer.
+    void setPrinter(platform::Printer *printer) { m_printer = printer; }
 
     // The one-shot start-up timer, so a caller can fire it at once.
     QTimer &startUpTimer() { return m_startUpTimer; }
@@ -112,6 +123,24 @@ public:
     void refreshFileList(const QString &pattern);
     void buildSentenceList();
 
+    // Saving and printing.
+    void showNamingTip();
+    void saveText(SaveKind kind);
+    void reservedNameMessage();
+    void printText();
+
+    // Other windows, help text and text tools.
+    void openSoundColours();
+    void openSyllableColours();
+    void openSoundTrainer();
+    void openSyllableTrainer();
+    void openFontSelection();
+    void openAbout();
+    void showHelpText();
+    void searchReplace();
+    void filterCharacter();
+    void showAuthorNote();
+
     // State the tests and the other windows read.
     bool separatorsVisible() const { return m_separatorsVisible; }
     bool clickMode() const { return m_clickMode; }
@@ -120,7 +149,7 @@ public:
     QString currentSeparator() const { return m_separator; }
     textcore::Colour separatorColour() const { return m_separatorColour; }
     QStringList editorFonts() const { return m_editorFonts; }
-    QString infoText() const;
+    QString infoText() const { return m_infoText; }
     platform::FileListBox &fileBrowser() { return *m_files; }
 
     // EditorAccess
@@ -161,10 +190,15 @@ private:
     // Loads into the WorkingText; an unreadable file is reported by name.
     bool loadFileIntoField(const QString &path, platform::FileKind kind);
     void readColoursFromText();
-    void showAuthorNote();
+    bool fileExistsInFolder(const QString &upperName) const;
+    // Brings the WorkingText into its hand-over form; false (after telling
+    // the user) when there is no text.
+    bool prepareHandOver(const QString &emptyTextTitle);
+    void handOver(const OpenWindowHook &hook);
 
     SharedSettings m_settings;
     platform::Dialogs &m_dialogs;
+    platform::Printer *m_printer = nullptr;
     WindowHooks m_hooks;
     std::function<void()> m_endProgram;
     QTimer m_startUpTimer;
@@ -181,6 +215,7 @@ private:
     bool m_helpTipsShown = true;
     QStringList m_editorFonts{QStringLiteral("Arial"), QStringLiteral("Verdana")};
     bool m_exitConfirmed = false;
+    QString m_infoText;
 
     // Controls.
     QLabel *m_infoIcon = nullptr;

@@ -14,6 +14,7 @@
 
 namespace platform {
 class Dialogs;
+class Printer;
 }
 
 namespace editor {
@@ -34,10 +35,15 @@ public:
     // Registers how the other windows are opened.
     void setWindowHooks(const WindowHooks &hooks) { m_editor->setWindowHooks(hooks); }
 
+    // The system's default printer unless replaced (tests print to PDF).
+    platform::Printer &printer() { return *m_printer; }
+    void setPrinter(std::unique_ptr<platform::Printer> printer);
+
 private:
     soundcolours::SoundColourState m_sound;
     syllables::SyllableState m_syllables;
     fonts::OfferedFonts m_fonts;
+    std::unique_ptr<platform::Printer> m_printer;
     std::unique_ptr<EditorWindow> m_editor;
 };
 
