@@ -35,6 +35,8 @@ private slots:
     void loadingPlainText();
     void loadingRichTextKeepsFormatsAndReadsColoursBack();
     void unreadableFileIsReportedByName();
+    void coloursAreReadBack_data();
+    void coloursAreReadBack();
     void newTextAsksWithItsOwnWording_data();
     void newTextAsksWithItsOwnWording();
     void loadingResetsSeparatorsAndClickMode();
@@ -178,6 +180,51 @@ void TestFiles::unreadableFileIsReportedByName()
     QVERIFY(h->dialogs.verifyAllAnswered());
     QVERIFY(h->dialogs.lastCall().prompt.contains(QStringLiteral("UTF8.TXT")));
     QCOMPARE(h->field().text(), QString());
+}
+
+using ClassColours = QList<Colour>; // consonants, vowels, umlauts, capitals, punctuation, double letters
+
+void TestFiles::coloursAreReadBack_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<ClassColours>("classes");
+    QTest::addColumn<Colour>("syllable1");
+    QTest::addColumn<Colour>("syllable2");
+    const Colour red = textcore::kRed, blue = textcore::rgb(0, 0, 255), green = textcore::rgb(0, 192, 0);
+    const Colour magenta = textcore::rgb(192, 0, 192), cyan = textcore::rgb(0, 192, 192);
+    // The «k» of «ck» is the last consonant and the double letter at once;
+    // the second syllable colour is the last slot differing from the
+    // consonants': punctuation, since double letters agree with them.
+    QTest::newRow("coloured by sounds") << "LAUTE.RTF" << ClassColours{magenta, green, 0, red, cyan, magenta}
+                                        << magenta << cyan;
+    // No umlaut and no double letter: their empty slots differ from the
+    // consonants' colour, so the last of them (double letters, black) wins.
+    QTest::newRow("coloured by syllables") << "SILBEN.RTF" << ClassColours{blue, blue, 0, red, blue, 0} << blue
+                                           << Colour(0);
+}
+
+void TestFiles::coloursAreReadBack()
+{
+    QFETCH(QString, file);
+    QFETCH(ClassColours, classes);
+    QFETCH(Colour, syllable1);
+    QFETCH(Colour, syllable2);
+    h->copyData(file, file);
+    h->window().refreshFileList();
+    textcore::SoundColours &sound = h->program().soundColours().colours;
+    sound[textcore::SoundClass::SpecialGroups] = 111;
+    sound[textcore::SoundClass::Background] = 222;
+    h->dialogs.queueAnswer(Answer::No);
+    QVERIFY(h->clickFile(file));
+    QVERIFY(h->dialogs.verifyAllAnswered());
+    using C = textcore::SoundClass;
+    const ClassColours found{sound[C::Consonants], sound[C::Vowels],      sound[C::Umlauts],
+                             sound[C::Capitals],   sound[C::Punctuation], sound[C::DoubleConsonants]};
+    QCOMPARE(found, classes);
+    QCOMPARE(sound[C::SpecialGroups], Colour(111));
+    QCOMPARE(sound[C::Background], Colour(222));
+    QCOMPARE(h->program().syllables().colours.first, syllable1);
+    QCOMPARE(h->program().syllables().colours.second, syllable2);
 }
 
 void TestFiles::newTextAsksWithItsOwnWording_data()

@@ -37,3 +37,27 @@ rtf = (r"{\rtf1\ansi\ansicpg1252\deff0{\fonttbl{\f0\fswiss Arial;}{\f1\fswiss Ve
        r"\pard\f0\fs24\cf1\b Rot\b0\cf2  bl\'e4u\cf1\'ad\cf3\f1 gr\'fcn}")
 open("farben.rtf", "wb").write(rtf.encode("ascii"))
 open("KAPUTT.RTF", "wb").write(b"Dies ist kein RTF.\r\n")
+
+
+def coloured_rtf(runs):
+    """runs: (text, (r, g, b)) pairs -> RTF with one colour table entry per run."""
+    colours = []
+    for _, rgb in runs:
+        if rgb not in colours:
+            colours.append(rgb)
+    table = "".join(r"\red%d\green%d\blue%d;" % c for c in colours)
+    body = ""
+    for text, rgb in runs:
+        escaped = "".join(ch if ord(ch) < 128 else r"\'%02x" % ch.encode("cp1252")[0] for ch in text)
+        body += r"\cf%d %s" % (colours.index(rgb) + 1, escaped)
+    return (r"{\rtf1\ansi\ansicpg1252\deff0{\fonttbl{\f0\fswiss Arial;}}{\colortbl ;" + table + "}"
+            + r"\pard\f0\fs24" + body + "}")
+
+
+RED, BLUE, GREEN, MAGENTA, CYAN = (255, 0, 0), (0, 0, 255), (0, 192, 0), (192, 0, 192), (0, 192, 192)
+# coloured by sounds: capital red, vowels green, "ck" magenta, full stop cyan
+open("LAUTE.RTF", "w", encoding="ascii").write(coloured_rtf(
+    [("B", RED), ("a", GREEN), ("ck", MAGENTA), ("e", GREEN), (".", CYAN)]))
+# coloured by syllables, red and blue in turn; no umlaut and no double letter
+open("SILBEN.RTF", "w", encoding="ascii").write(coloured_rtf(
+    [("Ro\u00ad", RED), ("se ", BLUE), ("lau\u00ad", RED), ("fen.", BLUE)]))
