@@ -1,6 +1,5 @@
 #include "textcore/edittools.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -59,35 +58,36 @@ std::optional<std::u16string> replaceFirstRepeatedly(std::u16string_view text, s
     states.reserve(text.size());
 
     // Pending input: a stack of pieces still to be read, the top read first.
-    struct Piece {
-        std::u16string_view rest;
-    };
-    std::vector<Piece> pending{{text}};
+    std::vector<std::u16string_view> pending{text};
     std::size_t work = 0;
+    std::uint32_t state = 0;
     while (!pending.empty()) {
-        std::u16string_view &rest = pending.back().rest;
-        if (rest.empty()) {
-            pending.pop_back();
-            continue;
+        const std::u16string_view piece = pending.back();
+        pending.pop_back();
+        std::size_t i = 0;
+        for (; i < piece.size(); ++i) {
+            const char16_t c = piece[i];
+            while (state > 0 && find[state] != c)
+                state = fail[state - 1];
+            if (find[state] == c)
+                ++state;
+            out.push_back(c);
+            states.push_back(state);
+            if (state == m)
+                break;
         }
-        const char16_t c = rest.front();
-        rest.remove_prefix(1);
-        if (++work > budget)
+        work += i + 1;
+        if (work > budget)
             return std::nullopt;
-
-        std::uint32_t state = states.empty() ? 0 : states.back();
-        while (state > 0 && find[state] != c)
-            state = fail[state - 1];
-        if (find[state] == c)
-            ++state;
-        out.push_back(c);
-        states.push_back(state);
-        if (state == m) {
-            out.resize(out.size() - m);
-            states.resize(states.size() - m);
-            if (!replacement.empty())
-                pending.push_back({replacement});
-        }
+        if (state != m)
+            continue;
+        out.resize(out.size() - m);
+        states.resize(states.size() - m);
+        state = states.empty() ? 0 : states.back();
+        if (i + 1 < piece.size())
+            pending.push_back(piece.substr(i + 1));
+        if (!replacement.empty())
+            pending.push_back(replacement);
     }
     return out;
 }
@@ -101,11 +101,13 @@ std::u16string replaceRepeatedly(std::u16string_view text, std::u16string_view f
         return std::u16string(text);
     if (replacement.find(find) != std::u16string_view::npos)
         return replaceContinuingBehind(text, find, replacement);
-    // A shrinking replacement needs at most |text| * (|replacement| + 1)
-    // steps; the usual answers need far fewer. The floor keeps short texts
-    // exact even for answers that shuffle characters around.
-    const std::size_t budget = std::max<std::size_t>(
-        std::size_t{4'000'000}, 8 * (text.size() + 1) * (replacement.size() + 1));
+    // Reading a character costs one step, so the usual answers need about
+    // |text| + occurrences * |replacement| steps. The budget also bounds the
+    // memory of answers that keep feeding themselves («ab» -> «bbaa» grows
+    // without end); the floor keeps short texts exact even for answers that
+    // shuffle characters around. Beyond it, continuing behind the insert gives
+    // the same text whenever no replacement completes a new occurrence.
+    const std::size_t budget = 1'000'000 + 32 * (text.size() + replacement.size());
     if (auto exact = replaceFirstRepeatedly(text, find, replacement, budget))
         return std::move(*exact);
     return replaceContinuingBehind(text, find, replacement);

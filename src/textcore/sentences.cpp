@@ -1,27 +1,38 @@
 #include "textcore/sentences.h"
 
+#include <algorithm>
+
 namespace textcore {
+namespace {
+
+bool isEndMark(char16_t c) { return c == u'\n' || c == u'.' || c == u'?' || c == u'!'; }
+bool isLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
+
+} // namespace
 
 std::vector<std::u16string> BuildSentenceList(std::u16string_view text)
 {
     std::vector<std::u16string> sentences;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        if (c != u'\n' && c != u'.' && c != u'?' && c != u'!')
+    const char16_t *const begin = text.data();
+    const char16_t *const end = begin + text.size();
+    const char16_t *start = begin;
+    for (const char16_t *p = begin; p != end; ++p) {
+        if (!isEndMark(*p))
             continue;
-        const std::u16string_view piece = text.substr(start, i + 1 - start);
-        start = i + 1;
+        std::u16string_view piece(start, static_cast<std::size_t>(p + 1 - start));
+        start = p + 1;
         if (piece == u"\r\n")
             continue;
-        // Line breaks go wherever they stand; only then are the leading
-        // blanks cut, so blanks behind a leading CR LF are cut too.
-        std::u16string entry;
-        entry.reserve(piece.size());
-        for (char16_t p : piece)
-            if (p != u'\r' && p != u'\n' && (p != u' ' || !entry.empty()))
-                entry.push_back(p);
-        sentences.push_back(std::move(entry));
+        // Removing every line break first and then the leading blanks is the
+        // same as dropping a leading run of breaks and blanks, then the
+        // breaks that are left.
+        std::size_t lead = 0;
+        while (lead < piece.size() && (piece[lead] == u' ' || isLineBreak(piece[lead])))
+            ++lead;
+        piece.remove_prefix(lead);
+        std::u16string &entry = sentences.emplace_back(piece);
+        if (std::find_if(entry.begin(), entry.end(), isLineBreak) != entry.end())
+            std::erase_if(entry, isLineBreak);
     }
     return sentences;
 }

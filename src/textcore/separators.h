@@ -23,6 +23,14 @@ constexpr bool isBoundary(char16_t c)
     return c == u'-' || c == u'=' || c == u'~' || c == u'/' || c == kSoftHyphen;
 }
 
+// The character boundaries take in the visible form. A blank separator line
+// in the settings file leaves the separator empty; converting to "nothing"
+// would delete every boundary the teacher set, so "-" stands in for it.
+constexpr char16_t visibleSeparator(std::u16string_view separator)
+{
+    return separator.empty() ? u'-' : separator.front();
+}
+
 struct BoundaryConversion {
     std::u16string text;
     // Every boundary position, ascending, including those that already held
