@@ -154,6 +154,8 @@ struct RichTextField::Private {
     // separator k sits at plain position sepDoc[k] + k.
     std::vector<int> sepDoc;
     bool mapValid = false;
+    // QTextDocument::characterCount() walks the fragment tree; remember it.
+    mutable int cachedLength = -1;
     // Our own colour and font runs leave the text alone; skip the map update.
     bool formatOnly = false;
     // While > 0 the field raises changed() itself, once, at the end.
@@ -178,7 +180,10 @@ struct RichTextField::Private {
     // Old range [pos, pos + removed) became [pos, pos + added).
     void updateMap(int pos, int removed, int added)
     {
-        if (!mapValid || formatOnly)
+        if (formatOnly)
+            return;
+        cachedLength = -1;
+        if (!mapValid)
             return;
         const auto first = std::lower_bound(sepDoc.begin(), sepDoc.end(), pos);
         const auto last = std::lower_bound(first, sepDoc.end(), pos + removed);
@@ -215,7 +220,12 @@ struct RichTextField::Private {
         return lo;
     }
 
-    int plainLength() const { return doc->characterCount() - 1 + doc->blockCount() - 1; }
+    int plainLength() const
+    {
+        if (cachedLength < 0)
+            cachedLength = doc->characterCount() - 1 + doc->blockCount() - 1;
+        return cachedLength;
+    }
 
     // A range boundary in plain text -> document. A start between CR and LF
     // moves back before the separator, an end there moves behind it, so a
@@ -268,7 +278,14 @@ RichTextField::RichTextField(QWidget *parent) : QTextEdit(parent), d(std::make_u
             emit changed();
     });
     setDocument(d->doc);
-    d->doc->setDefaultFont(font());
+    // Shaping (kerning, ligatures) is cosmetic for Latin script, and every
+    // colour change splits the text into separately shaped pieces: without
+    // it a fully coloured text lays out three times faster, and a ligature
+    // can no longer join two letters that want different colours.
+    QFont f = font();
+    f.setStyleStrategy(QFont::PreferNoShaping);
+    setFont(f);
+    d->doc->setDefaultFont(f);
     setAcceptRichText(false);
     setAccessibleName(QStringLiteral("Textfeld"));
     QPalette p = palette();
@@ -298,6 +315,7 @@ void RichTextField::setText(const QString &plain)
     d->doc->setPlainText(normaliseLineBreaks(plain));
     d->doc->clearUndoRedoStacks();
     d->mapValid = false;
+    d->cachedLength = -1;
     QTextCursor c(d->doc);
     setTextCursor(c);
     setCurrentCharFormat(QTextCharFormat());
@@ -529,21 +547,26 @@ void RichTextField::applyColours(const std::vector<textcore::Colour> &perPositio
     const int n = int(std::min<size_t>(perPosition.size(), size_t(d->plainLength())));
     int blockNumber = 0;
     for (QTextBlock b = d->doc->begin(); b.isValid(); b = b.next(), ++blockNumber) {
-        if (b.position() + blockNumber >= n)
+        const int blockStart = b.position();
+        if (blockStart + blockNumber >= n)
             break;
+        // Fragment positions counted along: QTextFragment::position() searches the tree.
+        int fragStart = blockStart;
         for (auto it = b.begin(); !it.atEnd(); ++it) {
             const QTextFragment fr = it.fragment();
+            const int fragLength = fr.length();
             const int format = fr.charFormatIndex();
             const textcore::Colour current = colourOfIndex(format);
-            const int end = std::min(fr.position() + fr.length(), n - blockNumber);
-            for (int pos = fr.position(); pos < end; ++pos) {
+            const int end = std::min(fragStart + fragLength, n - blockNumber);
+            for (int pos = fragStart; pos < end; ++pos) {
                 const textcore::Colour c = perPosition[size_t(pos + blockNumber)] & textcore::kMaxColour;
                 if (c != current)
                     want(pos, format, c);
             }
+            fragStart += fragLength;
         }
         const QTextBlock next = b.next();
-        const int sep = b.position() + b.length() - 1;
+        const int sep = blockStart + b.length() - 1;
         if (next.isValid() && sep + blockNumber < n) {
             // The LF's entry wins, as when every position is selected and
             // coloured in order; the CR's counts when the vector ends there.
@@ -654,19 +677,36 @@ StyledText RichTextField::styledText() const
     const QString raw = d->doc->toRawText();
     const QList<QTextFormat> formats = d->doc->allFormats();
     const QFont defaults = d->doc->defaultFont();
-    std::unordered_map<int, CharFormat> cache;
-    forEachPiece(d->doc, 0, int(raw.size()), [&](int pos, int len, int index) {
-        auto it = cache.find(index);
-        if (it == cache.end())
-            it = cache.emplace(index, effectiveFormat(formats.value(index), defaults)).first;
-        const bool separator = len == 1 && raw.at(pos) == kParagraphSeparator;
-        if (runs.empty() || !(runs.back().format == it->second))
-            runs.push_back({QString(), it->second});
-        if (separator)
-            runs.back().text += QStringLiteral("\r\n");
-        else
-            runs.back().text += QStringView(raw).mid(pos, len);
-    });
+    // Resolved once per format index; -1 until needed.
+    std::vector<int> resolvedIndex(size_t(formats.size()), -1);
+    std::vector<CharFormat> resolved;
+    int lastIndex = -1;
+    auto append = [&](int index, QStringView text) {
+        if (index != lastIndex || runs.empty()) {
+            int &slot = resolvedIndex[size_t(index)];
+            if (slot < 0) {
+                slot = int(resolved.size());
+                resolved.push_back(effectiveFormat(formats.at(index), defaults));
+            }
+            const CharFormat &f = resolved[size_t(slot)];
+            if (runs.empty() || !(runs.back().format == f))
+                runs.push_back({QString(), f});
+            lastIndex = index;
+        }
+        runs.back().text += text;
+    };
+    for (QTextBlock b = d->doc->begin(); b.isValid(); b = b.next()) {
+        int pos = b.position();
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fr = it.fragment();
+            const int len = fr.length();
+            append(fr.charFormatIndex(), QStringView(raw).mid(pos, len));
+            pos += len;
+        }
+        const QTextBlock next = b.next();
+        if (next.isValid())
+            append(next.charFormatIndex(), u"\r\n");
+    }
     return runs;
 }
 
@@ -677,6 +717,7 @@ void RichTextField::setStyledText(const StyledText &runs)
     d->doc->setUndoRedoEnabled(false);
     d->doc->clear();
     d->mapValid = false;
+    d->cachedLength = -1;
     QTextCursor c(d->doc);
     c.beginEditBlock();
     // Neighbouring runs with one format go in as one piece. A CR LF split
@@ -700,6 +741,7 @@ void RichTextField::setStyledText(const StyledText &runs)
     c.endEditBlock();
     d->doc->setUndoRedoEnabled(undo);
     d->mapValid = false;
+    d->cachedLength = -1;
     setTextCursor(QTextCursor(d->doc));
     setCurrentCharFormat(QTextCharFormat());
     --d->ownChange;

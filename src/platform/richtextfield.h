@@ -12,6 +12,10 @@
 //
 // Colours: a character without an explicit colour counts as black, and the
 // field draws it black whatever the desktop's palette says.
+//
+// Use text()/setText() of this class, never QTextEdit's toPlainText() (it
+// turns U+00A0 into a blank) or QTextEdit::setText() (it guesses HTML).
+// changed() covers every content change; textChanged() is Qt's own.
 #include "platform/documentfiles.h"
 #include "platform/styledtext.h"
 #include "textcore/colour.h"
@@ -90,8 +94,9 @@ public:
     void setSelItalic(bool italic);
 
     // --- bulk operations ----------------------------------------------------
-    // One colour per plain-text position (for a line break the CR's entry
-    // counts). Applied in one undo step, touching only characters whose
+    // One colour per plain-text position. A line break is one character
+    // and takes its LF's entry, as if every position had been selected and
+    // coloured in order. Applied in one undo step, touching only characters whose
     // colour differs. Extra entries are ignored; positions beyond the
     // vector keep their colour. Raises changed() once, or not at all when no
     // colour differed. Keeps the selection.

@@ -10,6 +10,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextDocumentFragment>
 
 #include <functional>
 
@@ -131,6 +132,9 @@ private slots:
     void shiftEnterIsALineBreak();
     void pasteNormalisesLineBreaks();
     void copyKeepsCharacters();
+    void softHyphenStaysInvisible_data();
+    void softHyphenStaysInvisible();
+    void selectionCopyKeepsFormatting();
 };
 
 // --- positions ------------------------------------------------------------------
@@ -613,6 +617,50 @@ void TestRichTextField::copyKeepsCharacters()
     field.selectAll();
     field.copy();
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("a\u00A0b\u00AD\nc"));
+}
+
+// The field lays text out without shaping; a soft hyphen inside a line must
+// still take no room, coloured or not, so that hidden separators stay hidden.
+void TestRichTextField::softHyphenStaysInvisible_data()
+{
+    QTest::addColumn<bool>("coloured");
+    QTest::newRow("plain") << false;
+    QTest::newRow("every letter coloured") << true;
+}
+
+void TestRichTextField::softHyphenStaysInvisible()
+{
+    QFETCH(bool, coloured);
+    RichTextField withHyphens;
+    RichTextField without;
+    withHyphens.setText(QStringLiteral("Will\u00ADkom\u00ADmen"));
+    without.setText(QStringLiteral("Willkommen"));
+    if (coloured) {
+        withHyphens.applyColours(patternColours(withHyphens.length(), 3));
+        without.applyColours(patternColours(without.length(), 4));
+    }
+    QVERIFY(without.document()->idealWidth() > 0);
+    QCOMPARE(withHyphens.document()->idealWidth(), without.document()->idealWidth());
+}
+
+// Printing the selection works on a copy; it must hold exactly the selected
+// characters with their colours and fonts.
+void TestRichTextField::selectionCopyKeepsFormatting()
+{
+    RichTextField field;
+    field.setStyledText({{QStringLiteral("ab"), fmt(255, QStringLiteral("DejaVu Sans"), 12)},
+                         {QStringLiteral("c\r\nd\u00A0"), fmt(49152, QStringLiteral("DejaVu Serif"), 20, true)},
+                         {QStringLiteral("ef"), fmt(0, QStringLiteral("DejaVu Sans"), 12)}});
+    field.setSel(1, 6); // "bc\r\nd\u00A0"
+    const std::unique_ptr<QTextDocument> copy = field.selectionAsDocument();
+    QCOMPARE(copy->toRawText(), QStringLiteral("bc\u2029d\u00A0"));
+    RichTextField shown;
+    shown.setStyledText({});
+    shown.document()->setDefaultFont(copy->defaultFont());
+    QTextCursor(shown.document()).insertFragment(QTextDocumentFragment(copy.get()));
+    QCOMPARE(describe(shown.styledText()),
+             describe({{QStringLiteral("b"), fmt(255, QStringLiteral("DejaVu Sans"), 12)},
+                       {QStringLiteral("c\r\nd\u00A0"), fmt(49152, QStringLiteral("DejaVu Serif"), 20, true)}}));
 }
 
 QTEST_MAIN(TestRichTextField)
