@@ -30,10 +30,40 @@ const ByteTable &cp1252Table()
     return table;
 }
 
-// Single-byte code pages other than 1252 come from Qt's converters (ICU);
-// where Qt has none, 1252 is the best guess for a German text.
+// Code pages other than 1252 come from Qt's converters (ICU); where Qt has
+// none, 1252 is the best guess for a German text. The East Asian code pages
+// spell most characters as a lead byte and a trail byte.
 class CodePages {
 public:
+    static bool isDoubleByte(int codePage)
+    {
+        return codePage == 932 || codePage == 936 || codePage == 949 || codePage == 950;
+    }
+
+    static bool isLeadByte(int codePage, unsigned char b)
+    {
+        if (codePage == 932)
+            return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+        return isDoubleByte(codePage) && b >= 0x81 && b <= 0xFE;
+    }
+
+    // The character of a lead and a trail byte; U+FFFD when they form none.
+    QString pair(int codePage, unsigned char lead, unsigned char trail)
+    {
+        auto it = pairDecoders_.find(codePage);
+        if (it == pairDecoders_.end())
+            it = pairDecoders_.emplace(codePage, std::make_unique<QStringDecoder>(
+                                                     codecName(codePage).constData(),
+                                                     QStringConverter::Flag::Stateless)).first;
+        QStringDecoder &decoder = *it->second;
+        if (!decoder.isValid())
+            return QString(QChar(0xFFFD));
+        const char bytes[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+        QString s = decoder.decode(QByteArrayView(bytes, 2));
+        decoder.resetState();
+        return s.isEmpty() || s.size() > 2 ? QString(QChar(0xFFFD)) : s;
+    }
+
     const ByteTable *table(int codePage)
     {
         if (codePage == 1252 || codePage <= 0)
@@ -68,18 +98,31 @@ private:
             return "IBM" + QByteArray::number(codePage);
         case 10000:
             return "macintosh";
+        case 932:
+            return "Shift_JIS";
+        case 936:
+            return "GBK";
+        case 949:
+            return "windows-949";
+        case 950:
+            return "Big5";
         default:
             return {};
         }
     }
 
     std::unordered_map<int, std::unique_ptr<ByteTable>> tables_;
+    std::unordered_map<int, std::unique_ptr<QStringDecoder>> pairDecoders_;
 };
 
 int codePageOfCharset(int charset)
 {
     switch (charset) {
     case 77: return 10000;
+    case 128: return 932;
+    case 129: return 949;
+    case 134: return 936;
+    case 136: return 950;
     case 161: return 1253;
     case 162: return 1254;
     case 163: return 1258;
@@ -167,6 +210,9 @@ const std::unordered_map<std::string_view, Kw> &keywords()
     return map;
 }
 
+// A colour table entry costs more memory than its bytes in the file.
+constexpr std::size_t kMaxColours = 1 << 16;
+
 struct State {
     Dest dest = Dest::Text;
     int font = -1;       // -1: the document's default font
@@ -223,10 +269,12 @@ private:
     bool closeGroup(); // false when the outermost group has closed
     void controlSymbol();
     void controlWord();
-    void handleKeyword(Kw kw, std::string_view word, bool hasParam, int param);
+    void handleKeyword(Kw kw, bool hasParam, int param);
     void textByte(unsigned char byte);
     void literalByte(unsigned char byte);
+    void putByte(unsigned char byte); // in the current font's code page
     void put(char16_t ch);
+    void putRaw(char16_t ch);
     void putBreak(bool paragraph);
     bool consumeUnicodeFallback();
     void commitFontEntry();
@@ -256,6 +304,8 @@ private:
     bool formatResolved_ = false; // since the last character: check whether a run starts
     CharFormat format_;
     const ByteTable *byteTable_ = &cp1252Table();
+    int byteCodePage_ = 1252;
+    int pendingLead_ = -1; // a double-byte code page's lead byte waiting for its trail
 
     std::u16string text_;
     std::vector<RunStart> runs_;
@@ -312,6 +362,7 @@ RtfReadResult Parser::run()
 void Parser::openGroup()
 {
     pendingSkip_ = 0;
+    pendingLead_ = -1;
     groupJustOpened_ = true;
     if (stack_.size() >= static_cast<std::size_t>(kRtfMaxGroupDepth)) {
         ++overflowDepth_;
@@ -323,6 +374,7 @@ void Parser::openGroup()
 bool Parser::closeGroup()
 {
     pendingSkip_ = 0;
+    pendingLead_ = -1;
     groupJustOpened_ = false;
     if (overflowDepth_ > 0) {
         --overflowDepth_;
@@ -370,7 +422,7 @@ void Parser::controlSymbol()
             if (st_.dest == Dest::FontTable)
                 fontNameBuffer_.append(QChar(cp1252Table()[value]));
             else
-                put((*byteTable_)[value]);
+                putByte(static_cast<unsigned char>(value));
         }
         return;
     }
@@ -412,6 +464,7 @@ void Parser::controlSymbol()
 
 void Parser::controlWord()
 {
+    pendingLead_ = -1; // a lead byte needs its trail byte right behind it
     const char *start = p_;
     while (p_ < end_ && isLetter(*p_))
         ++p_;
@@ -449,10 +502,10 @@ void Parser::controlWord()
     }
     if (consumeUnicodeFallback())
         return;
-    handleKeyword(kw, word, hasParam, param);
+    handleKeyword(kw, hasParam, param);
 }
 
-void Parser::handleKeyword(Kw kw, std::string_view, bool hasParam, int param)
+void Parser::handleKeyword(Kw kw, bool hasParam, int param)
 {
     if (st_.dest == Dest::Skip)
         return;
@@ -625,7 +678,9 @@ void Parser::literalByte(unsigned char byte)
         return;
     case Dest::ColourTable:
         if (byte == ';') {
-            if (red_ < 0 && green_ < 0 && blue_ < 0)
+            if (colours_.size() >= kMaxColours) {
+                // Indices beyond the bound read as automatic.
+            } else if (red_ < 0 && green_ < 0 && blue_ < 0)
                 colours_.push_back(-1);
             else
                 colours_.push_back(std::max(red_, 0) + 256LL * std::max(green_, 0)
@@ -644,8 +699,22 @@ void Parser::literalByte(unsigned char byte)
             return;
         if (formatDirty_)
             resolveFormat();
-        put((*byteTable_)[byte]);
+        putByte(byte);
         return;
+    }
+}
+
+void Parser::putByte(unsigned char byte)
+{
+    if (pendingLead_ >= 0) {
+        const QString s = codePages_.pair(byteCodePage_, static_cast<unsigned char>(pendingLead_), byte);
+        pendingLead_ = -1;
+        for (QChar c : s)
+            put(c.unicode());
+    } else if (CodePages::isLeadByte(byteCodePage_, byte)) {
+        pendingLead_ = byte;
+    } else {
+        put((*byteTable_)[byte]);
     }
 }
 
@@ -671,7 +740,8 @@ void Parser::resolveFormat()
         f.fontName = font->name;
         codePage = font->codePage;
     }
-    byteTable_ = codePages_.table(codePage > 0 ? codePage : docCodePage_);
+    byteCodePage_ = codePage > 0 ? codePage : docCodePage_;
+    byteTable_ = codePages_.table(byteCodePage_);
     f.pointSize = st_.halfPoints / 2.0;
     if (st_.colour >= 0 && static_cast<std::size_t>(st_.colour) < colours_.size()
         && colours_[static_cast<std::size_t>(st_.colour)] >= 0)
@@ -683,6 +753,16 @@ void Parser::resolveFormat()
 }
 
 void Parser::put(char16_t ch)
+{
+    // A CR or LF the file spells as a character is a line break like any
+    // other: the field knows line breaks only as CR LF.
+    if (ch == u'\r' || ch == u'\n')
+        putBreak(false);
+    else if (ch != 0) // NUL ends strings in too many places to keep it
+        putRaw(ch);
+}
+
+void Parser::putRaw(char16_t ch)
 {
     if (st_.dest != Dest::Text)
         return;
@@ -704,8 +784,8 @@ void Parser::putBreak(bool paragraph)
 {
     if (st_.dest != Dest::Text)
         return;
-    put(u'\r');
-    put(u'\n');
+    putRaw(u'\r');
+    putRaw(u'\n');
     lastParagraphEnd_ = paragraph ? text_.size() : std::string::npos;
 }
 

@@ -121,6 +121,11 @@ void TestRtfReader::plainText_data()
     QTest::newRow("hex bytes in 1250") << QByteArray(R"({\rtf1\ansi\ansicpg1250 \'b3\'f3d\'9f})") << u"łódź"_qs;
     QTest::newRow("font charset beats document code page")
         << QByteArray(R"({\rtf1\ansi\ansicpg1252{\fonttbl{\f0 Arial;}{\f1\fcharset161 Arial Greek;}}\f0\'e4\f1\'e1})") << u"äα"_qs;
+    QTest::newRow("double-byte code page") << QByteArray(R"({\rtf1\ansi\ansicpg932 \'82\'a0\'93\'fa\'b1})") << u"あ日ｱ"_qs;
+    QTest::newRow("double-byte font charset")
+        << QByteArray(R"({\rtf1\ansi{\fonttbl{\f0\fcharset134 SimSun;}}\f0 \'d6\'d0a})") << u"中a"_qs;
+    QTest::newRow("lead byte without its trail is dropped")
+        << QByteArray(R"({\rtf1\ansi\ansicpg932 \'82\par x{\'82}y})") << u"\r\nxy"_qs;
     QTest::newRow("space after control word is its delimiter") << QByteArray(R"({\rtf1 \b  fett})") << u" fett"_qs;
     QTest::newRow("unicode with one fallback byte") << QByteArray(R"({\rtf1 \u8364?\u8364\'80 x})") << u"€€ x"_qs;
     QTest::newRow("uc0 has no fallback") << QByteArray(R"({\rtf1 \uc0\u8364 x})") << u"€x"_qs;
@@ -151,7 +156,9 @@ void TestRtfReader::plainText_data()
     QTest::newRow("leading blank lines") << QByteArray("\r\n  {\\rtf1 a}") << u"a"_qs;
     QTest::newRow("empty document") << QByteArray(R"({\rtf1})") << QString();
     QTest::newRow("only a par") << QByteArray(R"({\rtf1\par})") << QString();
-    QTest::newRow("nul characters are dropped") << QByteArray("{\\rtf1 a\\u0?b\0c}", 16) << u"abc"_qs;
+    QTest::newRow("CR and LF as characters are line breaks")
+        << QByteArray(R"({\rtf1 a\u13?b\'0ac\uc0\u13\u10 d})") << u"a\r\nb\r\nc\r\n\r\nd"_qs;
+    QTest::newRow("nul characters are dropped") << QByteArray("{\\rtf1 a\\u0?b\0c\\'00d}", 21) << u"abcd"_qs;
 }
 
 void TestRtfReader::plainText()

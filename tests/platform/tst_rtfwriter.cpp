@@ -42,7 +42,7 @@ StyledText normalised(const StyledText &in)
     return out;
 }
 
-char *describeRuns(const StyledText &t)
+QByteArray describeRuns(const StyledText &t)
 {
     QString s;
     for (const StyledRun &r : t)
@@ -50,7 +50,7 @@ char *describeRuns(const StyledText &t)
                  .arg(r.text, QString::number(r.format.colour), r.format.fontName,
                       QString::number(r.format.pointSize), r.format.bold ? u"b"_qs : QString(),
                       r.format.italic ? u"i"_qs : QString());
-    return qstrdup(qPrintable(s));
+    return s.toUtf8();
 }
 
 bool sameRuns(const StyledText &a, const StyledText &b)
@@ -190,7 +190,7 @@ void TestRtfWriter::readFilesSurviveWriteAndRead()
     QVERIFY(first.ok);
     const RtfReadResult second = readRtf(writeRtf(first.text));
     QVERIFY(second.ok);
-    QVERIFY2(sameRuns(first.text, second.text), describeRuns(second.text));
+    QVERIFY2(sameRuns(first.text, second.text), describeRuns(second.text).constData());
 }
 
 void TestRtfWriter::manyColoursRoundTrip()
