@@ -3,7 +3,7 @@ BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps configure build bench sanitize fuzz clean
+.PHONY: run test deps configure build bench sanitize fuzz package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -34,6 +34,10 @@ fuzz: deps
 	@dpkg-query -W clang-14 libfuzzer-14-dev >/dev/null 2>&1 || (apt-get install -y -qq clang-14 libfuzzer-14-dev)
 	CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLORAT_FUZZ=ON -DKOLORAT_BENCH=OFF
 	cmake --build build-fuzz -j$(JOBS) --target fuzzers
+
+# Debian package (CPack) in $(BUILD_DIR): kolorat_<version>_<arch>.deb
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD_DIR) build-asan build-fuzz

@@ -10,15 +10,20 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kolorat"));
-    QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
-    QApplication::setWindowIcon(platform::windowIcon());
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    QApplication::setApplicationName(QStringLiteral("kolorat"));
+    QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
+    // Lets the desktop match the windows to kolorat.desktop and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kolorat"));
+    QApplication::setWindowIcon(platform::windowIcon());
+    // Qt's own buttons ("Ja", "Nein", "Abbrechen") in German; without the
+    // translation the boxes still work, with English captions.
     platform::installGermanTranslation(app);
     // The editor asks before it closes; the last window closing must not
     // end the program behind its back.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // KOLORAT.INI and the texts live in the current folder.
     const QString folder = platform::chooseWorkingFolder();
     platform::QtDialogs dialogs;
     editor::Program program(dialogs, folder);

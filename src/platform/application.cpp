@@ -1,6 +1,7 @@
 #include "platform/application.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
@@ -56,6 +57,23 @@ QString chooseWorkingFolder(const QString &current, const QString &home, const Q
     if (!documents.isEmpty() && QFileInfo(documents).isDir())
         return documents;
     return home;
+}
+
+QString findHelpFile(const QString &currentFolder)
+{
+    const QString name = QStringLiteral("KOLORATHELP.RTF");
+    QStringList candidates{QDir(currentFolder).filePath(name)};
+    if (QCoreApplication::instance())
+        candidates << QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/kolorat/") + name);
+    candidates << QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("kolorat/") + name);
+#ifdef KOLORAT_SOURCE_DATA_DIR
+    candidates << QDir(QStringLiteral(KOLORAT_SOURCE_DATA_DIR)).filePath(name);
+#endif
+    for (const QString &candidate : candidates) {
+        if (!candidate.isEmpty() && QFileInfo(candidate).isFile())
+            return QDir::cleanPath(candidate);
+    }
+    return QString();
 }
 
 QString chooseWorkingFolder()

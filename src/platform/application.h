@@ -25,6 +25,12 @@ QIcon windowIcon();
 QString chooseWorkingFolder(const QString &current, const QString &home, const QString &documents,
                             bool startedFromTerminal);
 
+// The help text "KOLORATHELP.RTF": the copy in `currentFolder` when there
+// is one (a teacher may keep her own), else the one installed with the
+// program (share/kolorat beside bin, or the system's data folders), else the
+// one in the source tree of a developer build. Empty when none exists.
+QString findHelpFile(const QString &currentFolder);
+
 // Applies chooseWorkingFolder to this process (QDir::setCurrent) with the
 // real folders and terminal state. Returns the folder now current.
 QString chooseWorkingFolder();

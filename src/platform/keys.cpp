@@ -1,6 +1,8 @@
 #include "platform/keys.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QWidget>
 
 namespace platform {
 
@@ -35,6 +37,22 @@ int virtualKey(int qtKey)
     case Qt::Key_PageDown: return vk::Next;
     default: return 0;
     }
+}
+
+bool sendKeystrokes(const QString &text)
+{
+    QWidget *target = QApplication::focusWidget();
+    if (!target)
+        return false;
+    for (const QChar c : text) {
+        // Qt's key codes for printable Latin-1 characters are their upper-case code points.
+        const int key = c.toUpper().unicode() < 0x100 ? int(c.toUpper().unicode()) : int(Qt::Key_unknown);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(target, &press);
+        QApplication::sendEvent(target, &release);
+    }
+    return true;
 }
 
 int virtualKey(const QKeyEvent &event)

@@ -1,6 +1,7 @@
 #pragma once
 // Key handlers compare the Windows virtual-key codes the program has always
 // used (13 Enter, 27 Escape, 37–40 arrows ...); this maps Qt's keys to them.
+#include <QString>
 #include <Qt>
 
 class QKeyEvent;
@@ -17,5 +18,10 @@ constexpr int Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 1
 // their capital's code (65–90) and digits 48–57 whatever the modifiers.
 int virtualKey(int qtKey);
 int virtualKey(const QKeyEvent &event);
+
+// Types `text` into the widget that has the keyboard focus, one key press
+// and release per character, as if the user had typed it. Returns false when
+// no widget has the focus.
+bool sendKeystrokes(const QString &text);
 
 } // namespace platform

@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
+#include <QScreen>
 #include <QFile>
 #include <QKeyEvent>
 #include <QSignalSpy>
@@ -72,6 +74,7 @@ private slots:
     void keyCodes_data();
     void keyCodes();
     void keyCodeOfKeypadEnterEvent();
+    void sendKeystrokesTypesIntoFocus();
     void twipsToPixels_data();
     void twipsToPixels();
     void twipsRectanglesKeepTouchingEdges();
@@ -95,6 +98,8 @@ private slots:
     void windowIconIsLightKOnDarkSquare();
     void workingFolder_data();
     void workingFolder();
+    void helpFileInCurrentFolderFirst();
+    void centreWindowOnScreen();
 };
 
 void ServicesTest::promptLineBreaks_data()
@@ -413,6 +418,25 @@ void ServicesTest::keyCodeOfKeypadEnterEvent()
     QCOMPARE(virtualKey(enter), 13);
     const QKeyEvent shiftedA(QEvent::KeyPress, Qt::Key_A, Qt::ShiftModifier, QStringLiteral("A"));
     QCOMPARE(virtualKey(shiftedA), 65);
+}
+
+void ServicesTest::sendKeystrokesTypesIntoFocus()
+{
+    QWidget window;
+    auto *edit = new QLineEdit(&window);
+    edit->setText(QStringLiteral("Rosine"));
+    window.show();
+    QApplication::setActiveWindow(&window);
+    edit->setFocus();
+    QTRY_VERIFY(edit->hasFocus());
+    edit->setCursorPosition(2);
+    QVERIFY(sendKeystrokes(QStringLiteral("-")));
+    QCOMPARE(edit->text(), QStringLiteral("Ro-sine"));
+    QVERIFY(sendKeystrokes(QStringLiteral("ß~")));
+    QCOMPARE(edit->text(), QStringLiteral("Ro-ß~sine"));
+    window.hide();
+    QTRY_VERIFY(!QApplication::focusWidget());
+    QVERIFY(!sendKeystrokes(QStringLiteral("-")));
 }
 
 void ServicesTest::twipsToPixels_data()
@@ -764,6 +788,34 @@ void ServicesTest::workingFolder()
                          : expected == QLatin1String("documents") ? documents
                                                                   : start;
     QCOMPARE(chooseWorkingFolder(start, home, documents, terminal), want);
+}
+
+void ServicesTest::helpFileInCurrentFolderFirst()
+{
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString elsewhere = findHelpFile(folder.path());
+    // Without a copy in the folder: an installed or source copy, never one
+    // that does not exist.
+    QVERIFY(elsewhere.isEmpty() || QFileInfo(elsewhere).isFile());
+    QVERIFY(!elsewhere.startsWith(folder.path()));
+
+    touch(folder.filePath(QStringLiteral("KOLORATHELP.RTF")));
+    QCOMPARE(findHelpFile(folder.path()), QDir::cleanPath(folder.filePath(QStringLiteral("KOLORATHELP.RTF"))));
+}
+
+void ServicesTest::centreWindowOnScreen()
+{
+    QWidget window;
+    centreWindow(&window, 10900, 8900);
+    const qreal dpi = window.screen()->logicalDotsPerInch();
+    QCOMPARE(window.size(), QSize(platform::twipsToPixels(10900, dpi), platform::twipsToPixels(8900, dpi)));
+    const QRect area = window.screen()->availableGeometry();
+    QVERIFY(qAbs(window.x() - area.x() - (area.width() - window.width()) / 2) <= 1);
+    QVERIFY(qAbs(window.y() - area.y() - (area.height() - window.height()) / 2) <= 1);
+    QVERIFY(window.x() != 0 || area.width() <= window.width());
+    const QSize screenTwips = screenSizeTwips();
+    QCOMPARE(screenTwips.width(), pixelsToTwips(area.width(), dpi));
 }
 
 QTEST_MAIN(ServicesTest)
