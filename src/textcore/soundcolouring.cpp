@@ -5,6 +5,11 @@
 
 namespace textcore {
 
+namespace {
+// Every syllable boundary reaches the colour windows and trainers as a soft hyphen.
+constexpr char16_t kSyllableBoundary = u'\u00AD';
+} // namespace
+
 std::vector<std::u16string> ParseSpecialGroups(std::u16string_view text)
 {
     std::vector<std::u16string> groups;
@@ -60,23 +65,23 @@ SoundColouring ColourBySounds(std::u16string_view text, const SoundColours &colo
 
     const std::array<Colour, 256> table = classTable(colours, variant);
     const Colour base = table[0];
+    const Colour doubled = colours[SoundClass::DoubleConsonants];
+    // One sweep for the single letters and the doubled letters: the group
+    // starting at j = i - 2 ends at i at the latest, so its characters have
+    // their single-letter colour already when it is laid over them. Start
+    // positions stop two short of the end, so the last pair is never examined.
     for (std::size_t i = 0; i < n; ++i) {
         const char16_t c = text[i];
         out[i] = c < 256 ? table[c] : base;
-    }
-
-    const Colour doubled = colours[SoundClass::DoubleConsonants];
-    // Start positions stop two short of the end, so the last pair is never examined.
-    for (std::size_t i = 0; i + 2 < n; ++i) {
-        const char16_t c = text[i];
-        const char16_t next = text[i + 1];
-        std::size_t length = 0;
-        if (next == kSoftHyphen && (text[i + 2] == c || (c == u't' && text[i + 2] == u'z')))
-            length = 3;
-        else if (next == c || (c == u'c' && next == u'k') || (c == u't' && next == u'z'))
-            length = 2;
-        if (length != 0)
-            std::fill_n(out + i, length, doubled);
+        if (i < 2)
+            continue;
+        const std::size_t j = i - 2;
+        const char16_t first = text[j];
+        const char16_t next = text[j + 1];
+        if (next == kSyllableBoundary && (c == first || (first == u't' && c == u'z')))
+            out[j] = out[j + 1] = out[j + 2] = doubled;
+        else if (next == first || (first == u'c' && next == u'k') || (first == u't' && next == u'z'))
+            out[j] = out[j + 1] = doubled;
     }
 
     const Colour special = colours[SoundClass::SpecialGroups];

@@ -10,9 +10,6 @@
 
 namespace textcore {
 
-// Every syllable boundary reaches the colour windows and trainers as this.
-inline constexpr char16_t kSoftHyphen = u'\u00AD';
-
 // The user's comma-separated SpecialGroups text as a group list: a missing
 // final comma is added, blanks are dropped wherever they stand, every comma
 // closes a group (so "a,,b" gives an empty group that colours nothing), order

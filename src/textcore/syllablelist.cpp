@@ -1,22 +1,22 @@
 #include "textcore/syllablelist.h"
 
 #include <algorithm>
-#include <numeric>
+#include <array>
 #include <unordered_set>
 
 namespace textcore {
 
 bool IsSyllableLetter(char16_t c)
 {
-    if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'))
-        return true;
-    switch (c) {
-    case u'\u00E4': case u'\u00F6': case u'\u00FC': case u'\u00DF':
-    case u'\u00C4': case u'\u00D6': case u'\u00DC':
-        return true;
-    default:
-        return false;
-    }
+    static constexpr auto table = [] {
+        std::array<bool, 256> t{};
+        for (char16_t l = u'a'; l <= u'z'; ++l)
+            t[l] = t[l - u'a' + u'A'] = true;
+        for (char16_t l : std::u16string_view(u"\u00E4\u00F6\u00FC\u00DF\u00C4\u00D6\u00DC"))
+            t[l] = true;
+        return t;
+    }();
+    return c < 256 && table[c];
 }
 
 namespace {
@@ -82,27 +82,31 @@ std::u16string SyllableSortKey(std::u16string_view syllable)
 SyllableListResult BuildSyllableList(std::u16string_view text)
 {
     SyllableListResult result;
-    std::unordered_set<std::u16string_view> distinct;
+    // Runs first, so that the sequence is allocated once.
+    std::vector<std::u16string_view> runs;
+    runs.reserve(text.size() / 4 + 1);
     std::size_t start = 0;
     bool inRun = false;
-    auto endRun = [&](std::size_t end) {
-        const std::u16string_view run = text.substr(start, end - start);
-        result.sequence.emplace_back(run);
-        distinct.insert(run);
-        inRun = false;
-    };
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (IsSyllableLetter(text[i])) {
-            if (!inRun) {
-                start = i;
-                inRun = true;
-            }
-        } else if (inRun) {
-            endRun(i);
+        const bool letter = IsSyllableLetter(text[i]);
+        if (letter && !inRun) {
+            start = i;
+            inRun = true;
+        } else if (!letter && inRun) {
+            runs.push_back(text.substr(start, i - start));
+            inRun = false;
         }
     }
     if (inRun)
-        endRun(text.size());
+        runs.push_back(text.substr(start));
+
+    result.sequence.reserve(runs.size());
+    std::unordered_set<std::u16string_view> distinct;
+    distinct.reserve(1024);
+    for (std::u16string_view run : runs) {
+        result.sequence.emplace_back(run);
+        distinct.insert(run);
+    }
 
     struct Keyed {
         std::u16string key;

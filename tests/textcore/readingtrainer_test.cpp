@@ -1,6 +1,7 @@
 #include "engines_support.h"
 
 #include "textcore/readingtrainer.h"
+#include "textcore/trainercolouring.h"
 
 #include <gtest/gtest.h>
 
@@ -222,6 +223,37 @@ TEST(ReadingTrainerState, RandomStepsKeepStateValid)
             }
         }
     }
+}
+
+TEST(TrainerColours, EachTrainerUsesItsOwnRule)
+{
+    SoundColours sounds;
+    sounds[SoundClass::SpecialGroups] = 11;
+    sounds[SoundClass::Background] = 12;
+    sounds[SoundClass::Capitals] = 13;
+    sounds[SoundClass::Vowels] = 14;
+    sounds[SoundClass::Consonants] = 15;
+    sounds[SoundClass::Punctuation] = 16;
+    const SyllableColours syllables{21, 22};
+    const std::u16string text = notation(u"Ro^se␣1'");
+
+    const TrainerColouring bySounds = ColourReadingText(TrainerKind::Sounds, text, sounds, {}, syllables,
+                                                        SyllableCounting::AllSyllablesAlternating);
+    EXPECT_EQ(bySounds.colours, (std::vector<Colour>{13, 14, 11, 15, 14, 11, 11, 16}));
+    EXPECT_EQ(bySounds.background, std::optional<Colour>(12));
+
+    const TrainerColouring alternating = ColourReadingText(TrainerKind::Syllables, text, sounds, {}, syllables,
+                                                           SyllableCounting::AllSyllablesAlternating);
+    EXPECT_EQ(alternating.colours, (std::vector<Colour>{21, 21, 22, 22, 22, 21, 21, 21}));
+    EXPECT_FALSE(alternating.background.has_value());
+
+    const std::u16string twoWords = notation(u"Ro␣se");
+    EXPECT_EQ(ColourReadingText(TrainerKind::Syllables, twoWords, sounds, {}, syllables,
+                                SyllableCounting::MultiSyllableWords).colours,
+              (std::vector<Colour>{21, 21, 21, 21, 21}));
+    EXPECT_EQ(ColourReadingText(TrainerKind::Syllables, twoWords, sounds, {}, syllables,
+                                SyllableCounting::AllSyllablesAlternating).colours,
+              (std::vector<Colour>{21, 21, 22, 22, 22}));
 }
 
 } // namespace

@@ -126,6 +126,56 @@ TEST(SyllableList, OrderDoesNotDependOnTextOrder)
     EXPECT_EQ(first, expected);
 }
 
+TEST(SyllableList, AlphabetHasExactlyTheFiftyNineLetters)
+{
+    const std::u16string alphabet = u"aäbcdefghijklmnoöpqrsßtuüvwxyzAÄBCDEFGHIJKLMNOÖPQRSTUÜVWXYZ";
+    ASSERT_EQ(alphabet.size(), 59u);
+    for (char16_t c : alphabet)
+        EXPECT_TRUE(IsSyllableLetter(c)) << static_cast<int>(c);
+    int letters = 0;
+    for (char32_t c = 0; c <= 0xFFFF; ++c)
+        letters += IsSyllableLetter(static_cast<char16_t>(c)) ? 1 : 0;
+    EXPECT_EQ(letters, 59);
+}
+
+// The list built the slow way: runs collected character by character, each
+// new syllable compared with every entry and inserted at its sorted place.
+TEST(SyllableList, AgreesWithInsertionIntoASortedList)
+{
+    const std::u16string alphabet = u"aAäÄbBsßS \u00AD.1é";
+    std::mt19937 random(11);
+    for (int round = 0; round < 2000; ++round) {
+        std::u16string text(random() % 30, u' ');
+        for (char16_t &c : text)
+            c = alphabet[random() % alphabet.size()];
+        std::vector<std::u16string> sequence;
+        std::u16string run;
+        for (char16_t c : text) {
+            if (IsSyllableLetter(c))
+                run += c;
+            if (!run.empty() && !IsSyllableLetter(c)) {
+                sequence.push_back(run);
+                run.clear();
+            }
+        }
+        if (!run.empty())
+            sequence.push_back(run);
+        std::vector<std::u16string> list;
+        for (const auto &syllable : sequence) {
+            if (std::count(list.begin(), list.end(), syllable) != 0)
+                continue;
+            auto at = list.begin();
+            while (at != list.end() && SyllableSortKey(*at) < SyllableSortKey(syllable))
+                ++at;
+            list.insert(at, syllable);
+        }
+        const SyllableListResult result = BuildSyllableList(text);
+        ASSERT_EQ(result.sequence, sequence) << enginetest::shown(text);
+        ASSERT_EQ(result.list, list) << enginetest::shown(text);
+        ASSERT_EQ(result.count, list.size());
+    }
+}
+
 struct TableCase {
     const char *name;
     std::vector<std::u16string> list;
