@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTimer>
 #include <QToolButton>
 
 namespace editor {
@@ -171,7 +172,8 @@ void EditorWindow::onTextClick()
     // The separator colour stays the typing colour afterwards, as the
     // click-mode hint warns.
     m_field->setSelColor(m_separatorColour);
-    typeLiteral(m_separator);
+    // Like a key press, the keystroke arrives once the click is handled.
+    QTimer::singleShot(0, this, [this] { typeLiteral(m_separator); });
 }
 
 } // namespace editor

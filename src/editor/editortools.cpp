@@ -2,19 +2,13 @@
 // two text tools of the menu "Extras".
 #include "editor/editorwindow.h"
 
+#include "platform/application.h"
 #include "platform/dialogs.h"
 #include "platform/richtextfield.h"
 #include "textcore/edittools.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-static void initEditorResources()
-{
-    // The help text lives in a static library's resources; without this
-    // call the linker may drop them from the program.
-    Q_INIT_RESOURCE(editor);
-}
 
 namespace editor {
 
@@ -23,16 +17,6 @@ namespace {
 const QString kHelpFileName = QStringLiteral("KOLORATHELP.RTF");
 
 } // namespace
-
-QString shippedHelpFile()
-{
-    static const bool ready = [] {
-        initEditorResources();
-        return true;
-    }();
-    Q_UNUSED(ready);
-    return QStringLiteral(":/editor/KOLORATHELP.RTF");
-}
 
 bool EditorWindow::prepareHandOver(const QString &emptyTextTitle)
 {
@@ -100,14 +84,22 @@ void EditorWindow::setReadingFieldsFont(const QString &fontName)
 void EditorWindow::showHelpText()
 {
     // The folder's own help file wins; names are compared without case, as
-    // in the file browser. Without one, the help shipped with the program.
-    QString path = shippedHelpFile();
+    // in the file browser. Without one, the help installed with the program.
+    QString path;
     const QStringList names = QDir(m_folder).entryList(QDir::Files);
     for (const QString &name : names)
         if (name.toUpper() == kHelpFileName) {
             path = m_folder + name;
             break;
         }
+    if (path.isEmpty())
+        path = platform::findHelpFile(m_folder);
+    if (path.isEmpty()) {
+        m_dialogs.inform(QStringLiteral("Die Hilfedatei ''KOLORATHELP.RTF'' wurde nicht gefunden.\r"
+                                        "Sie gehört in den aktuellen Ordner oder zum installierten Programm.\r"),
+                         QStringLiteral("Dateifehler"), platform::Icon::Exclamation);
+        return;
+    }
     if (!loadFileIntoField(path, platform::FileKind::Rtf))
         return;
     m_textChanged = false;

@@ -3,6 +3,7 @@
 #include "editor/welcometext.h"
 #include "platform/dialogs.h"
 #include "platform/filelistbox.h"
+#include "platform/keys.h"
 #include "platform/richtextfield.h"
 #include "platform/twips.h"
 #include "platform/application.h"
@@ -412,13 +413,13 @@ void EditorWindow::showAuthorNote()
 
 void EditorWindow::typeLiteral(const QString &text)
 {
-    QWidget *target = QApplication::focusWidget();
-    if (!target || target->window() != this)
-        target = m_field;
-    // Key code 0 with the character as text: the control inserts the
-    // character and never reads it as a key name ("~" is no Enter).
-    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, 0, Qt::NoModifier, text));
-    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyRelease, 0, Qt::NoModifier, text));
+    // The characters themselves are typed, never read as key names ("~" is
+    // no Enter). Without an active window there is no keyboard focus to
+    // type into; then the text goes to the field's caret directly.
+    QWidget *focus = QApplication::focusWidget();
+    if (focus && focus->window() == this && platform::sendKeystrokes(text))
+        return;
+    m_field->insertPlainText(text);
 }
 
 } // namespace editor

@@ -70,10 +70,6 @@ struct WindowHooks {
 
 enum class SaveKind { Rtf, Txt, Unformatted };
 
-// The help text shipped with the program, for a folder without its own
-// KOLORATHELP.RTF.
-QString shippedHelpFile();
-
 class EditorWindow : public QMainWindow, public EditorAccess {
     Q_OBJECT
 public:

@@ -1,7 +1,11 @@
 #!/usr/bin/env python3
-# Builds KOLORATHELP.RTF from kolorathelp.txt (UTF-8): lines starting with
-# "# " become blue bold headings, every other line a paragraph. Run from
-# this folder after changing the text.
+# Builds data/KOLORATHELP.RTF, the help text installed with the program,
+# from kolorathelp.txt (UTF-8): lines starting with "# " become blue bold
+# headings, every other line a paragraph. Run after changing the text.
+import os
+
+here = os.path.dirname(os.path.abspath(__file__))
+
 def rtf_escape(text):
     out = []
     for ch in text:
@@ -20,7 +24,7 @@ def rtf_escape(text):
 
 parts = [r"{\rtf1\ansi\ansicpg1252\deff0{\fonttbl{\f0\fswiss Arial;}{\f1\fswiss Verdana;}}",
          r"{\colortbl ;\red0\green0\blue0;\red0\green0\blue255;}", "\n"]
-for line in open("kolorathelp.txt", encoding="utf-8").read().splitlines():
+for line in open(os.path.join(here, "kolorathelp.txt"), encoding="utf-8").read().splitlines():
     if line.startswith("# "):
         parts.append(r"\pard\f1\fs32\b\cf2 " + rtf_escape(line[2:]) + r"\b0\par" + "\n")
     elif line:
@@ -28,4 +32,4 @@ for line in open("kolorathelp.txt", encoding="utf-8").read().splitlines():
     else:
         parts.append(r"\pard\f0\fs24\cf1\par" + "\n")
 parts.append("}\n")
-open("KOLORATHELP.RTF", "w", encoding="ascii", newline="\r\n").write("".join(parts))
+open(os.path.join(here, "..", "..", "..", "data", "KOLORATHELP.RTF"), "w", encoding="ascii", newline="\r\n").write("".join(parts))
