@@ -29,7 +29,15 @@ QColor toQColor(textcore::Colour c)
 
 } // namespace
 
-int EditorWindow::convertBoundaries(char16_t target)
+char16_t EditorWindow::visibleSeparator() const
+{
+    // A blank separator line in the settings leaves the separator empty;
+    // converting to "nothing" would delete every boundary, so the default
+    // stands in for it.
+    return m_separator.isEmpty() ? u'-' : m_separator.at(0).unicode();
+}
+
+int EditorWindow::convertBoundaries(char16_t target, bool restoreTypingColour)
 {
     const std::u16string plain = m_field->text().toStdU16String();
     const textcore::BoundaryConversion conversion = textcore::ConvertBoundaries(plain, target);
@@ -42,12 +50,14 @@ int EditorWindow::convertBoundaries(char16_t target)
     const QColor colour = toQColor(m_separatorColour);
     const QString targetText{QChar(target)};
     QTextCursor cursor(m_field->document());
+    QBrush lastOldColour;
     cursor.beginEditBlock();
     for (const std::size_t position : conversion.changedPositions) {
         const int start = m_field->documentPosition(int(position));
         cursor.setPosition(start);
         cursor.setPosition(start + 1, QTextCursor::KeepAnchor);
         QTextCharFormat format = cursor.charFormat();
+        lastOldColour = format.foreground();
         format.setForeground(colour);
         if (plain[position] == target)
             cursor.setCharFormat(format);
@@ -56,15 +66,21 @@ int EditorWindow::convertBoundaries(char16_t target)
     }
     cursor.endEditBlock();
     // The caret stands behind the last boundary, as after a replacement
-    // there; the typing format is the text's again, not the separator's.
+    // there. Showing and hiding give the typing colour back to what that
+    // boundary had before; applying leaves the separator colour.
     cursor.clearSelection();
     m_field->setTextCursor(cursor);
+    if (restoreTypingColour) {
+        QTextCharFormat typing;
+        typing.setForeground(lastOldColour.style() == Qt::NoBrush ? QBrush(Qt::black) : lastOldColour);
+        m_field->mergeCurrentCharFormat(typing);
+    }
     return int(conversion.changedPositions.size());
 }
 
 void EditorWindow::showSeparators()
 {
-    const int count = convertBoundaries(m_separator.isEmpty() ? u'-' : m_separator.at(0).unicode());
+    const int count = convertBoundaries(visibleSeparator(), true);
     if (count == 0)
         m_dialogs.inform(QStringLiteral("Der Text enthält keine Trennzeichen!\r\r"), QStringLiteral("Trennzeichen"));
     buildSentenceList();
@@ -72,13 +88,13 @@ void EditorWindow::showSeparators()
 
 void EditorWindow::hideSeparators()
 {
-    convertBoundaries(textcore::kSoftHyphen);
+    convertBoundaries(textcore::kSoftHyphen, true);
     buildSentenceList();
 }
 
 void EditorWindow::applySeparator()
 {
-    convertBoundaries(m_separator.isEmpty() ? u'-' : m_separator.at(0).unicode());
+    convertBoundaries(visibleSeparator(), false);
     buildSentenceList();
 }
 

@@ -177,7 +177,8 @@ private:
 
     // Separators: converts every boundary to `target` in the separator
     // colour; returns how many boundaries the text held.
-    int convertBoundaries(char16_t target);
+    int convertBoundaries(char16_t target, bool restoreTypingColour);
+    char16_t visibleSeparator() const;
     void markSeparatorEntries();
     void onTextClick();
     void typeLiteral(const QString &text);

@@ -56,6 +56,8 @@ private slots:
     void conversionsTouchOnlyTheMarks_data();
     void conversionsTouchOnlyTheMarks();
     void showingATextWithoutMarksSaysSo();
+    void typingColourAfterAConversion_data();
+    void typingColourAfterAConversion();
     void choosingWhileHiddenKeepsTheButton();
     void colourEntriesCarryOneCheckMark();
     void replaceBySeparator_data();
@@ -153,6 +155,35 @@ void TestSeparators::showingATextWithoutMarksSaysSo()
         QCOMPARE(h->dialogs.calls().size(), 1);
         QCOMPARE(h->field().text(), text);
     }
+}
+
+void TestSeparators::typingColourAfterAConversion_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<Colour>("typed");
+    // Showing and hiding give the caret the colour the last mark had; a
+    // chosen separator leaves the separator colour for typing.
+    QTest::newRow("show") << "show" << kLetter;
+    QTest::newRow("hide") << "hide" << kLetter;
+    QTest::newRow("choose a separator") << "choose" << textcore::kRed;
+}
+
+void TestSeparators::typingColourAfterAConversion()
+{
+    QFETCH(QString, action);
+    QFETCH(Colour, typed);
+    h->field().setStyledText({{QStringLiteral("ab-cd"), {kLetter, {}, 0, false, false}}});
+    if (action == QLatin1String("show"))
+        h->window().toggleSeparators();
+    else if (action == QLatin1String("hide"))
+        h->window().hideSeparators();
+    else
+        h->window().chooseSeparator(QStringLiteral("/"));
+    QCOMPARE(h->field().selStart(), 3); // behind the last mark
+    QTest::keyClicks(&h->field(), QStringLiteral("x"));
+    QCOMPARE(h->field().text().mid(3, 1), QStringLiteral("x"));
+    QCOMPARE(h->field().coloursOfAllPositions()[3], typed);
+    QCOMPARE(h->field().coloursOfAllPositions()[2], textcore::kRed);
 }
 
 void TestSeparators::choosingWhileHiddenKeepsTheButton()
