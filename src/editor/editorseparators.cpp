@@ -176,6 +176,9 @@ void EditorWindow::toggleClickMode()
     setInfo(QStringLiteral("Der Klickmodus für Silbenzeichen ist ein, klicken Sie auf die Trennstellen im Text."));
     const int height = platform::twipsToPixels(kClickModeButtonHeightOn, platform::screenDpi());
     m_clickModeButton->resize(width, height);
+    // The taller button reaches over the labels and the field's top edge;
+    // it stays in front of them so its caption can be read.
+    m_clickModeButton->raise();
     m_clickModeButton->setIcon(clickModePicture());
     m_clickModeButton->setIconSize(QSize(height / 2, height / 2));
     m_clickModeButton->setText(QStringLiteral("Klickmodus aus"));
