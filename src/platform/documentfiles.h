@@ -29,7 +29,7 @@ DocumentLoadResult loadDocument(const QString &path, FileKind kind, const CharFo
 QString saveDocument(const QString &path, FileKind kind, const StyledText &text);
 
 // The steps of the plain-text files, for the tools and the tests. Decoding
-// also turns every lone CR and every lone LF into CR LF, because the field's
+// also reads UTF-16 with a byte-order mark (as Notepad's "Unicode"), and turns every lone CR and every lone LF into CR LF, because the field's
 // positions count a line break as exactly those two characters; encoding does
 // the same for the line breaks it writes and adds nothing at the end.
 QString decodePlainText(const QByteArray &bytes);
