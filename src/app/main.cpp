@@ -1,29 +1,33 @@
-// Kolorat's entry point. Until the editor window lands this shows an empty
-// main window with the editor's caption.
+// Kolorat's entry point: German Qt texts, the working folder, the program
+// object with its editor window.
+#include "editor/program.h"
 #include "platform/application.h"
+#include "platform/dialogs.h"
 
 #include <QApplication>
 #include <QLocale>
-#include <QMainWindow>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QApplication::setApplicationName(QStringLiteral("kolorat"));
+    QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
     // Lets the desktop match the windows to kolorat.desktop and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("kolorat"));
     QApplication::setWindowIcon(platform::windowIcon());
     // Qt's own buttons ("Ja", "Nein", "Abbrechen") in German; without the
     // translation the boxes still work, with English captions.
     platform::installGermanTranslation(app);
-    // KOLORAT.INI and the texts live in the current folder.
-    platform::chooseWorkingFolder();
+    // The editor asks before it closes; the last window closing must not
+    // end the program behind its back.
+    QApplication::setQuitOnLastWindowClosed(false);
 
-    QMainWindow window;
-    window.setObjectName(QStringLiteral("Form0"));
-    window.setWindowTitle(QStringLiteral("olorat: Editor"));
-    window.resize(727, 593);
-    window.show();
+    // KOLORAT.INI and the texts live in the current folder.
+    const QString folder = platform::chooseWorkingFolder();
+    platform::QtDialogs dialogs;
+    editor::Program program(dialogs, folder);
+    dialogs.setParent(&program.editor());
+    program.editor().show();
     return app.exec();
 }

@@ -1,0 +1,137 @@
+// Saving the WorkingText in its three forms and printing it.
+#include "editor/editorwindow.h"
+
+#include "platform/dialogs.h"
+#include "platform/documentfiles.h"
+#include "platform/filelistbox.h"
+#include "platform/printer.h"
+#include "platform/richtextfield.h"
+#include "textcore/separators.h"
+
+#include <QDir>
+
+namespace editor {
+
+namespace {
+
+struct SaveKindInfo {
+    QString kindLine;
+    QString defaultName;
+    QString confirmationTitle;
+    QString pattern;
+};
+
+SaveKindInfo infoFor(SaveKind kind)
+{
+    switch (kind) {
+    case SaveKind::Rtf:
+        return {QStringLiteral("Quelltext wird im RTF-Format gespeichert."), QStringLiteral("KOLORAT.RTF"),
+                QStringLiteral("RTF-Datei sichern"), QStringLiteral("*.RTF")};
+    case SaveKind::Txt:
+        return {QStringLiteral("Quelltext wird im TXT-Format gespeichert."), QStringLiteral("KOLORAT.TXT"),
+                QStringLiteral("TXT-Datei sichern"), QStringLiteral("*.TXT")};
+    case SaveKind::Unformatted:
+        break;
+    }
+    return {QStringLiteral("Text wird ohne Trennzeichen gespeichert."), QStringLiteral("KOLORAT.TXT"),
+            QStringLiteral("TXT-Datei sichern"), QStringLiteral("*.TXT")};
+}
+
+const QString kHelpFileName = QStringLiteral("KOLORATHELP.RTF");
+
+} // namespace
+
+void EditorWindow::showNamingTip()
+{
+    setInfo(QStringLiteral("Tipp: Markieren Sie die Dateien nach dem Typ: DATEI_T.RTF\rfür Text, DATEI_S.RTF für "
+                           "Silben und DATEI_L.RTF für Laute."));
+}
+
+void EditorWindow::reservedNameMessage()
+{
+    m_dialogs.inform(QStringLiteral("Der Dateiname KOLORATHELP.RTF ist\rfür die KOLORAT-Hilfedatei reserviert.\r\r"),
+                     QStringLiteral("Unerlaubter Dateiname"));
+}
+
+bool EditorWindow::fileExistsInFolder(const QString &upperName) const
+{
+    // Every file of the folder counts, listed under the current pattern or
+    // not: replacing a hidden file without asking would destroy it unseen.
+    const QStringList names = QDir(m_folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names)
+        if (name.toUpper() == upperName)
+            return true;
+    return false;
+}
+
+void EditorWindow::saveText(SaveKind kind)
+{
+    const SaveKindInfo info = infoFor(kind);
+    const QString answer = m_dialogs.input(QStringLiteral("Geben Sie einen Namen für die Datei ein.\r") + info.kindLine,
+                                           QStringLiteral("Textseite speichern"), info.defaultName);
+    if (answer.isEmpty())
+        return;
+    const QString upper = answer.toUpper();
+    if (upper == kHelpFileName) {
+        reservedNameMessage();
+        return;
+    }
+    if (fileExistsInFolder(upper)
+        && !m_dialogs.ask(QStringLiteral("Eine Datei mit diesem Namen ist schon vorhanden!\rWollen Sie die vorhandene "
+                                         "Datei hiermit ersetzen?\r\r"),
+                          upper))
+        return;
+    if (m_separatorsVisible)
+        toggleSeparators();
+
+    const QString path = m_folder + upper;
+    QString error;
+    bool saved = false;
+    switch (kind) {
+    case SaveKind::Rtf:
+        saved = m_field->saveFile(path, platform::FileKind::Rtf, &error);
+        break;
+    case SaveKind::Txt:
+        saved = m_field->saveFile(path, platform::FileKind::PlainText, &error);
+        break;
+    case SaveKind::Unformatted: {
+        QString plain = m_field->text();
+        plain.remove(QChar(textcore::kSoftHyphen));
+        error = platform::saveDocument(path, platform::FileKind::PlainText, {{plain, {}}});
+        saved = error.isEmpty();
+        break;
+    }
+    }
+    if (!saved) {
+        m_dialogs.inform(error.isEmpty() ? QStringLiteral("Die Datei ''%1'' konnte nicht gespeichert werden.\r").arg(upper)
+                                         : error,
+                         QStringLiteral("Dateifehler"), platform::Icon::Exclamation);
+        return;
+    }
+    m_dialogs.inform(upper + QStringLiteral(" wurde gespeichert.\r\r"), info.confirmationTitle,
+                     platform::Icon::Information);
+    refreshFileList(info.pattern);
+}
+
+void EditorWindow::printText()
+{
+    const QString title = QStringLiteral("Drucken");
+    if (m_printerLocked) {
+        m_dialogs.inform(QStringLiteral("Der Drucker ist deaktiviert.\rIm Menü 'Extras' änderbar.\r\r"), title);
+        return;
+    }
+    if (!m_dialogs.ask(QStringLiteral("Den Text jetzt ausdrucken?\r"), title))
+        return;
+    if (!m_printer || !m_printer->available()) {
+        m_dialogs.inform(platform::noPrinterMessage(), title, platform::Icon::Exclamation);
+        return;
+    }
+    m_field->setSel(0, m_field->length());
+    if (!m_printer->printSelection(m_field->textCursor())) {
+        m_dialogs.inform(platform::printFailedMessage(), title, platform::Icon::Exclamation);
+        return;
+    }
+    m_dialogs.inform(QStringLiteral("Der Text wird gedruckt ...\r\r"), title);
+}
+
+} // namespace editor

@@ -1,0 +1,250 @@
+#pragma once
+// The editor window (Form0): the start window that owns the WorkingText, the
+// file browser and the separators, reads the settings at start-up and writes
+// them on a confirmed exit. Other windows reach it only through
+// EditorAccess; the program object hands it the shared settings holders and
+// the hooks that open the other windows.
+#include "editor/editoraccess.h"
+#include "textcore/colour.h"
+
+#include <QMainWindow>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QToolButton;
+
+namespace platform {
+class Dialogs;
+class FileListBox;
+class Printer;
+class RichTextField;
+enum class FileKind;
+} // namespace platform
+namespace soundcolours {
+struct SoundColourState;
+}
+namespace syllables {
+struct SyllableState;
+}
+namespace fonts {
+struct OfferedFonts;
+}
+
+namespace editor {
+
+// The holders other windows own; the editor fills them from KOLORAT.INI and
+// writes them back on exit.
+struct SharedSettings {
+    soundcolours::SoundColourState &sound;
+    syllables::SyllableState &syllables;
+    fonts::OfferedFonts &fonts;
+};
+
+// Opens another window. The editor has already prepared the WorkingText and
+// hidden itself; `editorTopLeft` is where it stood, for the windows that open
+// over it. A menu entry whose hook is empty stays disabled.
+using OpenWindowHook = std::function<void(const QPoint &editorTopLeft)>;
+
+struct WindowHooks {
+    OpenWindowHook openSoundColours;
+    OpenWindowHook openSyllableColours;
+    OpenWindowHook openSoundTrainer;
+    OpenWindowHook openSyllableTrainer;
+    OpenWindowHook openFontSelection;
+    OpenWindowHook openAbout;
+    // Gives every reading field of the colour windows and trainers this font.
+    std::function<void(const QString &fontName)> setReadingFieldsFont;
+};
+
+enum class SaveKind { Rtf, Txt, Unformatted };
+
+class EditorWindow : public QMainWindow, public EditorAccess {
+    Q_OBJECT
+public:
+    // `folder` is the program's current folder; every file is loaded from and
+    // saved to it. The window arms its 100 ms start-up timer at once.
+    EditorWindow(SharedSettings settings, platform::Dialogs &dialogs, const QString &folder,
+                 QWidget *parent = nullptr);
+    ~EditorWindow() override;
+
+    void setWindowHooks(const WindowHooks &hooks);
+    // What a confirmed exit does after the settings are written; by default
+    // it closes every window and quits the application.
+    void setEndProgram(std::function<void()> endProgram);
+    // Where "Drucken" prints; without one, printing says there is no printer.
+    void setPrinter(platform::Printer *printer) { m_printer = printer; }
+
+    // The one-shot start-up timer, so a caller can fire it at once.
+    QTimer &startUpTimer() { return m_startUpTimer; }
+
+    // Start-up and exit.
+    void startUpStep();
+    void readSettings();
+    void writeSettings();
+    void showWelcomeText();
+    bool confirmExit();
+    void onActivate();
+
+    // The formatting boxes, applied to the whole text.
+    void applyFontSize(int index);
+    void applyFontName(int index);
+    void applyStyle(int index);
+
+    // Separators and click mode.
+    void showSeparators();
+    void hideSeparators();
+    void applySeparator();
+    void toggleSeparators();
+    void chooseSeparator(const QString &separator);
+    void chooseSeparatorColour(textcore::Colour colour);
+    void replaceBySeparator();
+    void toggleClickMode();
+
+    // Files, change tracking and the sentence list.
+    void setFilter(const QString &pattern);
+    void loadSelectedFile();
+    void newText();
+    void refreshFileList(const QString &pattern);
+    void buildSentenceList();
+
+    // Saving and printing.
+    void showNamingTip();
+    void saveText(SaveKind kind);
+    void reservedNameMessage();
+    void printText();
+
+    // Other windows, help text and text tools.
+    void openSoundColours();
+    void openSyllableColours();
+    void openSoundTrainer();
+    void openSyllableTrainer();
+    void openFontSelection();
+    void openAbout();
+    void showHelpText();
+    void searchReplace();
+    void filterCharacter();
+    void showAuthorNote();
+
+    // State the tests and the other windows read.
+    bool separatorsVisible() const { return m_separatorsVisible; }
+    bool clickMode() const { return m_clickMode; }
+    bool isTextChanged() const { return m_textChanged; }
+    bool helpTipsShown() const { return m_helpTipsShown; }
+    QString currentSeparator() const { return m_separator; }
+    textcore::Colour separatorColour() const { return m_separatorColour; }
+    QStringList editorFonts() const { return m_editorFonts; }
+    QString infoText() const { return m_infoText; }
+    platform::FileListBox &fileBrowser() { return *m_files; }
+
+    // EditorAccess
+    platform::RichTextField &workingTextField() override { return *m_field; }
+    std::vector<std::u16string> sentenceList() const override { return m_sentences; }
+    bool printerLocked() const override { return m_printerLocked; }
+    QString currentFolder() const override { return m_folder; }
+    QStringList listedFileNames() const override;
+    void refreshFileList() override;
+    bool loadRtfIntoWorkingText(const QString &path) override;
+    void showEditor(std::optional<QPoint> topLeft) override;
+    void setReadingFieldsFont(const QString &fontName) override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void createWidgets();
+    void placeWidgets();
+    void createMenus();
+    QMenu *createFileMenu();
+    QMenu *createExtrasMenu();
+    QMenu *createSeparatorMenu();
+    void updateHookedEntries();
+    void setInfo(const QString &text);
+    void setHelpTipsShown(bool shown);
+    void showInfoNote();
+
+    // Separators: converts every boundary to `target` in the separator
+    // colour; returns how many boundaries the text held.
+    int convertBoundaries(char16_t target, bool restoreTypingColour);
+    char16_t visibleSeparator() const;
+    void markSeparatorEntries();
+    void onTextClick();
+    void typeLiteral(const QString &text);
+
+    void onTextChange();
+    // Loads into the WorkingText; an unreadable file is reported by name.
+    bool loadFileIntoField(const QString &path, platform::FileKind kind);
+    void readColoursFromText();
+    bool fileExistsInFolder(const QString &upperName) const;
+    // Brings the WorkingText into its hand-over form; false (after telling
+    // the user) when there is no text.
+    bool prepareHandOver(const QString &emptyTextTitle);
+    void handOver(const OpenWindowHook &hook);
+
+    SharedSettings m_settings;
+    platform::Dialogs &m_dialogs;
+    platform::Printer *m_printer = nullptr;
+    WindowHooks m_hooks;
+    std::function<void()> m_endProgram;
+    QTimer m_startUpTimer;
+
+    // Working state.
+    bool m_separatorsVisible = false;
+    QString m_separator = QStringLiteral("-");
+    textcore::Colour m_separatorColour = textcore::kRed;
+    bool m_clickMode = false;
+    bool m_textChanged = false;
+    QString m_folder;
+    std::vector<std::u16string> m_sentences;
+    bool m_printerLocked = true;
+    bool m_helpTipsShown = true;
+    QStringList m_editorFonts{QStringLiteral("Arial"), QStringLiteral("Verdana")};
+    bool m_exitConfirmed = false;
+    QString m_infoText;
+
+    // Controls.
+    QLabel *m_infoIcon = nullptr;
+    QLabel *m_infoField = nullptr;
+    QLabel *m_logo = nullptr;
+    QLabel *m_title = nullptr;
+    QLabel *m_subtitle = nullptr;
+    QPushButton *m_filterRtf = nullptr;
+    QPushButton *m_filterAll = nullptr;
+    QPushButton *m_filterTxt = nullptr;
+    QComboBox *m_fontSizes = nullptr;
+    QComboBox *m_fontNames = nullptr;
+    QComboBox *m_styles = nullptr;
+    QToolButton *m_clickModeButton = nullptr;
+    QPushButton *m_separatorButton = nullptr;
+    QLabel *m_filesLabel = nullptr;
+    QLabel *m_textLabel = nullptr;
+    QLabel *m_folderLabel = nullptr;
+    platform::FileListBox *m_files = nullptr;
+    platform::RichTextField *m_field = nullptr;
+
+    // Menu entries that later code reaches.
+    QAction *m_printerLockEntry = nullptr;
+    QAction *m_helpTipsEntry = nullptr;
+    QList<QAction *> m_separatorEntries;      // "Taste -", "Taste =", "Taste ~", "Taste /"
+    QList<QAction *> m_separatorColourEntries; // "blau" ... "schwarz"
+    QAction *m_soundColoursEntry = nullptr;
+    QAction *m_syllableColoursEntry = nullptr;
+    QAction *m_soundTrainerEntry = nullptr;
+    QAction *m_syllableTrainerEntry = nullptr;
+    QAction *m_fontSelectionEntry = nullptr;
+    QAction *m_aboutEntry = nullptr;
+};
+
+} // namespace editor

@@ -1,0 +1,57 @@
+#pragma once
+// Runs the real editor headless: a temporary current folder, scripted
+// dialog answers, the start-up timer fired at once and the program's end
+// recorded instead of quitting the test.
+#include "editor/program.h"
+#include "platform/scripteddialogs.h"
+#include "platform/styledtext.h"
+#include "textcore/colour.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+#include <vector>
+
+namespace platform {
+class RichTextField;
+}
+
+class EditorHarness {
+public:
+    EditorHarness();
+    ~EditorHarness();
+
+    // Copies tests/data/editor/<dataName> into the folder as <targetName>.
+    void copyData(const QString &dataName, const QString &targetName);
+    void writeFile(const QString &name, const QByteArray &bytes);
+    QByteArray readFile(const QString &name) const;
+    QString folder() const;
+
+    // Creates the program and runs its start-up step at once. Answers the
+    // settings error box when `expectSettingsError`.
+    void start(bool expectSettingsError = false);
+    // Creates the program without running the start-up step.
+    void create();
+
+    editor::Program &program() { return *m_program; }
+    editor::EditorWindow &window() { return m_program->editor(); }
+    platform::RichTextField &field();
+    platform::ScriptedDialogs dialogs;
+    int programEnds = 0;
+
+    // Puts `text` into the field, every character in `colour`, and clears
+    // the change flag's history by the caller's choice.
+    void setText(const QString &text);
+    // Clicks the file browser's entry `name`; returns false if it is not listed.
+    bool clickFile(const QString &name);
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<editor::Program> m_program;
+};
+
+// One format per plain-text position, from the field's runs.
+std::vector<platform::CharFormat> formatsPerPosition(const platform::RichTextField &field);
+
+QString softHyphen();
