@@ -28,4 +28,17 @@ DocumentLoadResult loadDocument(const QString &path, FileKind kind, const CharFo
 // character cannot be written in Windows-1252.
 QString saveDocument(const QString &path, FileKind kind, const StyledText &text);
 
+// The steps of the plain-text files, for the tools and the tests. Decoding
+// also turns every lone CR and every lone LF into CR LF, because the field's
+// positions count a line break as exactly those two characters; encoding does
+// the same for the line breaks it writes and adds nothing at the end.
+QString decodePlainText(const QByteArray &bytes);
+QByteArray encodePlainText(const QString &text);
+
+// The runs' characters joined: the field's plain text.
+QString plainTextOf(const StyledText &text);
+
+// Files above this size are refused rather than read into memory.
+inline constexpr qint64 kMaxDocumentFileSize = 256 * 1024 * 1024;
+
 } // namespace platform

@@ -1,0 +1,35 @@
+#pragma once
+// Reads rich text as Word, WordPad, LibreOffice and other writers produce it
+// into runs of one format each. Works on bytes only (no QTextDocument), so it
+// is fast on long texts and can be fuzzed.
+//
+// Conventions, chosen to match how LibreOffice reads the same files:
+// - every \par ends a paragraph; paragraphs are joined by "\r\n", so a final
+//   \par adds no line break at the end;
+// - \line is a line break as well; table cells are joined by a tab and every
+//   row ends with a line break;
+// - fields give their result text; pictures, objects, footnotes, headers and
+//   the other hidden destinations give nothing;
+// - \cf0, a missing colour entry and the automatic colour read as black;
+// - a run's fontName is empty and its pointSize 0 where the file does not say.
+#include "platform/styledtext.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace platform {
+
+struct RtfReadResult {
+    bool ok = false;
+    StyledText text;      // adjacent runs always differ in format; no empty runs
+    QString errorMessage; // German reason (without the file name); empty when ok
+};
+
+// Bounds that keep hostile files from costing more than their size: deeper
+// groups are read with the format of the deepest kept group.
+inline constexpr int kRtfMaxGroupDepth = 256;
+inline constexpr int kRtfMaxUnicodeSkip = 16;
+
+RtfReadResult readRtf(const QByteArray &data);
+
+} // namespace platform
