@@ -107,6 +107,7 @@ class Rtf:
     def __init__(self):
         self.colours = [BLACK]
         self.body = []
+        self.after_heading = False
 
     def colour_index(self, colour):
         if colour not in self.colours:
@@ -147,15 +148,19 @@ class Rtf:
         return "".join(parts)
 
     def paragraph(self, text, examples):
-        self.body.append("\\pard\\sa100 %s\\par" % self.inline(text, examples))
+        self.body.append("\\pard %s\\par" % self.inline(text, examples))
 
     def item(self, text, examples):
-        self.body.append("\\pard\\li360\\fi-240\\sa60 \\'95 %s\\par" % self.inline(text, examples))
+        self.body.append("\\pard\\li360\\fi-240 \\'95 %s\\par" % self.inline(text, examples))
+
+    def blank(self):
+        # An empty paragraph, not paragraph spacing: the program's text field
+        # keeps characters only, and the help is read there first.
+        self.body.append("\\pard\\par")
 
     def heading(self, level, text):
-        before = {"title": 0, "h2": 200, "h3": 120}[level]
-        self.body.append("\\pard\\sb%d\\sa120\\keepn {\\f1\\fs%d\\b\\cf%d %s}\\par"
-                         % (before, SIZES[level], self.colour_index(HEADING), self.escape(text)))
+        self.body.append("\\pard\\keepn {\\f1\\fs%d\\b\\cf%d %s}\\par"
+                         % (SIZES[level], self.colour_index(HEADING), self.escape(text)))
 
     def render(self):
         table = "".join("\\red%d\\green%d\\blue%d;" % c for c in self.colours)
@@ -178,7 +183,11 @@ def blocks(source):
 
 def main():
     rtf, examples = Rtf(), []
-    for block in blocks(SOURCE.read_text(encoding="utf-8")):
+    for number, block in enumerate(blocks(SOURCE.read_text(encoding="utf-8"))):
+        # A blank line between blocks, none between a heading and its text.
+        if number and not rtf.after_heading:
+            rtf.blank()
+        rtf.after_heading = block[0].startswith("=")
         if block[0].startswith("="):
             marks, _, text = block[0].partition(" ")
             rtf.heading({"=": "title", "==": "h2", "===": "h3"}[marks], text)
