@@ -23,6 +23,8 @@ struct OfferedFonts;
 }
 namespace platform {
 class Clipboard;
+class ColourField;
+class ColourMixer;
 class Dialogs;
 class Printer;
 class RichTextField;
@@ -31,8 +33,8 @@ class Timers;
 
 namespace soundcolours {
 
-class ColourField;
-class ColourMixer;
+using platform::ColourField;
+using platform::ColourMixer;
 class SoundCommands;
 struct SoundColourState;
 
@@ -117,7 +119,6 @@ private:
     void refillFontList();
     void setFontListShown(bool shown);
     void updateSpecialGroupsHover();
-    ColourField *draggableNamed(const QString &name) const;
 
     SoundColourState &m_state;
     const fonts::OfferedFonts &m_offeredFonts;
