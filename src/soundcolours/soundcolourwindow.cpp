@@ -303,9 +303,7 @@ void SoundColourWindow::activationStep()
 void SoundColourWindow::refillFontList()
 {
     m_fontList->clear();
-    m_fontList->addItem(QStringLiteral("Arial"));
-    m_fontList->addItem(QStringLiteral("Verdana"));
-    m_fontList->addItems(m_offeredFonts.names);
+    m_fontList->addItems(m_offeredFonts.fontListEntries());
 }
 
 void SoundColourWindow::rtfarben()
@@ -404,13 +402,7 @@ void SoundColourWindow::clickCaption(SoundClass category)
 
 void SoundColourWindow::showHelp()
 {
-    m_dialogs.inform(QStringLiteral("Die Farben werden mit Drag&Drop eingestellt.\r"
-                                    "Am rechten Rand befinden sich vordefinierte\r"
-                                    "Farbflächen. Diese können mit der Maus auf\r"
-                                    "die linken Zielflächen gezogen werden. Extra\r"
-                                    "Farben können mit den drei Schiebereglern am\r"
-                                    "linken oberen Bildrand eingestellt werden und\r"
-                                    "wieder durch Drag&Drop zugewiesen werden.\r"),
+    m_dialogs.inform(fromStd(textcore::ColourWindowHelpText()),
                      QStringLiteral("Laute einstellen"));
 }
 

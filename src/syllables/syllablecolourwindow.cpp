@@ -413,9 +413,7 @@ void SyllableColourWindow::refillFontList()
 {
     const QSignalBlocker blocker(fontList_);
     fontList_->clear();
-    fontList_->addItem(QStringLiteral("Arial"));
-    fontList_->addItem(QStringLiteral("Verdana"));
-    fontList_->addItems(offeredFonts_.names);
+    fontList_->addItems(offeredFonts_.fontListEntries());
 }
 
 void SyllableColourWindow::colourPass()
@@ -443,29 +441,26 @@ void SyllableColourWindow::colourPass()
 
 // --- targets -------------------------------------------------------------------
 
-void SyllableColourWindow::onTargetClicked(ColourField *target)
+void SyllableColourWindow::takeColour(ColourField *target, Colour colour)
 {
-    const Colour colour = mixer_->customColour();
     if (target == firstTarget_)
         state_.colours.first = colour;
     else if (target == secondTarget_)
         state_.colours.second = colour;
     else
         soundState_.colours[SoundClass::Background] = colour;
+}
+
+void SyllableColourWindow::onTargetClicked(ColourField *target)
+{
+    takeColour(target, mixer_->customColour());
     colourPass();
 }
 
 void SyllableColourWindow::onTargetDropped(ColourField *target, const QString &token, const QString &name)
 {
-    if (const ColourField *dragged = platform::draggedSource(*this, dragToken_, token, name)) {
-        const Colour colour = dragged->colour();
-        if (target == firstTarget_)
-            state_.colours.first = colour;
-        else if (target == secondTarget_)
-            state_.colours.second = colour;
-        else
-            soundState_.colours[SoundClass::Background] = colour;
-    }
+    if (const ColourField *dragged = platform::draggedSource(*this, dragToken_, token, name))
+        takeColour(target, dragged->colour());
     colourPass();
 }
 

@@ -131,6 +131,7 @@ private:
     void receiveText(int opening);
     void refillFontList();
     void refreshTargetFields();
+    void takeColour(ColourField *target, textcore::Colour colour);
     void onTargetClicked(ColourField *target);
     void onTargetDropped(ColourField *target, const QString &token, const QString &name);
     void onFontSizeChosen(int row);

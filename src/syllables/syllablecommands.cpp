@@ -9,6 +9,7 @@
 #include "platform/printer.h"
 #include "platform/richtextfield.h"
 #include "syllables/tablepanel.h"
+#include "textcore/colourwindowrules.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
@@ -117,13 +118,7 @@ void SyllableColourWindow::closeEvent(QCloseEvent *event)
 
 void SyllableColourWindow::showHelp()
 {
-    dialogs_.inform(QStringLiteral("Die Farben werden mit Drag&Drop eingestellt.\r"
-                                   "Am rechten Rand befinden sich vordefinierte\r"
-                                   "Farbflächen. Diese können mit der Maus auf\r"
-                                   "die linken Zielflächen gezogen werden. Extra\r"
-                                   "Farben können mit den drei Schiebereglern am\r"
-                                   "linken oberen Bildrand eingestellt werden und\r"
-                                   "wieder durch Drag&Drop zugewiesen werden.\r"),
+    dialogs_.inform(QString::fromStdU16String(std::u16string(textcore::ColourWindowHelpText())),
                     QStringLiteral("Silben einstellen"));
 }
 

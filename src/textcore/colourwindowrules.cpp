@@ -22,6 +22,17 @@ char16_t upperCase(char16_t c)
 }
 } // namespace
 
+std::u16string_view ColourWindowHelpText()
+{
+    return u"Die Farben werden mit Drag&Drop eingestellt.\r"
+           u"Am rechten Rand befinden sich vordefinierte\r"
+           u"Farbflächen. Diese können mit der Maus auf\r"
+           u"die linken Zielflächen gezogen werden. Extra\r"
+           u"Farben können mit den drei Schiebereglern am\r"
+           u"linken oberen Bildrand eingestellt werden und\r"
+           u"wieder durch Drag&Drop zugewiesen werden.\r";
+}
+
 ColourNumberEntry ReadColourNumber(std::u16string_view text)
 {
     if (text.size() >= kIgnoredLength)

@@ -10,6 +10,10 @@
 
 namespace textcore {
 
+// The text of both windows' "?" menu: how colours are dragged and mixed.
+// Every line ends with a CR.
+std::u16string_view ColourWindowHelpText();
+
 // What a change of the colour number field's text leads to.
 struct ColourNumberEntry {
     enum class Action {

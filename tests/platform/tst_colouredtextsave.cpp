@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -47,30 +48,35 @@ void ColouredTextSaveTest::save_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QStringList>("listed");
     QTest::addColumn<QString>("onDisk");
-    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QStringList>("answers"); // to the boxes after the name
     QTest::addColumn<QStringList>("boxes");
     QTest::addColumn<QString>("saved");
     const QString ask = QStringLiteral("Textseite speichern");
     const QString done = QStringLiteral("Textdatei sichern");
     const QString refused = QStringLiteral("Unerlaubter Dateiname");
-    QTest::newRow("no extension is added")
-        << "test" << QStringList{} << "" << QStringList{"Ok"} << QStringList{ask, done} << "TEST";
+    QTest::newRow("brief saves BRIEF without extension or question")
+        << "brief" << QStringList{"BRIEF.RTF"} << "" << QStringList{"Ok"} << QStringList{ask, done} << "BRIEF";
     QTest::newRow("umlauts upper-cased, sharp s kept")
         << "straße_ü.rtf" << QStringList{} << "" << QStringList{"Ok"} << QStringList{ask, done} << "STRAßE_Ü.RTF";
-    QTest::newRow("listed in another case asks, Yes replaces")
-        << "Brief.rtf" << QStringList{"brief.rtf"} << "BRIEF.RTF" << QStringList{"Yes", "Ok"}
+    QTest::newRow("listed brief.rtf asks, Yes replaces")
+        << "brief.rtf" << QStringList{"BRIEF.RTF"} << "BRIEF.RTF" << QStringList{"Yes", "Ok"}
         << QStringList{ask, "BRIEF.RTF", done} << "BRIEF.RTF";
-    QTest::newRow("listed, No keeps it") << "brief.rtf" << QStringList{"BRIEF.RTF"} << "BRIEF.RTF" << QStringList{"No"}
-                                         << QStringList{ask, "BRIEF.RTF"} << "";
-    QTest::newRow("unlisted existing file asks too")
+    QTest::newRow("listed brief.rtf asks, No keeps it")
+        << "brief.rtf" << QStringList{"brief.rtf"} << "" << QStringList{"No"} << QStringList{ask, "BRIEF.RTF"} << "";
+    QTest::newRow("listed and on disk, No keeps the old file")
+        << "Brief.rtf" << QStringList{"brief.rtf"} << "BRIEF.RTF" << QStringList{"No"} << QStringList{ask, "BRIEF.RTF"}
+        << "";
+    QTest::newRow("existing file the browser does not list asks too")
         << "notizen" << QStringList{} << "NOTIZEN" << QStringList{"No"} << QStringList{ask, "NOTIZEN"} << "";
     QTest::newRow("help file name refused")
+        << "kolorathelp.rtf" << QStringList{} << "" << QStringList{"Ok"} << QStringList{ask, refused} << "";
+    QTest::newRow("help file name in mixed case refused")
         << "KoloratHelp.rtf" << QStringList{} << "" << QStringList{"Ok"} << QStringList{ask, refused} << "";
-    QTest::newRow("slash refused") << "../weg.rtf" << QStringList{} << "" << QStringList{"Ok"} << QStringList{ask, refused}
-                                   << "";
+    QTest::newRow("name with a folder refused")
+        << "../weg.rtf" << QStringList{} << "" << QStringList{"Ok"} << QStringList{ask, refused} << "";
     QTest::newRow("backslash refused") << "a\\b.rtf" << QStringList{} << "" << QStringList{"Ok"}
                                        << QStringList{ask, refused} << "";
-    QTest::newRow("cancel") << "" << QStringList{} << "" << QStringList{} << QStringList{ask} << "";
+    QTest::newRow("cancel saves nothing") << "" << QStringList{} << "" << QStringList{} << QStringList{ask} << "";
 }
 
 void ColouredTextSaveTest::save()
@@ -98,15 +104,31 @@ void ColouredTextSaveTest::save()
                             : answer == QLatin1String("No") ? Answer::No
                                                             : Answer::Ok);
     Editor editor;
-    const bool written = platform::saveColouredText(field, dialogs, editor.destination(dir.path() + QLatin1Char('/'), listed));
-
+    const bool written =
+        platform::saveColouredText(field, dialogs, editor.destination(dir.path() + QLatin1Char('/'), listed));
     QVERIFY(dialogs.verifyAllAnswered());
     QCOMPARE(titles(dialogs), boxes);
     QCOMPARE(written, !saved.isEmpty());
+
+    const QList<platform::DialogCall> &calls = dialogs.calls();
+    QCOMPARE(calls.front().prompt,
+             QStringLiteral("Geben Sie einen Namen für die Datei ein.\rDer Text wird im RTF-Format gespeichert."));
+    QCOMPARE(calls.front().proposed, QStringLiteral("KOLORAT.RTF"));
+    if (typed.toUpper() == QLatin1String("KOLORATHELP.RTF"))
+        QCOMPARE(calls[1].prompt,
+                 QStringLiteral("Der Dateiname KOLORATHELP.RTF ist\rfür die KOLORAT-Hilfedatei reserviert.\r\r"));
+    if (answers.contains(QLatin1String("Yes")) || answers.contains(QLatin1String("No"))) {
+        QCOMPARE(calls[1].prompt, QStringLiteral("Eine Datei mit diesem Namen ist schon vorhanden!\rWollen Sie die "
+                                                 "vorhandene Datei hiermit ersetzen?\r\r"));
+        QCOMPARE(calls[1].buttons, platform::Buttons::YesNo);
+        QCOMPARE(calls[1].defaultButton, Answer::No);
+    }
+
     if (saved.isEmpty()) {
-        QCOMPARE(folder.entryList(QDir::Files), onDisk.isEmpty() ? QStringList{} : QStringList{onDisk});
         QVERIFY(editor.loaded.isEmpty());
         QCOMPARE(editor.refreshes, 0);
+        QCOMPARE(folder.entryList(QDir::Files), onDisk.isEmpty() ? QStringList{} : QStringList{onDisk});
+        QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("../WEG.RTF"))));
         if (!onDisk.isEmpty()) {
             QFile old(folder.filePath(onDisk));
             QVERIFY(old.open(QIODevice::ReadOnly));
@@ -114,11 +136,15 @@ void ColouredTextSaveTest::save()
         }
         return;
     }
+    const QString path = folder.filePath(saved);
     QCOMPARE(folder.entryList(QDir::Files), QStringList{saved});
-    QCOMPARE(editor.loaded, QStringList{folder.filePath(saved)});
+    QCOMPARE(editor.loaded, QStringList{path});
     QCOMPARE(editor.refreshes, 1);
-    QCOMPARE(dialogs.lastCall().prompt, saved + QStringLiteral(" wurde gespeichert.\r\r"));
-    QCOMPARE(dialogs.lastCall().icon, platform::Icon::Information);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith("{\\rtf"));
+    QCOMPARE(calls.last().prompt, saved + QStringLiteral(" wurde gespeichert.\r\r"));
+    QCOMPARE(calls.last().icon, platform::Icon::Information);
 }
 
 void ColouredTextSaveTest::savedFileHoldsTheColours()
