@@ -165,17 +165,15 @@ void SoundColourWindow::buildFields(QWidget *client)
         m_palette[i] = field;
     }
 
-    platform::MixerLayout mixer;
-    mixer.framed = true;
-    mixer.frame = QRect(kMixerX, kMixerY, kMixerW, kMixerH);
-    mixer.frameName = QStringLiteral("Frame1");
-    mixer.captionName = QStringLiteral("Label9");
-    mixer.captionSize = QSize(1395, 210);
-    mixer.numberName = QStringLiteral("Text1");
-    mixer.customName = QStringLiteral("Bezeichnung1");
-    mixer.sliderNames = {QStringLiteral("VScroll1"), QStringLiteral("VScroll2"), QStringLiteral("VScroll3")};
-    mixer.valueNames = {QStringLiteral("Label10"), QStringLiteral("Label11"), QStringLiteral("Label12")};
-    mixer.valueHeight = 210;
+    const platform::MixerLayout mixer{.framed = true, .frame = QRect(kMixerX, kMixerY, kMixerW, kMixerH),
+                                      .frameName = QStringLiteral("Frame1"), .captionName = QStringLiteral("Label9"),
+                                      .captionSize = QSize(1395, 210), .numberName = QStringLiteral("Text1"),
+                                      .customName = QStringLiteral("Bezeichnung1"),
+                                      .sliderNames = {QStringLiteral("VScroll1"), QStringLiteral("VScroll2"),
+                                                      QStringLiteral("VScroll3")},
+                                      .valueNames = {QStringLiteral("Label10"), QStringLiteral("Label11"),
+                                                     QStringLiteral("Label12")},
+                                      .valueHeight = 210};
     m_mixer = new ColourMixer(mixer, m_dragToken, client);
     m_mixer->setAccessibleName(QStringLiteral("Farbmischer"));
 

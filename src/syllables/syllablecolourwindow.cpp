@@ -223,15 +223,13 @@ void SyllableColourWindow::buildControls()
 
 void SyllableColourWindow::buildMixer(QWidget *area)
 {
-    platform::MixerLayout layout;
-    layout.captionName = QStringLiteral("mixerCaption");
-    layout.captionSize = QSize(1335, 255);
-    layout.numberName = QStringLiteral("numberField");
-    layout.customName = QStringLiteral("customColourField");
-    layout.sliderNames = {QStringLiteral("redSlider"), QStringLiteral("greenSlider"), QStringLiteral("blueSlider")};
-    layout.valueNames = {QStringLiteral("redValue"), QStringLiteral("greenValue"), QStringLiteral("blueValue")};
-    layout.valueHeight = 255;
-    layout.dragStart = ColourField::DragStart::OnPress;
+    // No frame: the controls stand on the window itself.
+    const platform::MixerLayout layout{
+        .captionName = QStringLiteral("mixerCaption"), .captionSize = QSize(1335, 255),
+        .numberName = QStringLiteral("numberField"), .customName = QStringLiteral("customColourField"),
+        .sliderNames = {QStringLiteral("redSlider"), QStringLiteral("greenSlider"), QStringLiteral("blueSlider")},
+        .valueNames = {QStringLiteral("redValue"), QStringLiteral("greenValue"), QStringLiteral("blueValue")},
+        .valueHeight = 255, .dragStart = ColourField::DragStart::OnPress};
     mixer_ = new platform::ColourMixer(layout, dragToken_, area);
 }
 
