@@ -3,6 +3,7 @@
 // fields hold the SoundColours, sixteen palette fields and a mixer offer
 // colours, and the preview shows the WorkingText coloured by sounds at
 // every change. It is created once and only shown and hidden afterwards.
+#include "platform/forward.h"
 #include "textcore/soundcolours.h"
 
 #include <QMainWindow>
@@ -21,15 +22,6 @@ class EditorAccess;
 namespace fonts {
 struct OfferedFonts;
 }
-namespace platform {
-class Clipboard;
-class ColourField;
-class ColourMixer;
-class Dialogs;
-class Printer;
-class RichTextField;
-class Timers;
-} // namespace platform
 
 namespace soundcolours {
 

@@ -7,6 +7,7 @@
 // Created once, then only hidden and shown; the colours and the mode live
 // in SyllableState, the background in the shared SoundColourState, so the
 // settings file, the sound colour window and the trainer read them there.
+#include "platform/forward.h"
 #include "textcore/colour.h"
 #include "textcore/syllablecolouring.h"
 
@@ -29,15 +30,6 @@ class EditorAccess;
 }
 namespace fonts {
 struct OfferedFonts;
-}
-namespace platform {
-class Clipboard;
-class ColourField;
-class ColourMixer;
-class Dialogs;
-class Printer;
-class RichTextField;
-class Timers;
 }
 namespace soundcolours {
 struct SoundColourState;

@@ -32,7 +32,18 @@ QStringList titles(const platform::ScriptedDialogs &dialogs)
     return out;
 }
 
+struct SaveCase {
+    QString typed;
+    QStringList listed;
+    QString onDisk;      // a file already in the folder
+    QStringList answers; // to the boxes after the name
+    QStringList boxes;   // the titles of every box shown
+    QString saved;       // the file written, empty when none
+};
+
 } // namespace
+
+Q_DECLARE_METATYPE(SaveCase)
 
 class ColouredTextSaveTest : public QObject {
     Q_OBJECT
@@ -45,48 +56,35 @@ private slots:
 
 void ColouredTextSaveTest::save_data()
 {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("listed");
-    QTest::addColumn<QString>("onDisk");
-    QTest::addColumn<QStringList>("answers"); // to the boxes after the name
-    QTest::addColumn<QStringList>("boxes");
-    QTest::addColumn<QString>("saved");
+    QTest::addColumn<SaveCase>("c");
     const QString ask = QStringLiteral("Textseite speichern");
     const QString done = QStringLiteral("Textdatei sichern");
     const QString refused = QStringLiteral("Unerlaubter Dateiname");
-    QTest::newRow("brief saves BRIEF without extension or question")
-        << "brief" << QStringList{"BRIEF.RTF"} << "" << QStringList{"Ok"} << QStringList{ask, done} << "BRIEF";
-    QTest::newRow("umlauts upper-cased, sharp s kept")
-        << "straße_ü.rtf" << QStringList{} << "" << QStringList{"Ok"} << QStringList{ask, done} << "STRAßE_Ü.RTF";
-    QTest::newRow("listed brief.rtf asks, Yes replaces")
-        << "brief.rtf" << QStringList{"BRIEF.RTF"} << "BRIEF.RTF" << QStringList{"Yes", "Ok"}
-        << QStringList{ask, "BRIEF.RTF", done} << "BRIEF.RTF";
-    QTest::newRow("listed brief.rtf asks, No keeps it")
-        << "brief.rtf" << QStringList{"brief.rtf"} << "" << QStringList{"No"} << QStringList{ask, "BRIEF.RTF"} << "";
-    QTest::newRow("listed and on disk, No keeps the old file")
-        << "Brief.rtf" << QStringList{"brief.rtf"} << "BRIEF.RTF" << QStringList{"No"} << QStringList{ask, "BRIEF.RTF"}
-        << "";
-    QTest::newRow("existing file the browser does not list asks too")
-        << "notizen" << QStringList{} << "NOTIZEN" << QStringList{"No"} << QStringList{ask, "NOTIZEN"} << "";
-    QTest::newRow("help file name refused")
-        << "kolorathelp.rtf" << QStringList{} << "" << QStringList{"Ok"} << QStringList{ask, refused} << "";
-    QTest::newRow("help file name in mixed case refused")
-        << "KoloratHelp.rtf" << QStringList{} << "" << QStringList{"Ok"} << QStringList{ask, refused} << "";
-    QTest::newRow("name with a folder refused")
-        << "../weg.rtf" << QStringList{} << "" << QStringList{"Ok"} << QStringList{ask, refused} << "";
-    QTest::newRow("backslash refused") << "a\\b.rtf" << QStringList{} << "" << QStringList{"Ok"}
-                                       << QStringList{ask, refused} << "";
-    QTest::newRow("cancel saves nothing") << "" << QStringList{} << "" << QStringList{} << QStringList{ask} << "";
+    const QString brief = QStringLiteral("BRIEF.RTF");
+    const auto row = [](const char *name, SaveCase c) { QTest::newRow(name) << c; };
+    row("brief saves BRIEF without extension or question",
+        {"brief", {"BRIEF.RTF"}, "", {"Ok"}, {ask, done}, "BRIEF"});
+    row("umlauts upper-cased, sharp s kept", {"straße_ü.rtf", {}, "", {"Ok"}, {ask, done}, "STRAßE_Ü.RTF"});
+    row("listed brief.rtf asks, Yes replaces", {"brief.rtf", {"BRIEF.RTF"}, brief, {"Yes", "Ok"}, {ask, brief, done}, brief});
+    row("listed brief.rtf asks, No keeps it", {"brief.rtf", {"brief.rtf"}, "", {"No"}, {ask, brief}, ""});
+    row("listed and on disk, No keeps the old file", {"Brief.rtf", {"brief.rtf"}, brief, {"No"}, {ask, brief}, ""});
+    row("existing file the browser does not list asks too", {"notizen", {}, "NOTIZEN", {"No"}, {ask, "NOTIZEN"}, ""});
+    row("help file name refused", {"kolorathelp.rtf", {}, "", {"Ok"}, {ask, refused}, ""});
+    row("help file name in mixed case refused", {"KoloratHelp.rtf", {}, "", {"Ok"}, {ask, refused}, ""});
+    row("name with a folder refused", {"../weg.rtf", {}, "", {"Ok"}, {ask, refused}, ""});
+    row("backslash refused", {"a\\b.rtf", {}, "", {"Ok"}, {ask, refused}, ""});
+    row("cancel saves nothing", {"", {}, "", {}, {ask}, ""});
 }
 
 void ColouredTextSaveTest::save()
 {
-    QFETCH(QString, typed);
-    QFETCH(QStringList, listed);
-    QFETCH(QString, onDisk);
-    QFETCH(QStringList, answers);
-    QFETCH(QStringList, boxes);
-    QFETCH(QString, saved);
+    QFETCH(SaveCase, c);
+    const QString &typed = c.typed;
+    const QStringList &listed = c.listed;
+    const QString &onDisk = c.onDisk;
+    const QStringList &answers = c.answers;
+    const QStringList &boxes = c.boxes;
+    const QString &saved = c.saved;
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QDir folder(dir.path());
