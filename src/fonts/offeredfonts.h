@@ -26,6 +26,13 @@ struct OfferedFonts {
         Refused,      // not taken: empty, a fixed font, or offered already
     };
 
+    // What a window's FontList shows: the two fixed fonts, then the offered
+    // ones in their order.
+    QStringList fontListEntries() const
+    {
+        return QStringList{QStringLiteral("Arial"), QStringLiteral("Verdana")} + names;
+    }
+
     // The two fonts every font list holds anyway.
     static bool isFixedFont(const QString &name)
     {

@@ -3,12 +3,12 @@
 #include "editor/editoraccess.h"
 #include "fonts/offeredfonts.h"
 #include "platform/application.h"
+#include "platform/colourfield.h"
+#include "platform/colourmixer.h"
 #include "platform/dialogs.h"
 #include "platform/richtextfield.h"
 #include "platform/timers.h"
 #include "platform/twips.h"
-#include "soundcolours/colourfield.h"
-#include "soundcolours/colourmixer.h"
 #include "soundcolours/soundcolourstate.h"
 #include "soundcolours/soundcommands.h"
 #include "textcore/soundcolouring.h"
@@ -96,7 +96,7 @@ SoundColourWindow::SoundColourWindow(SoundColourState &state, const fonts::Offer
                                      platform::Printer &printer, platform::Clipboard &clipboard,
                                      platform::Timers &timers, QWidget *parent)
     : QMainWindow(parent), m_state(state), m_offeredFonts(offeredFonts), m_editor(editor), m_dialogs(dialogs),
-      m_timers(timers), m_dragToken(QStringLiteral("Form2:%1").arg(quintptr(this), 0, 16))
+      m_timers(timers), m_dragToken(ColourField::dragTokenFor(QStringLiteral("Form2"), this))
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("olorat:  Laute einstellen"));
@@ -165,7 +165,16 @@ void SoundColourWindow::buildFields(QWidget *client)
         m_palette[i] = field;
     }
 
-    m_mixer = new ColourMixer(kMixerX, kMixerY, m_dragToken, client);
+    const platform::MixerLayout mixer{.framed = true, .frame = QRect(kMixerX, kMixerY, kMixerW, kMixerH),
+                                      .frameName = QStringLiteral("Frame1"), .captionName = QStringLiteral("Label9"),
+                                      .captionSize = QSize(1395, 210), .numberName = QStringLiteral("Text1"),
+                                      .customName = QStringLiteral("Bezeichnung1"),
+                                      .sliderNames = {QStringLiteral("VScroll1"), QStringLiteral("VScroll2"),
+                                                      QStringLiteral("VScroll3")},
+                                      .valueNames = {QStringLiteral("Label10"), QStringLiteral("Label11"),
+                                                     QStringLiteral("Label12")},
+                                      .valueHeight = 210};
+    m_mixer = new ColourMixer(mixer, m_dragToken, client);
     m_mixer->setAccessibleName(QStringLiteral("Farbmischer"));
 
     m_preview = new platform::RichTextField(client);
@@ -245,7 +254,6 @@ void SoundColourWindow::placeAll()
     for (int i = 0; i < kPaletteSize; ++i)
         platform::placeWidget(m_palette[std::size_t(i)], kPaletteX, kPaletteTop + i * kPaletteStep, kPaletteSide,
                               kPaletteSide);
-    platform::placeWidget(m_mixer, kMixerX, kMixerY, kMixerW, kMixerH);
     m_mixer->placeChildren();
     platform::placeWidget(m_preview, kPreviewX, kPreviewY, kPreviewW, kPreviewH);
     platform::placeWidget(m_sizeList, kSizeListX, kSizeListY, kSizeListW, kSizeListH);
@@ -293,9 +301,7 @@ void SoundColourWindow::activationStep()
 void SoundColourWindow::refillFontList()
 {
     m_fontList->clear();
-    m_fontList->addItem(QStringLiteral("Arial"));
-    m_fontList->addItem(QStringLiteral("Verdana"));
-    m_fontList->addItems(m_offeredFonts.names);
+    m_fontList->addItems(m_offeredFonts.fontListEntries());
 }
 
 void SoundColourWindow::rtfarben()
@@ -370,22 +376,9 @@ ColourField *SoundColourWindow::captionField(SoundClass category) const
     return m_captions[index(category)];
 }
 
-ColourField *SoundColourWindow::draggableNamed(const QString &name) const
-{
-    if (name.isEmpty())
-        return nullptr;
-    if (m_mixer->customColourField()->objectName() == name)
-        return m_mixer->customColourField();
-    for (ColourField *field : m_palette) {
-        if (field->objectName() == name)
-            return field;
-    }
-    return nullptr;
-}
-
 void SoundColourWindow::dropOnCategory(SoundClass category, const QString &draggedName)
 {
-    if (const ColourField *dragged = draggableNamed(draggedName)) {
+    if (const ColourField *dragged = platform::draggedSource(*this, m_dragToken, m_dragToken, draggedName)) {
         m_state.colours[category] = dragged->colour();
         if (category == SoundClass::Background)
             emit backgroundChanged(dragged->colour());
@@ -407,13 +400,7 @@ void SoundColourWindow::clickCaption(SoundClass category)
 
 void SoundColourWindow::showHelp()
 {
-    m_dialogs.inform(QStringLiteral("Die Farben werden mit Drag&Drop eingestellt.\r"
-                                    "Am rechten Rand befinden sich vordefinierte\r"
-                                    "Farbflächen. Diese können mit der Maus auf\r"
-                                    "die linken Zielflächen gezogen werden. Extra\r"
-                                    "Farben können mit den drei Schiebereglern am\r"
-                                    "linken oberen Bildrand eingestellt werden und\r"
-                                    "wieder durch Drag&Drop zugewiesen werden.\r"),
+    m_dialogs.inform(fromStd(textcore::ColourWindowHelpText()),
                      QStringLiteral("Laute einstellen"));
 }
 

@@ -3,6 +3,7 @@
 // fields hold the SoundColours, sixteen palette fields and a mixer offer
 // colours, and the preview shows the WorkingText coloured by sounds at
 // every change. It is created once and only shown and hidden afterwards.
+#include "platform/forward.h"
 #include "textcore/soundcolours.h"
 
 #include <QMainWindow>
@@ -21,18 +22,11 @@ class EditorAccess;
 namespace fonts {
 struct OfferedFonts;
 }
-namespace platform {
-class Clipboard;
-class Dialogs;
-class Printer;
-class RichTextField;
-class Timers;
-} // namespace platform
 
 namespace soundcolours {
 
-class ColourField;
-class ColourMixer;
+using platform::ColourField;
+using platform::ColourMixer;
 class SoundCommands;
 struct SoundColourState;
 
@@ -117,7 +111,6 @@ private:
     void refillFontList();
     void setFontListShown(bool shown);
     void updateSpecialGroupsHover();
-    ColourField *draggableNamed(const QString &name) const;
 
     SoundColourState &m_state;
     const fonts::OfferedFonts &m_offeredFonts;

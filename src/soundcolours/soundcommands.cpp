@@ -2,15 +2,13 @@
 
 #include "editor/editoraccess.h"
 #include "platform/clipboard.h"
+#include "platform/colouredtextsave.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
 #include "platform/richtextfield.h"
 #include "soundcolours/coloursheet.h"
 #include "soundcolours/soundcolourstate.h"
-#include "textcore/soundwindowrules.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QTextDocument>
 
 namespace soundcolours {
@@ -19,12 +17,6 @@ namespace {
 
 const QString kPrintTitle = QStringLiteral("Drucken");
 const QString kPrintingMessage = QStringLiteral("Die Daten werden gedruckt ...\r\r");
-const QString kBadNameTitle = QStringLiteral("Unerlaubter Dateiname");
-
-std::u16string_view view(const QString &text)
-{
-    return std::u16string_view(reinterpret_cast<const char16_t *>(text.utf16()), std::size_t(text.size()));
-}
 
 } // namespace
 
@@ -90,48 +82,10 @@ void SoundCommands::copyText()
 
 void SoundCommands::saveText()
 {
-    const QString answer = m_dialogs.input(
-        QStringLiteral("Geben Sie einen Namen für die Datei ein.\rDer Text wird im RTF-Format gespeichert."),
-        QStringLiteral("Textseite speichern"), QStringLiteral("KOLORAT.RTF"));
-    if (answer.isEmpty())
-        return;
-    const QString name = answer.toUpper();
-    if (textcore::IsReservedHelpFileName(view(name))) {
-        m_dialogs.inform(
-            QStringLiteral("Der Dateiname KOLORATHELP.RTF ist\rfür die KOLORAT-Hilfedatei reserviert.\r\r"),
-            kBadNameTitle);
-        return;
-    }
-    // Every text lives in the current folder: a name with a folder in it
-    // would write somewhere the browser never shows.
-    if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) || name == QLatin1String(".")
-        || name == QLatin1String("..")) {
-        m_dialogs.inform(QStringLiteral("Der Dateiname darf keinen Ordner enthalten:\r") + name
-                             + QStringLiteral("\r\r"),
-                         kBadNameTitle);
-        return;
-    }
-
-    const QString path = QDir(m_editor.currentFolder()).filePath(name);
-    bool exists = QFileInfo::exists(path);
-    for (const QString &listed : m_editor.listedFileNames())
-        exists = exists || listed.toUpper() == name;
-    if (exists
-        && !m_dialogs.ask(QStringLiteral("Eine Datei mit diesem Namen ist schon vorhanden!\rWollen Sie die vorhandene "
-                                         "Datei hiermit ersetzen?\r\r"),
-                          name))
-        return;
-
-    QString error;
-    if (!m_preview.saveFile(path, platform::FileKind::Rtf, &error)) {
-        m_dialogs.inform(error + QStringLiteral("\r\r"), QStringLiteral("Dateifehler"), platform::Icon::Critical);
-        return;
-    }
-    // The editor reports its own failure; the file is saved either way.
-    m_editor.loadRtfIntoWorkingText(path);
-    m_dialogs.inform(name + QStringLiteral(" wurde gespeichert.\r\r"), QStringLiteral("Textdatei sichern"),
-                     platform::Icon::Information);
-    m_editor.refreshFileList();
+    platform::saveColouredText(m_preview, m_dialogs,
+                               {m_editor.currentFolder(), m_editor.listedFileNames(),
+                                [this](const QString &path) { m_editor.loadRtfIntoWorkingText(path); },
+                                [this] { m_editor.refreshFileList(); }});
 }
 
 bool SoundCommands::enterSpecialGroups()

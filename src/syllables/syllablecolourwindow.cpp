@@ -3,15 +3,15 @@
 #include "editor/editoraccess.h"
 #include "fonts/offeredfonts.h"
 #include "platform/application.h"
+#include "platform/colourfield.h"
+#include "platform/colourmixer.h"
 #include "platform/dialogs.h"
 #include "platform/richtextfield.h"
 #include "platform/timers.h"
 #include "platform/twips.h"
 #include "soundcolours/soundcolourstate.h"
-#include "syllables/colourfield.h"
 #include "syllables/syllablestate.h"
 #include "syllables/tablepanel.h"
-#include "textcore/colourwindowrules.h"
 #include "textcore/syllablelist.h"
 
 #include <QActionGroup>
@@ -78,7 +78,8 @@ SyllableColourWindow::SyllableColourWindow(SyllableState &state, soundcolours::S
                                            platform::Clipboard &clipboard, platform::Timers &timers,
                                            QWidget *parent)
     : QMainWindow(parent), state_(state), soundState_(soundState), offeredFonts_(offeredFonts), editor_(editor),
-      dialogs_(dialogs), printer_(printer), clipboard_(clipboard), timers_(timers)
+      dialogs_(dialogs), printer_(printer), clipboard_(clipboard), timers_(timers),
+      dragToken_(ColourField::dragTokenFor(QStringLiteral("Form3"), this))
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("olorat:  Silben einstellen"));
@@ -174,9 +175,11 @@ void SyllableColourWindow::buildControls()
 
     const std::array<Colour, paletteSize> colours = paletteColours();
     for (int i = 0; i < paletteSize; ++i) {
-        auto *field = new ColourField(ColourField::Role::Source, colours[std::size_t(i)], area);
+        auto *field = new ColourField(ColourField::Role::Source, dragToken_, area);
         field->setObjectName(QStringLiteral("paletteField%1").arg(i + 1));
-        const QColor c = toQColor(colours[std::size_t(i)]);
+        field->setColour(colours[std::size_t(i)]);
+        field->setDragStart(ColourField::DragStart::OnPress);
+        const QColor c = platform::toQColor(colours[std::size_t(i)]);
         field->setAccessibleName(
             QStringLiteral("Palettenfarbe %1 (Rot %2, Grün %3, Blau %4)").arg(i + 1).arg(c.red()).arg(c.green()).arg(c.blue()));
         place(field, 10320, 240 + 360 * i, 375, 375);
@@ -220,63 +223,52 @@ void SyllableColourWindow::buildControls()
 
 void SyllableColourWindow::buildMixer(QWidget *area)
 {
-    const auto place = platform::placeWidget;
-    auto *caption = new QLabel(QStringLiteral("Farbe eingeben"), area);
-    caption->setObjectName(QStringLiteral("mixerCaption"));
-    paintText(caption, kCaptionBlue);
-    place(caption, 150, 270, 1335, 255);
+    // No frame: the controls stand on the window itself.
+    const platform::MixerLayout layout{
+        .captionName = QStringLiteral("mixerCaption"), .captionSize = QSize(1335, 255),
+        .numberName = QStringLiteral("numberField"), .customName = QStringLiteral("customColourField"),
+        .sliderNames = {QStringLiteral("redSlider"), QStringLiteral("greenSlider"), QStringLiteral("blueSlider")},
+        .valueNames = {QStringLiteral("redValue"), QStringLiteral("greenValue"), QStringLiteral("blueValue")},
+        .valueHeight = 255, .dragStart = ColourField::DragStart::OnPress};
+    mixer_ = new platform::ColourMixer(layout, dragToken_, area);
+}
 
-    numberField_ = new QLineEdit(area);
-    numberField_->setObjectName(QStringLiteral("numberField"));
-    numberField_->setAccessibleName(QStringLiteral("Farbnummer"));
-    place(numberField_, 240, 480, 1215, 285);
-    connect(numberField_, &QLineEdit::textChanged, this, &SyllableColourWindow::onNumberChanged);
+ColourField *SyllableColourWindow::customColourField() const
+{
+    return mixer_->customColourField();
+}
 
-    customField_ = new ColourField(ColourField::Role::Source, textcore::kBlack, area);
-    customField_->setObjectName(QStringLiteral("customColourField"));
-    customField_->setAccessibleName(QStringLiteral("Eigene Farbe"));
-    place(customField_, 240, 720, 1215, 345);
+QLineEdit *SyllableColourWindow::numberField() const
+{
+    return mixer_->numberField();
+}
 
-    const std::array<QString, 3> names{QStringLiteral("Rot"), QStringLiteral("Grün"), QStringLiteral("Blau")};
-    const std::array<const char *, 3> ids{"red", "green", "blue"};
-    const std::array<int, 3> sliderLeft{240, 720, 1200};
-    const std::array<int, 3> labelLeft{180, 675, 1140};
-    for (std::size_t i = 0; i < 3; ++i) {
-        auto *slider = new QSlider(Qt::Vertical, area);
-        slider->setObjectName(QString::fromLatin1(ids[i]) + QStringLiteral("Slider"));
-        slider->setAccessibleName(names[i]);
-        slider->setRange(0, 255);
-        // 0 at the top, 255 at the bottom.
-        slider->setInvertedAppearance(true);
-        slider->setInvertedControls(true);
-        slider->setTracking(true);
-        place(slider, sliderLeft[i], 1080, 255, 1935);
-        connect(slider, &QSlider::valueChanged, this, &SyllableColourWindow::onSliderMoved);
-        sliders_[i] = slider;
+QSlider *SyllableColourWindow::slider(int channel) const
+{
+    return mixer_->slider(channel);
+}
 
-        auto *value = new QLabel(QStringLiteral("0"), area);
-        value->setObjectName(QString::fromLatin1(ids[i]) + QStringLiteral("Value"));
-        value->setAccessibleName(names[i] + QStringLiteral("wert"));
-        value->setAlignment(Qt::AlignCenter);
-        paintWindow(value, Qt::white);
-        place(value, labelLeft[i], 3000, 375, 255);
-        valueLabels_[i] = value;
-    }
+QLabel *SyllableColourWindow::valueLabel(int channel) const
+{
+    return mixer_->valueField(channel);
 }
 
 void SyllableColourWindow::buildTargets(QWidget *area)
 {
     const auto place = platform::placeWidget;
     const auto makeCaption = [&](const char *name, const QString &text, int top) {
-        auto *caption = new ClickLabel(text, area);
+        auto *caption = new ColourField(ColourField::Role::Caption, dragToken_, area);
+        caption->setText(text);
+        caption->setAccessibleName(text);
         caption->setObjectName(QString::fromLatin1(name));
         place(caption, 120, top, 1455, 255);
         return caption;
     };
     const auto makeTarget = [&](const char *name, const QString &text, const QString &accessible) {
-        auto *target = new ColourField(ColourField::Role::Target, textcore::kBlack, area);
+        auto *target = new ColourField(ColourField::Role::Target, dragToken_, area);
         target->setObjectName(QString::fromLatin1(name));
         target->setText(text);
+        target->setAlignment(Qt::AlignCenter);
         target->setAccessibleName(accessible);
         paintText(target, Qt::white);
         QFont font = target->font();
@@ -284,21 +276,21 @@ void SyllableColourWindow::buildTargets(QWidget *area)
         target->setFont(font);
         connect(target, &ColourField::clicked, this, [this, target] { onTargetClicked(target); });
         connect(target, &ColourField::dropped, this,
-                [this, target](std::optional<Colour> colour) { onTargetDropped(target, colour); });
+                [this, target](const QString &token, const QString &name) { onTargetDropped(target, token, name); });
         return target;
     };
 
-    ClickLabel *coloursCaption = makeCaption("syllableColoursCaption", QStringLiteral("Silbenfarben"), 3360);
+    ColourField *coloursCaption = makeCaption("syllableColoursCaption", QStringLiteral("Silbenfarben"), 3360);
     firstTarget_ = makeTarget("firstTarget", QStringLiteral("1"), QStringLiteral("Erste Silbenfarbe"));
     place(firstTarget_, 120, 3600, 735, 375);
     secondTarget_ = makeTarget("secondTarget", QStringLiteral("2"), QStringLiteral("Zweite Silbenfarbe"));
     place(secondTarget_, 840, 3600, 735, 375);
 
-    ClickLabel *backgroundCaption = makeCaption("backgroundCaption", QStringLiteral("Hintergrund"), 4080);
+    ColourField *backgroundCaption = makeCaption("backgroundCaption", QStringLiteral("Hintergrund"), 4080);
     backgroundField_ = makeTarget("backgroundField", QString(), QStringLiteral("Hintergrundfarbe"));
     place(backgroundField_, 120, 4320, 1455, 255);
 
-    ClickLabel *listCaption = makeCaption("syllableListCaption", QStringLiteral("Silbenliste"), 4680);
+    ColourField *listCaption = makeCaption("syllableListCaption", QStringLiteral("Silbenliste"), 4680);
     syllableList_ = new QListWidget(area);
     syllableList_->setObjectName(QStringLiteral("SyllableList"));
     syllableList_->setAccessibleName(QStringLiteral("Silbenliste"));
@@ -310,8 +302,8 @@ void SyllableColourWindow::buildTargets(QWidget *area)
     }
     place(syllableList_, 120, 4920, 1455, 3150);
 
-    const auto helpOn = [this](ClickLabel *caption, QString title, QString prompt) {
-        connect(caption, &ClickLabel::clicked, this, [this, title, prompt] { dialogs_.inform(prompt, title); });
+    const auto helpOn = [this](ColourField *caption, QString title, QString prompt) {
+        connect(caption, &ColourField::clicked, this, [this, title, prompt] { dialogs_.inform(prompt, title); });
     };
     helpOn(coloursCaption, QStringLiteral("Silbenfarben"),
            QStringLiteral("Im Menü  ''Wortsilben''  können\rSie die Silbenzählung einstellen.\r"));
@@ -419,9 +411,7 @@ void SyllableColourWindow::refillFontList()
 {
     const QSignalBlocker blocker(fontList_);
     fontList_->clear();
-    fontList_->addItem(QStringLiteral("Arial"));
-    fontList_->addItem(QStringLiteral("Verdana"));
-    fontList_->addItems(offeredFonts_.names);
+    fontList_->addItems(offeredFonts_.fontListEntries());
 }
 
 void SyllableColourWindow::colourPass()
@@ -447,58 +437,28 @@ void SyllableColourWindow::colourPass()
     tablePanel_->setSyllables(std::move(syllables.list));
 }
 
-// --- mixer ---------------------------------------------------------------------
-
-void SyllableColourWindow::onSliderMoved()
-{
-    for (std::size_t i = 0; i < 3; ++i)
-        valueLabels_[i]->setNum(sliders_[i]->value());
-    const Colour mixed = textcore::rgb(unsigned(sliders_[0]->value()), unsigned(sliders_[1]->value()),
-                                       unsigned(sliders_[2]->value()));
-    customField_->setColour(mixed);
-    numberField_->setText(QString::fromStdU16String(textcore::MixerNumberText(mixed)));
-}
-
-void SyllableColourWindow::onNumberChanged(const QString &text)
-{
-    const textcore::MixerNumberEntry entry = textcore::InterpretColourNumber(text.toStdU16String());
-    switch (entry.action) {
-    case textcore::MixerNumberEntry::Action::Ignore:
-        break;
-    case textcore::MixerNumberEntry::Action::Clear:
-        // Emptying is a change of its own and ends with a black colour.
-        numberField_->clear();
-        break;
-    case textcore::MixerNumberEntry::Action::SetColour:
-        customField_->setColour(entry.colour);
-        break;
-    }
-}
-
 // --- targets -------------------------------------------------------------------
 
-void SyllableColourWindow::onTargetClicked(ColourField *target)
+void SyllableColourWindow::takeColour(ColourField *target, Colour colour)
 {
-    const Colour colour = customField_->colour();
     if (target == firstTarget_)
         state_.colours.first = colour;
     else if (target == secondTarget_)
         state_.colours.second = colour;
     else
         soundState_.colours[SoundClass::Background] = colour;
+}
+
+void SyllableColourWindow::onTargetClicked(ColourField *target)
+{
+    takeColour(target, mixer_->customColour());
     colourPass();
 }
 
-void SyllableColourWindow::onTargetDropped(ColourField *target, std::optional<Colour> colour)
+void SyllableColourWindow::onTargetDropped(ColourField *target, const QString &token, const QString &name)
 {
-    if (colour) {
-        if (target == firstTarget_)
-            state_.colours.first = *colour;
-        else if (target == secondTarget_)
-            state_.colours.second = *colour;
-        else
-            soundState_.colours[SoundClass::Background] = *colour;
-    }
+    if (const ColourField *dragged = platform::draggedSource(*this, dragToken_, token, name))
+        takeColour(target, dragged->colour());
     colourPass();
 }
 

@@ -7,6 +7,7 @@
 // Created once, then only hidden and shown; the colours and the mode live
 // in SyllableState, the background in the shared SoundColourState, so the
 // settings file, the sound colour window and the trainer read them there.
+#include "platform/forward.h"
 #include "textcore/colour.h"
 #include "textcore/syllablecolouring.h"
 
@@ -30,21 +31,13 @@ class EditorAccess;
 namespace fonts {
 struct OfferedFonts;
 }
-namespace platform {
-class Clipboard;
-class Dialogs;
-class Printer;
-class RichTextField;
-class Timers;
-}
 namespace soundcolours {
 struct SoundColourState;
 }
 
 namespace syllables {
 
-class ColourField;
-class ClickLabel;
+using platform::ColourField;
 class TablePanel;
 struct SyllableState;
 
@@ -107,11 +100,13 @@ public:
     ColourField *firstTarget() const { return firstTarget_; }
     ColourField *secondTarget() const { return secondTarget_; }
     ColourField *backgroundField() const { return backgroundField_; }
-    ColourField *customColourField() const { return customField_; }
+    ColourField *customColourField() const;
     ColourField *paletteField(int index) const { return palette_.at(std::size_t(index)); }
-    QLineEdit *numberField() const { return numberField_; }
-    QSlider *slider(int channel) const { return sliders_.at(std::size_t(channel)); } // 0 red, 1 green, 2 blue
-    QLabel *valueLabel(int channel) const { return valueLabels_.at(std::size_t(channel)); }
+    QLineEdit *numberField() const;
+    QSlider *slider(int channel) const; // 0 red, 1 green, 2 blue
+    QLabel *valueLabel(int channel) const;
+    // The token a drag of this window's fields carries.
+    QString dragToken() const { return dragToken_; }
 
     // The palette from top to bottom.
     static std::array<textcore::Colour, paletteSize> paletteColours();
@@ -128,10 +123,9 @@ private:
     void receiveText(int opening);
     void refillFontList();
     void refreshTargetFields();
-    void onSliderMoved();
-    void onNumberChanged(const QString &text);
+    void takeColour(ColourField *target, textcore::Colour colour);
     void onTargetClicked(ColourField *target);
-    void onTargetDropped(ColourField *target, std::optional<textcore::Colour> colour);
+    void onTargetDropped(ColourField *target, const QString &token, const QString &name);
     void onFontSizeChosen(int row);
     void onFontChosen();
     void showTable();
@@ -154,10 +148,8 @@ private:
 
     QAction *alternatingAction_ = nullptr;
     QAction *multiSyllableAction_ = nullptr;
-    QLineEdit *numberField_ = nullptr;
-    ColourField *customField_ = nullptr;
-    std::array<QSlider *, 3> sliders_{};
-    std::array<QLabel *, 3> valueLabels_{};
+    QString dragToken_;
+    platform::ColourMixer *mixer_ = nullptr;
     ColourField *firstTarget_ = nullptr;
     ColourField *secondTarget_ = nullptr;
     ColourField *backgroundField_ = nullptr;

@@ -4,6 +4,7 @@
 
 #include "editor/editoraccess.h"
 #include "platform/clipboard.h"
+#include "platform/colouredtextsave.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
 #include "platform/richtextfield.h"
@@ -11,7 +12,6 @@
 #include "textcore/colourwindowrules.h"
 
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 
@@ -21,15 +21,6 @@ namespace {
 
 const QString kPrintTitle = QStringLiteral("Drucken");
 const QString kPrinting = QStringLiteral("Die Daten werden gedruckt ...\r\r");
-
-std::vector<std::u16string> toU16(const QStringList &names)
-{
-    std::vector<std::u16string> out;
-    out.reserve(std::size_t(names.size()));
-    for (const QString &name : names)
-        out.push_back(name.toStdU16String());
-    return out;
-}
 
 } // namespace
 
@@ -89,36 +80,10 @@ void SyllableColourWindow::copyText()
 
 void SyllableColourWindow::saveColouredText()
 {
-    const QString answer =
-        dialogs_.input(QStringLiteral("Geben Sie einen Namen für die Datei ein.\rDer Text wird im RTF-Format gespeichert."),
-                       QStringLiteral("Textseite speichern"), QStringLiteral("KOLORAT.RTF"));
-    if (answer.isEmpty())
-        return;
-    const std::u16string upper = textcore::UpperCaseFileName(answer.toStdU16String());
-    const QString name = QString::fromStdU16String(upper);
-    if (textcore::IsReservedFileName(upper)) {
-        dialogs_.inform(QStringLiteral("Der Dateiname KOLORATHELP.RTF ist\rfür die KOLORAT-Hilfedatei reserviert.\r\r"),
-                        QStringLiteral("Unerlaubter Dateiname"));
-        return;
-    }
-    const QString path = editor_.currentFolder() + name;
-    // A file the browser does not list (another pattern, no extension) is
-    // replaced just as silently otherwise, so any existing file is asked for.
-    const bool exists = textcore::CountListedName(toU16(editor_.listedFileNames()), upper) > 0 || QFileInfo::exists(path);
-    if (exists && !dialogs_.ask(QStringLiteral("Eine Datei mit diesem Namen ist schon vorhanden!\r"
-                                               "Wollen Sie die vorhandene Datei hiermit ersetzen?\r\r"),
-                                name))
-        return;
-    QString error;
-    if (!textField_->saveFile(path, platform::FileKind::Rtf, &error)) {
-        dialogs_.inform(error.isEmpty() ? QStringLiteral("%1 konnte nicht gespeichert werden.\r\r").arg(name) : error,
-                        QStringLiteral("Dateifehler"), platform::Icon::Exclamation);
-        return;
-    }
-    editor_.loadRtfIntoWorkingText(path);
-    dialogs_.inform(name + QStringLiteral(" wurde gespeichert.\r\r"), QStringLiteral("Textdatei sichern"),
-                    platform::Icon::Information);
-    editor_.refreshFileList();
+    platform::saveColouredText(*textField_, dialogs_,
+                               {editor_.currentFolder(), editor_.listedFileNames(),
+                                [this](const QString &path) { editor_.loadRtfIntoWorkingText(path); },
+                                [this] { editor_.refreshFileList(); }});
 }
 
 void SyllableColourWindow::leaveWithQuestion()
@@ -153,13 +118,7 @@ void SyllableColourWindow::closeEvent(QCloseEvent *event)
 
 void SyllableColourWindow::showHelp()
 {
-    dialogs_.inform(QStringLiteral("Die Farben werden mit Drag&Drop eingestellt.\r"
-                                   "Am rechten Rand befinden sich vordefinierte\r"
-                                   "Farbflächen. Diese können mit der Maus auf\r"
-                                   "die linken Zielflächen gezogen werden. Extra\r"
-                                   "Farben können mit den drei Schiebereglern am\r"
-                                   "linken oberen Bildrand eingestellt werden und\r"
-                                   "wieder durch Drag&Drop zugewiesen werden.\r"),
+    dialogs_.inform(QString::fromStdU16String(std::u16string(textcore::ColourWindowHelpText())),
                     QStringLiteral("Silben einstellen"));
 }
 

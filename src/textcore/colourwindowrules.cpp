@@ -22,22 +22,33 @@ char16_t upperCase(char16_t c)
 }
 } // namespace
 
-MixerNumberEntry InterpretColourNumber(std::u16string_view text)
+std::u16string_view ColourWindowHelpText()
+{
+    return u"Die Farben werden mit Drag&Drop eingestellt.\r"
+           u"Am rechten Rand befinden sich vordefinierte\r"
+           u"Farbflächen. Diese können mit der Maus auf\r"
+           u"die linken Zielflächen gezogen werden. Extra\r"
+           u"Farben können mit den drei Schiebereglern am\r"
+           u"linken oberen Bildrand eingestellt werden und\r"
+           u"wieder durch Drag&Drop zugewiesen werden.\r";
+}
+
+ColourNumberEntry ReadColourNumber(std::u16string_view text)
 {
     if (text.size() >= kIgnoredLength)
-        return {MixerNumberEntry::Action::Ignore, kBlack};
+        return {ColourNumberEntry::Action::Ignore, kBlack};
     std::uint32_t value = 0;
     for (char16_t c : text) {
         if (c < u'0' || c > u'9')
-            return {MixerNumberEntry::Action::Clear, kBlack};
+            return {ColourNumberEntry::Action::Clear, kBlack};
         value = value * 10 + std::uint32_t(c - u'0'); // at most 8 digits: no overflow
     }
     if (value > kMaxColour)
-        return {MixerNumberEntry::Action::Clear, kBlack};
-    return {MixerNumberEntry::Action::SetColour, value};
+        return {ColourNumberEntry::Action::Clear, kBlack};
+    return {ColourNumberEntry::Action::Set, value};
 }
 
-std::u16string MixerNumberText(Colour colour)
+std::u16string ColourNumberText(Colour colour)
 {
     std::u16string digits;
     do {

@@ -4,7 +4,6 @@ namespace textcore {
 
 namespace {
 
-constexpr std::size_t kMaxColourNumberLength = 8;
 constexpr std::size_t kPaddedInfoWidth = 20;
 
 std::u16string padded(std::u16string_view text)
@@ -16,23 +15,6 @@ std::u16string padded(std::u16string_view text)
 }
 
 } // namespace
-
-ColourNumberEntry ReadColourNumber(std::u16string_view text)
-{
-    // A pasted long text is left alone rather than wiped: the user may still
-    // be about to shorten it.
-    if (text.size() > kMaxColourNumberLength)
-        return {ColourNumberEntry::Action::Ignore, kBlack};
-    Colour value = 0;
-    for (char16_t c : text) {
-        if (c < u'0' || c > u'9')
-            return {ColourNumberEntry::Action::Clear, kBlack};
-        value = value * 10 + Colour(c - u'0'); // eight digits cannot overflow 32 bits
-    }
-    if (value > kMaxColour)
-        return {ColourNumberEntry::Action::Clear, kBlack};
-    return {ColourNumberEntry::Action::Set, value};
-}
 
 std::u16string_view CategoryCaption(SoundClass soundClass)
 {
@@ -77,21 +59,6 @@ const std::array<ColourSheetRow, kSoundClassCount> &ColourSheetRows()
         {8000, u"Satzzeichen", SoundClass::Punctuation},
     }};
     return rows;
-}
-
-std::u16string ColourNumberText(Colour colour)
-{
-    std::u16string digits;
-    do {
-        digits.insert(digits.begin(), char16_t(u'0' + colour % 10));
-        colour /= 10;
-    } while (colour != 0);
-    return digits;
-}
-
-bool IsReservedHelpFileName(std::u16string_view name)
-{
-    return name == u"KOLORATHELP.RTF";
 }
 
 } // namespace textcore

@@ -1,8 +1,8 @@
 // Choosing colours: dragging palette and custom colour fields onto the
 // category fields, clicking them, the sliders and the colour number field.
 #include "platform/richtextfield.h"
-#include "soundcolours/colourfield.h"
-#include "soundcolours/colourmixer.h"
+#include "platform/colourfield.h"
+#include "platform/colourmixer.h"
 #include "soundcolours/support/harness.h"
 #include "textcore/soundcolouring.h"
 
@@ -10,10 +10,11 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QScrollBar>
+#include <QSlider>
 #include <QSignalSpy>
 #include <QTest>
 
-using soundcolours::ColourField;
+using platform::ColourField;
 using textcore::Colour;
 using textcore::SoundClass;
 
@@ -132,8 +133,8 @@ void ColoursTest::dragEnterAcceptsOnlyThisWindowsFields_data()
     QTest::addColumn<QString>("format");
     QTest::addColumn<bool>("sameWindow");
     QTest::addColumn<bool>("accepted");
-    QTest::newRow("palette field of this window") << QString::fromLatin1(soundcolours::kColourFieldMimeType) << true << true;
-    QTest::newRow("palette field of another window") << QString::fromLatin1(soundcolours::kColourFieldMimeType) << false << false;
+    QTest::newRow("palette field of this window") << QString::fromLatin1(platform::kColourFieldMimeType) << true << true;
+    QTest::newRow("palette field of another window") << QString::fromLatin1(platform::kColourFieldMimeType) << false << false;
     QTest::newRow("plain text") << QStringLiteral("text/plain") << true << false;
 }
 
@@ -147,7 +148,7 @@ void ColoursTest::dragEnterAcceptsOnlyThisWindowsFields()
     ColourField *source = (sameWindow ? h : other).window->paletteField(2);
     std::unique_ptr<QMimeData> fieldMime(source->createMimeData());
     QMimeData mime;
-    mime.setData(format, fieldMime->data(QString::fromLatin1(soundcolours::kColourFieldMimeType)));
+    mime.setData(format, fieldMime->data(QString::fromLatin1(platform::kColourFieldMimeType)));
     ColourField *target = h.window->categoryField(SoundClass::Vowels);
     QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(target, &enter);
@@ -285,7 +286,7 @@ void ColoursTest::sliders()
     QFETCH(int, blue);
     QFETCH(QString, number);
     Harness h;
-    soundcolours::ColourMixer &mixer = h.window->mixer();
+    platform::ColourMixer &mixer = h.window->mixer();
     const int values[3] = {red, green, blue};
     for (int channel = 0; channel < 3; ++channel)
         mixer.slider(channel)->setValue(values[channel]);
@@ -298,7 +299,7 @@ void ColoursTest::sliders()
 void ColoursTest::typedNumberLeavesTheSliders()
 {
     Harness h;
-    soundcolours::ColourMixer &mixer = h.window->mixer();
+    platform::ColourMixer &mixer = h.window->mixer();
     mixer.slider(1)->setValue(128);
     mixer.numberField()->setText(QStringLiteral("255"));
     QCOMPARE(mixer.slider(1)->value(), 128);

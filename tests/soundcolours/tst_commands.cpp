@@ -1,4 +1,5 @@
-// The window's menu commands: colour sheet, text print, copy and save.
+// The window's menu commands: colour sheet, text print, copy and save. The
+// name rules of saving are tested with the shared save command.
 #include "platform/printer.h"
 #include "platform/richtextfield.h"
 #include "soundcolours/soundcommands.h"
@@ -46,8 +47,6 @@ private slots:
     void textPage_data();
     void textPage();
     void copyPutsPlainTextOnTheClipboard();
-    void save_data();
-    void save();
     void savedTextArrivesInTheEditor();
     void failedSaveLeavesTheEditorAlone();
 };
@@ -247,96 +246,6 @@ void CommandsTest::copyPutsPlainTextOnTheClipboard()
     QCOMPARE(h.dialogs.lastCall().prompt,
              QStringLiteral("Der Text wurde in die Ablage kopiert.\r (Formatierung geht dabei verloren.)\r"));
     QCOMPARE(h.dialogs.lastCall().title, QStringLiteral("Kopieren"));
-}
-
-void CommandsTest::save_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QStringList>("listed");
-    QTest::addColumn<QString>("onDisk");
-    QTest::addColumn<QStringList>("answers"); // to the boxes after the name
-    QTest::addColumn<QStringList>("boxes");
-    QTest::addColumn<QString>("saved");
-    const QString ask = QStringLiteral("Textseite speichern");
-    const QString done = QStringLiteral("Textdatei sichern");
-    const QString refused = QStringLiteral("Unerlaubter Dateiname");
-    QTest::newRow("brief saves BRIEF without extension or question")
-        << "brief" << QStringList{"BRIEF.RTF"} << "" << QStringList{"Ok"} << QStringList{ask, done} << "BRIEF";
-    QTest::newRow("listed brief.rtf asks, Yes replaces")
-        << "brief.rtf" << QStringList{"BRIEF.RTF"} << "BRIEF.RTF" << QStringList{"Yes", "Ok"}
-        << QStringList{ask, "BRIEF.RTF", done} << "BRIEF.RTF";
-    QTest::newRow("listed brief.rtf asks, No keeps it")
-        << "brief.rtf" << QStringList{"brief.rtf"} << "" << QStringList{"No"} << QStringList{ask, "BRIEF.RTF"} << "";
-    QTest::newRow("existing file the browser does not list asks too")
-        << "notizen" << QStringList{} << "NOTIZEN" << QStringList{"No"} << QStringList{ask, "NOTIZEN"} << "";
-    QTest::newRow("help file name refused")
-        << "kolorathelp.rtf" << QStringList{} << "" << QStringList{"Ok"} << QStringList{ask, refused} << "";
-    QTest::newRow("name with a folder refused")
-        << "../weg.rtf" << QStringList{} << "" << QStringList{"Ok"} << QStringList{ask, refused} << "";
-    QTest::newRow("cancel saves nothing") << "" << QStringList{} << "" << QStringList{} << QStringList{ask} << "";
-}
-
-void CommandsTest::save()
-{
-    QFETCH(QString, typed);
-    QFETCH(QStringList, listed);
-    QFETCH(QString, onDisk);
-    QFETCH(QStringList, answers);
-    QFETCH(QStringList, boxes);
-    QFETCH(QString, saved);
-    Harness h;
-    h.editor.listed = listed;
-    const QDir folder(h.editor.folder.path());
-    if (!onDisk.isEmpty()) {
-        QFile old(folder.filePath(onDisk));
-        QVERIFY(old.open(QIODevice::WriteOnly));
-        old.write("alt");
-    }
-    h.openWith(QStringLiteral("Die Katze."));
-    h.dialogs.queueInput(typed);
-    for (const QString &answer : answers)
-        h.dialogs.queueAnswer(answer == QLatin1String("Yes") ? Answer::Yes
-                              : answer == QLatin1String("No") ? Answer::No
-                                                              : Answer::Ok);
-    trigger(h, "menuSichern");
-    QVERIFY(h.dialogs.verifyAllAnswered());
-    QCOMPARE(titles(h.dialogs), boxes);
-
-    const QList<platform::DialogCall> &calls = h.dialogs.calls();
-    QCOMPARE(calls.front().prompt,
-             QStringLiteral("Geben Sie einen Namen für die Datei ein.\rDer Text wird im RTF-Format gespeichert."));
-    QCOMPARE(calls.front().proposed, QStringLiteral("KOLORAT.RTF"));
-    if (typed == QLatin1String("kolorathelp.rtf"))
-        QCOMPARE(calls[1].prompt,
-                 QStringLiteral("Der Dateiname KOLORATHELP.RTF ist\rfür die KOLORAT-Hilfedatei reserviert.\r\r"));
-    if (answers.contains(QLatin1String("Yes")) || answers.contains(QLatin1String("No"))) {
-        QCOMPARE(calls[1].prompt, QStringLiteral("Eine Datei mit diesem Namen ist schon vorhanden!\rWollen Sie die "
-                                                 "vorhandene Datei hiermit ersetzen?\r\r"));
-        QCOMPARE(calls[1].buttons, platform::Buttons::YesNo);
-        QCOMPARE(calls[1].defaultButton, Answer::No);
-    }
-
-    if (saved.isEmpty()) {
-        QCOMPARE(h.editor.loadedPaths.size(), 0);
-        QCOMPARE(h.editor.refreshCount, 0);
-        QCOMPARE(folder.entryList(QDir::Files), onDisk.isEmpty() ? QStringList{} : QStringList{onDisk});
-        QVERIFY(!QFileInfo::exists(folder.filePath(QStringLiteral("../WEG.RTF"))));
-        if (!onDisk.isEmpty()) {
-            QFile old(folder.filePath(onDisk));
-            QVERIFY(old.open(QIODevice::ReadOnly));
-            QCOMPARE(old.readAll(), QByteArray("alt"));
-        }
-        return;
-    }
-    const QString path = folder.filePath(saved);
-    QCOMPARE(folder.entryList(QDir::Files), QStringList{saved});
-    QCOMPARE(h.editor.loadedPaths, QStringList{path});
-    QCOMPARE(h.editor.refreshCount, 1);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().startsWith("{\\rtf"));
-    QCOMPARE(calls.last().prompt, saved + QStringLiteral(" wurde gespeichert.\r\r"));
-    QCOMPARE(calls.last().icon, platform::Icon::Information);
 }
 
 void CommandsTest::savedTextArrivesInTheEditor()

@@ -2,8 +2,8 @@
 // activation, captions and menus, fonts, and leaving it.
 #include "platform/richtextfield.h"
 #include "platform/twips.h"
-#include "soundcolours/colourfield.h"
-#include "soundcolours/colourmixer.h"
+#include "platform/colourfield.h"
+#include "platform/colourmixer.h"
 #include "soundcolours/support/harness.h"
 #include "textcore/soundcolouring.h"
 
@@ -13,9 +13,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QSlider>
 #include <QTest>
 
-using soundcolours::ColourField;
+using platform::ColourField;
 using textcore::SoundClass;
 
 namespace {

@@ -3,7 +3,7 @@
 #include "windowfixture.h"
 
 #include "platform/twips.h"
-#include "syllables/colourfield.h"
+#include "platform/colourfield.h"
 #include "syllables/tablepanel.h"
 
 #include <QAction>
@@ -19,7 +19,7 @@
 #include <QtTest>
 
 using namespace syllabletest;
-using syllables::ColourField;
+using platform::ColourField;
 using textcore::Colour;
 using textcore::SoundClass;
 

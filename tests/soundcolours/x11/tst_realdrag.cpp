@@ -2,8 +2,8 @@
 // drag and drop. Needs an X server (run under xvfb-run); the headless tests
 // drive the same drop through events sent to the category field.
 #include "platform/richtextfield.h"
-#include "soundcolours/colourfield.h"
-#include "soundcolours/colourmixer.h"
+#include "platform/colourfield.h"
+#include "platform/colourmixer.h"
 #include "soundcolours/support/harness.h"
 
 #include <QGuiApplication>
@@ -12,7 +12,7 @@
 #include <QTest>
 #include <QTimer>
 
-using soundcolours::ColourField;
+using platform::ColourField;
 using textcore::Colour;
 using textcore::SoundClass;
 

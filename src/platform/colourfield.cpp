@@ -1,18 +1,29 @@
-#include "soundcolours/colourfield.h"
+#include "platform/colourfield.h"
 
 #include <QApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 
-namespace soundcolours {
+namespace platform {
+
+namespace {
+// The drag image stays small so that the target under it remains visible.
+constexpr int kMaxDragImageSide = 32;
+} // namespace
 
 QColor toQColor(textcore::Colour colour)
 {
     return QColor(int(textcore::red(colour)), int(textcore::green(colour)), int(textcore::blue(colour)));
+}
+
+textcore::Colour fromQColor(const QColor &colour)
+{
+    return textcore::rgb(unsigned(colour.red()), unsigned(colour.green()), unsigned(colour.blue()));
 }
 
 std::optional<DraggedField> draggedField(const QMimeData *mime)
@@ -30,21 +41,34 @@ std::optional<DraggedField> draggedField(const QMimeData *mime)
     return DraggedField{parts[0], parts[1], textcore::Colour(colour)};
 }
 
+ColourField *draggedSource(const QWidget &window, const QString &ownToken, const QString &token, const QString &name)
+{
+    if (name.isEmpty() || token != ownToken)
+        return nullptr;
+    auto *field = window.findChild<ColourField *>(name);
+    return field && field->role() == ColourField::Role::Source ? field : nullptr;
+}
+
+QString ColourField::dragTokenFor(const QString &windowName, const QObject *window)
+{
+    return windowName + QStringLiteral(":%1").arg(quintptr(window), 0, 16);
+}
+
 ColourField::ColourField(Role role, const QString &dragToken, QWidget *parent)
     : QLabel(parent), m_role(role), m_token(dragToken)
 {
     setAcceptDrops(role == Role::Target);
-    if (role != Role::Caption)
+    if (role != Role::Caption) {
         setFrameStyle(QFrame::Box | QFrame::Plain);
-    if (role == Role::Source)
-        setCursor(Qt::OpenHandCursor);
-    else
-        setCursor(Qt::PointingHandCursor);
+        setAutoFillBackground(true);
+    }
+    setCursor(role == Role::Source ? Qt::OpenHandCursor : Qt::PointingHandCursor);
     updateLook();
 }
 
 void ColourField::setColour(textcore::Colour colour)
 {
+    colour &= textcore::kMaxColour;
     if (colour == m_colour)
         return;
     m_colour = colour;
@@ -57,9 +81,7 @@ void ColourField::updateLook()
         return;
     QPalette p = palette();
     p.setColor(QPalette::Window, toQColor(m_colour));
-    p.setColor(QPalette::WindowText, Qt::black);
     setPalette(p);
-    setAutoFillBackground(true);
 }
 
 QMimeData *ColourField::createMimeData() const
@@ -70,10 +92,42 @@ QMimeData *ColourField::createMimeData() const
     return mime;
 }
 
+void ColourField::acceptDrop(const QMimeData &data)
+{
+    const std::optional<DraggedField> dragged = draggedField(&data);
+    if (dragged)
+        emit dropped(dragged->token, dragged->name);
+    else
+        emit dropped(QString(), QString());
+}
+
+void ColourField::startDrag()
+{
+    const QSize side = size().boundedTo(QSize(kMaxDragImageSide, kMaxDragImageSide)).expandedTo(QSize(2, 2));
+    QPixmap image(side);
+    image.fill(toQColor(m_colour));
+    {
+        QPainter painter(&image);
+        painter.setPen(Qt::black);
+        painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
+    }
+    auto *drag = new QDrag(this);
+    drag->setMimeData(createMimeData());
+    drag->setPixmap(image);
+    drag->setHotSpot(QPoint(image.width() / 2, image.height() / 2));
+    drag->exec(Qt::CopyAction);
+}
+
 void ColourField::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        if (m_role == Role::Source && m_dragStart == DragStart::OnPress) {
+            m_pressedAt.reset();
+            startDrag();
+            return;
+        }
         m_pressedAt = event->position().toPoint();
+    }
     QLabel::mousePressEvent(event);
 }
 
@@ -86,32 +140,23 @@ void ColourField::mouseMoveEvent(QMouseEvent *event)
     if ((event->position().toPoint() - *m_pressedAt).manhattanLength() < QApplication::startDragDistance())
         return;
     m_pressedAt.reset();
-
-    QPixmap image(size());
-    image.fill(toQColor(m_colour));
-    QPainter painter(&image);
-    painter.setPen(Qt::black);
-    painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
-    painter.end();
-
-    auto *drag = new QDrag(this);
-    drag->setMimeData(createMimeData());
-    drag->setPixmap(image);
-    drag->setHotSpot(QPoint(image.width() / 2, image.height() / 2));
-    drag->exec(Qt::CopyAction);
+    startDrag();
 }
 
 void ColourField::mouseReleaseEvent(QMouseEvent *event)
 {
     const bool wasPressed = m_pressedAt.has_value();
     m_pressedAt.reset();
-    if (event->button() == Qt::LeftButton && wasPressed && m_role != Role::Source && rect().contains(event->position().toPoint()))
+    if (event->button() == Qt::LeftButton && wasPressed && m_role != Role::Source
+        && rect().contains(event->position().toPoint()))
         emit clicked();
     QLabel::mouseReleaseEvent(event);
 }
 
 bool ColourField::acceptable(const QMimeData *mime) const
 {
+    if (m_role != Role::Target)
+        return false;
     const std::optional<DraggedField> dragged = draggedField(mime);
     return dragged && dragged->token == m_token;
 }
@@ -134,13 +179,17 @@ void ColourField::dragMoveEvent(QDragMoveEvent *event)
 
 void ColourField::dropEvent(QDropEvent *event)
 {
-    const std::optional<DraggedField> dragged = draggedField(event->mimeData());
-    if (!dragged) {
+    if (m_role != Role::Target || !event->mimeData()) {
         event->ignore();
         return;
     }
-    event->acceptProposedAction();
-    emit dropped(dragged->token, dragged->name);
+    // Anything dropped still recolours the window, so the drop is reported
+    // even when it carried no colour field; only a field counts as taken.
+    if (draggedField(event->mimeData()))
+        event->acceptProposedAction();
+    else
+        event->ignore();
+    acceptDrop(*event->mimeData());
 }
 
-} // namespace soundcolours
+} // namespace platform
