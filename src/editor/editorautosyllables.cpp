@@ -160,7 +160,16 @@ void EditorWindow::setSyllablesAutomatically()
         cursor.endEditBlock();
         buildSentenceList();
     }
-    setInfo(wordsMarkedInfo(result.wordsMarked));
+    QString info = wordsMarkedInfo(result.wordsMarked);
+    // Lines of the list that are no marked word were left out; the teacher
+    // should know why her entry did not count.
+    const std::vector<std::u16string> &problems = exceptions.problems();
+    if (!problems.empty()) {
+        info += QStringLiteral("\rNicht verwendet aus der Ausnahmeliste: ") + QString::fromStdU16String(problems.front());
+        if (problems.size() > 1)
+            info += QStringLiteral(" (und %1 weitere Zeilen)").arg(problems.size() - 1);
+    }
+    setInfo(info);
 }
 
 void EditorWindow::rememberException()

@@ -302,6 +302,17 @@ void TestAutoSyllables::exceptionListComesBeforeTheRules()
     h->window().setSyllablesAutomatically();
     QCOMPARE(h->field().text(), QStringLiteral("Das Holz=au=to und das HOLZAUTO, holz=au=to."));
     QCOMPARE(h->window().infoText(), expectedInfo(2));
+
+    // Lines that are no marked word are named in the info field, the rest counts.
+    h->writeFile(QStringLiteral("kolorat-silben.txt"), "Holz au to\r\nholz-au-to\r\nHaus\r\n");
+    h->setText(text);
+    h->window().setSyllablesAutomatically();
+    QCOMPARE(h->field().text(), QStringLiteral("Das Holz=au=to und das HOLZAUTO, holz=au=to."));
+    QVERIFY2(h->window().infoText().startsWith(expectedInfo(2) + QStringLiteral("\rNicht verwendet aus der "
+                                                                                 "Ausnahmeliste: Zeile 1")),
+             qPrintable(h->window().infoText()));
+    QVERIFY(h->window().infoText().endsWith(QStringLiteral("(und 1 weitere Zeilen)")));
+    QCOMPARE(h->dialogs.calls().size(), 0);
 }
 
 void TestAutoSyllables::unreadableExceptionListStopsMarking()
