@@ -165,7 +165,8 @@ void EditorWindow::setSyllablesAutomatically()
     // should know why her entry did not count.
     const std::vector<std::u16string> &problems = exceptions.problems();
     if (!problems.empty()) {
-        info += QStringLiteral("\rNicht verwendet aus der Ausnahmeliste: ") + QString::fromStdU16String(problems.front());
+        info += QStringLiteral("\rNicht verwendet aus der Ausnahmeliste: ")
+            + QString::fromStdU16String(problems.front());
         if (problems.size() > 1)
             info += QStringLiteral(" (und %1 weitere Zeilen)").arg(problems.size() - 1);
     }
@@ -214,12 +215,12 @@ void EditorWindow::rememberException()
     for (QChar &c : stored)
         if (syllabify::isBoundaryMark(c.unicode()))
             c = QLatin1Char('-');
-    const QString fileName = QFileInfo(path).fileName();
-    m_dialogs.inform((added == syllabify::ExceptionList::AddResult::Replaced
-                          ? QStringLiteral("\u201E%1\u201C ersetzt den bisherigen Eintrag in der Ausnahmeliste %2.\r\r")
-                          : QStringLiteral("\u201E%1\u201C steht jetzt in der Ausnahmeliste %2.\r\r"))
-                         .arg(stored, fileName)
-                         + QStringLiteral("Beim automatischen Setzen der Silben wird das Wort\rkünftig so getrennt.\r\r"),
+    const QString firstLine = added == syllabify::ExceptionList::AddResult::Replaced
+        ? QStringLiteral("\u201E%1\u201C ersetzt den bisherigen Eintrag in der Ausnahmeliste %2.\r\r")
+        : QStringLiteral("\u201E%1\u201C steht jetzt in der Ausnahmeliste %2.\r\r");
+    m_dialogs.inform(firstLine.arg(stored, QFileInfo(path).fileName())
+                         + QStringLiteral("Beim automatischen Setzen der Silben wird das Wort\r"
+                                          "künftig so getrennt.\r\r"),
                      kExceptionTitle);
 }
 

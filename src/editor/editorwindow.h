@@ -122,7 +122,10 @@ public:
     // Where the hyphenation patterns are read from on first use.
     void setPatternFile(const QString &path) { m_patternFile = path; }
     // Lets several windows (the tests' many) share one loaded syllabifier.
-    void setSyllabifier(std::shared_ptr<syllabify::Syllabifier> syllabifier) { m_syllabifier = std::move(syllabifier); }
+    void setSyllabifier(std::shared_ptr<syllabify::Syllabifier> syllabifier)
+    {
+        m_syllabifier = std::move(syllabifier);
+    }
 
     // Files, change tracking and the sentence list.
     void setFilter(const QString &pattern);

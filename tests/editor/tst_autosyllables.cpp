@@ -393,7 +393,8 @@ void TestAutoSyllables::rememberingAnException_data()
     QTest::addColumn<QByteArray>("listAfter");
     QTest::addColumn<QString>("promptStart");
 
-    const QString added = QStringLiteral("\u201EFarb-aus-wahl\u201C steht jetzt in der Ausnahmeliste KOLORAT-SILBEN.TXT.");
+    const QString added =
+        QStringLiteral("\u201EFarb-aus-wahl\u201C steht jetzt in der Ausnahmeliste KOLORAT-SILBEN.TXT.");
     const QString notOneWord = QStringLiteral("Bitte markieren Sie genau ein Wort");
     QTest::newRow("new list") << "Die Farb-aus-wahl." << 4 << 13 << QByteArray() << QByteArray("Farb-aus-wahl\r\n")
                               << added;
