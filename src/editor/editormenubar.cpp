@@ -158,6 +158,11 @@ QMenu *EditorWindow::createSeparatorMenu()
     menu->addSeparator();
     QAction *replace = addEntry(menu, QStringLiteral("replaceSeparatorEntry"), QStringLiteral("Ersetzen"));
     connect(replace, &QAction::triggered, this, &EditorWindow::replaceBySeparator);
+    menu->addSeparator();
+    connect(addEntry(menu, QStringLiteral("autoSyllablesEntry"), QStringLiteral("Silben automatisch setzen")),
+            &QAction::triggered, this, &EditorWindow::setSyllablesAutomatically);
+    connect(addEntry(menu, QStringLiteral("rememberExceptionEntry"), QStringLiteral("Als Ausnahme merken")),
+            &QAction::triggered, this, &EditorWindow::rememberException);
     return menu;
 }
 

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,9 @@ struct SyllableState;
 }
 namespace fonts {
 struct OfferedFonts;
+}
+namespace syllabify {
+class Syllabifier;
 }
 
 namespace editor {
@@ -112,6 +116,17 @@ public:
     void replaceBySeparator();
     void toggleClickMode();
 
+    // Automatic syllable marks and the teacher's exception list.
+    void setSyllablesAutomatically();
+    void rememberException();
+    // Where the hyphenation patterns are read from on first use.
+    void setPatternFile(const QString &path) { m_patternFile = path; }
+    // Lets several windows (the tests' many) share one loaded syllabifier.
+    void setSyllabifier(std::shared_ptr<syllabify::Syllabifier> syllabifier)
+    {
+        m_syllabifier = std::move(syllabifier);
+    }
+
     // Files, change tracking and the sentence list.
     void setFilter(const QString &pattern);
     void loadSelectedFile();
@@ -182,6 +197,7 @@ private:
     void markSeparatorEntries();
     void onTextClick();
     void typeLiteral(const QString &text);
+    QString exceptionListPath() const;
 
     void onTextChange();
     // Loads into the WorkingText; an unreadable file is reported by name.
@@ -213,6 +229,10 @@ private:
     QStringList m_editorFonts{QStringLiteral("Arial"), QStringLiteral("Verdana")};
     bool m_exitConfirmed = false;
     QString m_infoText;
+    // Loaded on first use (seconds) and kept for the run; shared_ptr so the
+    // window's destructor needs no syllabifier header.
+    std::shared_ptr<syllabify::Syllabifier> m_syllabifier;
+    QString m_patternFile;
 
     // Controls.
     QLabel *m_infoIcon = nullptr;

@@ -98,7 +98,8 @@ void TestStartup::menuBarHoldsEveryEntry()
                                                            "Schriftartenwahl", "|", "Suchen/Ersetzen",
                                                            "Textfilter wählen"}));
     QCOMPARE(menuTitles(menu("separatorMenu")),
-             (QStringList{"Taste -", "Taste =", "Taste ~", "Taste /", "|", "Farbwahl", "|", "Ersetzen"}));
+             (QStringList{"Taste -", "Taste =", "Taste ~", "Taste /", "|", "Farbwahl", "|", "Ersetzen", "|",
+                          "Silben automatisch setzen", "Als Ausnahme merken"}));
     QCOMPARE(menuTitles(menu("separatorColourMenu")),
              (QStringList{"blau", "cyan", "grau", "grün", "r o t", "schwarz"}));
     QCOMPARE(menuTitles(menu("helpMenu")), (QStringList{"Anleitung", "Copyright"}));

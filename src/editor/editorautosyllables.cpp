@@ -1,0 +1,227 @@
+// Syllable marks set by the program instead of by hand, and the teacher's
+// own list of words the rules get wrong.
+#include "editor/editorwindow.h"
+
+#include "platform/dialogs.h"
+#include "platform/richtextfield.h"
+#include "syllabify/exceptionlist.h"
+#include "syllabify/letters.h"
+#include "syllabify/marktext.h"
+#include "syllabify/syllabifier.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <filesystem>
+
+namespace editor {
+
+namespace {
+
+const QString kSyllablesTitle = QStringLiteral("Trennzeichen");
+const QString kExceptionTitle = QStringLiteral("Ausnahmeliste");
+
+// Loading the patterns and marking a long text take a moment.
+class WaitCursor {
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor &) = delete;
+    WaitCursor &operator=(const WaitCursor &) = delete;
+};
+
+// A character that belongs to a word: a letter, or a mark between two letters.
+bool partOfWord(std::u16string_view text, std::size_t i)
+{
+    if (syllabify::isLetter(text[i]))
+        return true;
+    return syllabify::isBoundaryMark(text[i]) && i > 0 && i + 1 < text.size() && syllabify::isLetter(text[i - 1])
+        && syllabify::isLetter(text[i + 1]);
+}
+
+// A selection that cuts a word takes the whole word: the teacher selects a
+// sentence roughly and expects every word of it marked, and marking half a
+// word ("Fens" of "Fenster") would put a boundary where none belongs.
+std::pair<std::size_t, std::size_t> widenToWholeWords(std::u16string_view text, std::size_t start, std::size_t end)
+{
+    if (start < text.size() && partOfWord(text, start))
+        while (start > 0 && partOfWord(text, start - 1))
+            --start;
+    if (end > 0 && partOfWord(text, end - 1))
+        while (end < text.size() && partOfWord(text, end))
+            ++end;
+    return {start, end};
+}
+
+QColor toQColor(textcore::Colour c)
+{
+    return QColor(int(textcore::red(c)), int(textcore::green(c)), int(textcore::blue(c)));
+}
+
+std::filesystem::path toPath(const QString &path)
+{
+    return std::filesystem::path(path.toStdU16String());
+}
+
+QString wordsMarkedInfo(std::size_t count)
+{
+    if (count == 0)
+        return QStringLiteral("Es wurde kein Wort getrennt: Alle Wörter tragen schon Trennzeichen oder haben nur "
+                              "eine Silbe.");
+    if (count == 1)
+        return QStringLiteral("Silben automatisch gesetzt: 1 Wort wurde getrennt.");
+    return QStringLiteral("Silben automatisch gesetzt: %1 Wörter wurden getrennt.").arg(count);
+}
+
+} // namespace
+
+QString EditorWindow::exceptionListPath() const
+{
+    // A list copied from elsewhere may carry its name in small letters; the
+    // teacher's list is the same file whatever the case.
+    const QString upper = QString::fromLatin1(syllabify::exceptionFileName);
+    const QStringList names = QDir(m_folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names)
+        if (name.toUpper() == upper)
+            return m_folder + name;
+    return m_folder + upper;
+}
+
+void EditorWindow::setSyllablesAutomatically()
+{
+    const std::u16string text = m_field->text().toStdU16String();
+    std::size_t start = 0;
+    std::size_t end = text.size();
+    if (m_field->selLength() > 0) {
+        std::tie(start, end) = widenToWholeWords(text, std::size_t(m_field->selStart()),
+                                                 std::size_t(m_field->selStart() + m_field->selLength()));
+    }
+    bool hasLetter = false;
+    for (std::size_t i = start; i < end && !hasLetter; ++i)
+        hasLetter = syllabify::isLetter(text[i]);
+    if (!hasLetter) {
+        setInfo(wordsMarkedInfo(0));
+        return;
+    }
+
+    WaitCursor wait;
+    if (!m_syllabifier) {
+        const std::string file =
+            m_patternFile.isEmpty() ? std::string(syllabify::defaultPatternFile) : m_patternFile.toStdString();
+        auto loaded = std::make_shared<syllabify::Syllabifier>(file);
+        if (!loaded->isReady()) {
+            // Not kept: the next attempt reads the file again, so installing
+            // the patterns helps without a restart.
+            m_dialogs.inform(QString::fromStdU16String(loaded->errorMessage()), kSyllablesTitle,
+                             platform::Icon::Exclamation);
+            return;
+        }
+        m_syllabifier = std::move(loaded);
+    }
+
+    // Read at every use, so that a list edited beside the program counts.
+    syllabify::ExceptionList exceptions;
+    std::u16string error;
+    if (!exceptions.load(toPath(exceptionListPath()), &error)) {
+        // Marking without the teacher's list would set the very marks she
+        // corrected; better nothing than that.
+        m_dialogs.inform(QString::fromStdU16String(error), kSyllablesTitle, platform::Icon::Exclamation);
+        return;
+    }
+
+    // One character of context on either side (never part of a word) lets
+    // the marker see a digit or a mark touching the range's first and last word.
+    const std::size_t from = start > 0 ? start - 1 : start;
+    const std::size_t to = std::min(end + 1, text.size());
+    const char16_t mark = m_separatorsVisible ? visibleSeparator() : syllabify::softHyphen;
+    const syllabify::MarkResult result =
+        syllabify::markText(std::u16string_view(text).substr(from, to - from), mark, *m_syllabifier, exceptions);
+
+    if (!result.inserted.empty()) {
+        // Only the new marks enter the document, each in the separator
+        // colour with the font and style of the letter before it; every
+        // other character keeps its formatting, and one undo step takes
+        // them all back. From the last to the first, so that the positions
+        // still to come stay valid.
+        const QColor colour = toQColor(m_separatorColour);
+        const QString markText{QChar(mark)};
+        QTextCursor cursor(m_field->document());
+        cursor.beginEditBlock();
+        for (std::size_t k = result.inserted.size(); k-- > 0;) {
+            const std::size_t before = from + result.inserted[k] - k;
+            cursor.setPosition(m_field->documentPosition(int(before)));
+            QTextCharFormat format = cursor.charFormat();
+            format.setForeground(colour);
+            cursor.insertText(markText, format);
+        }
+        cursor.endEditBlock();
+        buildSentenceList();
+    }
+    QString info = wordsMarkedInfo(result.wordsMarked);
+    // Lines of the list that are no marked word were left out; the teacher
+    // should know why her entry did not count.
+    const std::vector<std::u16string> &problems = exceptions.problems();
+    if (!problems.empty()) {
+        info += QStringLiteral("\rNicht verwendet aus der Ausnahmeliste: ")
+            + QString::fromStdU16String(problems.front());
+        if (problems.size() > 1)
+            info += QStringLiteral(" (und %1 weitere Zeilen)").arg(problems.size() - 1);
+    }
+    setInfo(info);
+}
+
+void EditorWindow::rememberException()
+{
+    // Blanks and punctuation caught along with the word do not count.
+    QString selection = m_field->selText();
+    auto belongs = [](QChar c) {
+        return syllabify::isLetter(c.unicode()) || syllabify::isBoundaryMark(c.unicode());
+    };
+    while (!selection.isEmpty() && !belongs(selection.front()))
+        selection.remove(0, 1);
+    while (!selection.isEmpty() && !belongs(selection.back()))
+        selection.chop(1);
+    if (selection.isEmpty()) {
+        m_dialogs.inform(QStringLiteral("Markieren Sie zuerst ein Wort mit seinen Trennzeichen,\r"
+                                        "zum Beispiel \u201EFarb-aus-wahl\u201C.\r\r"),
+                         kExceptionTitle);
+        return;
+    }
+
+    const QString path = exceptionListPath();
+    syllabify::ExceptionList exceptions;
+    std::u16string error;
+    if (!exceptions.load(toPath(path), &error)) {
+        // Writing now would replace a list that could not be read.
+        m_dialogs.inform(QString::fromStdU16String(error), kExceptionTitle, platform::Icon::Exclamation);
+        return;
+    }
+    const syllabify::ExceptionList::AddResult added = exceptions.add(selection.toStdU16String(), &error);
+    if (added == syllabify::ExceptionList::AddResult::Invalid) {
+        m_dialogs.inform(QString::fromStdU16String(error) + QStringLiteral("\rAuswahl:   ") + selection
+                             + QStringLiteral("\r"),
+                         kExceptionTitle);
+        return;
+    }
+    if (!exceptions.save(toPath(path), &error)) {
+        m_dialogs.inform(QString::fromStdU16String(error), kExceptionTitle, platform::Icon::Exclamation);
+        return;
+    }
+    // The list keeps every word with "-"; the confirmation shows it so.
+    QString stored = selection;
+    for (QChar &c : stored)
+        if (syllabify::isBoundaryMark(c.unicode()))
+            c = QLatin1Char('-');
+    const QString firstLine = added == syllabify::ExceptionList::AddResult::Replaced
+        ? QStringLiteral("\u201E%1\u201C ersetzt den bisherigen Eintrag in der Ausnahmeliste %2.\r\r")
+        : QStringLiteral("\u201E%1\u201C steht jetzt in der Ausnahmeliste %2.\r\r");
+    m_dialogs.inform(firstLine.arg(stored, QFileInfo(path).fileName())
+                         + QStringLiteral("Beim automatischen Setzen der Silben wird das Wort\r"
+                                          "künftig so getrennt.\r\r"),
+                     kExceptionTitle);
+}
+
+} // namespace editor
