@@ -163,7 +163,7 @@ void TestHandOver::helpTextComesFromTheFolderOrTheProgram_data()
     QTest::addColumn<QString>("startsWith");
     QTest::newRow("the folder's own help file") << "KOLORATHELP.RTF" << "Rot bläu";
     QTest::newRow("found without regard to case") << "kolorathelp.rtf" << "Rot bläu";
-    QTest::newRow("the help shipped with the program") << QString() << "Kolorat: Anleitung";
+    QTest::newRow("the help shipped with the program") << QString() << "Kolorat – die farbige Lesehilfe";
 }
 
 void TestHandOver::helpTextComesFromTheFolderOrTheProgram()
