@@ -106,6 +106,8 @@ void TestTypicalRoad::teacherPreparesAndChildReads()
     // 1. Start: the settings file fills the holders, the editor is alone.
     f.start();
     const QList<QWidget *> onlyEditor{&f.editor()};
+    const QByteArray settingsAtStart = f.readFile(QStringLiteral("KOLORAT.INI"));
+    QVERIFY(!settingsAtStart.isEmpty());
     const SoundColours fromSettings = coloursOf(f.program());
     QCOMPARE(fromSettings[SoundClass::SpecialGroups], Colour(16711935));
     QCOMPARE(fromSettings[SoundClass::Background], Colour(13421772));
@@ -281,7 +283,8 @@ void TestTypicalRoad::teacherPreparesAndChildReads()
     QCOMPARE(readingField(f.windows().syllableColours())->fieldFontName(), QStringLiteral("Andika"));
 
     // 9. "Beenden" asks and writes the settings file with the new colours
-    // and fonts.
+    // and fonts; nothing wrote it before.
+    QCOMPARE(f.readFile(QStringLiteral("KOLORAT.INI")), settingsAtStart);
     f.dialogs.queueAnswer(Answer::Yes);
     QVERIFY(ProgramFixture::trigger(f.editor(), QStringLiteral("exitEntry")));
     QCOMPARE(f.programEnds, 1);
