@@ -1,5 +1,6 @@
 // Kolorat's entry point: German Qt texts, the working folder, the program
-// object with its editor window.
+// object with its editor window, and the other windows joined to it.
+#include "app/programwindows.h"
 #include "editor/program.h"
 #include "platform/application.h"
 #include "platform/dialogs.h"
@@ -9,7 +10,7 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QApplication::setApplicationName(QStringLiteral("kolorat"));
     QApplication::setApplicationVersion(QStringLiteral(PROJECT_VERSION));
@@ -18,7 +19,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(platform::windowIcon());
     // Qt's own buttons ("Ja", "Nein", "Abbrechen") in German; without the
     // translation the boxes still work, with English captions.
-    platform::installGermanTranslation(app);
+    platform::installGermanTranslation(application);
     // The editor asks before it closes; the last window closing must not
     // end the program behind its back.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -28,6 +29,7 @@ int main(int argc, char *argv[])
     platform::QtDialogs dialogs;
     editor::Program program(dialogs, folder);
     dialogs.setParent(&program.editor());
+    app::ProgramWindows windows(program);
     program.editor().show();
-    return app.exec();
+    return application.exec();
 }

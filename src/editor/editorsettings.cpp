@@ -49,9 +49,12 @@ void EditorWindow::readSettings()
         m_settings.syllables.colours.second = read.syllableColours.second;
     if (lines >= kSeparatorLine) {
         m_separator = QString::fromStdU16String(read.separator);
-        m_settings.fonts.names.clear();
+        // A file edited by hand may hold the fonts unsorted, twice, or the
+        // fixed ones; the list's own rules keep what the font window shows
+        // and writes back in order.
+        m_settings.fonts.clear();
         for (const std::u16string &font : read.offeredFonts)
-            m_settings.fonts.names.append(QString::fromStdU16String(font));
+            m_settings.fonts.add(QString::fromStdU16String(font));
     }
     // The fixed fonts stay even after a failure: the welcome text takes the
     // first entry of this list.

@@ -131,6 +131,10 @@ void TestStartup::settingsFile_data()
     QTest::newRow("full file, blank font line skipped")
         << "settings-full.ini" << false << QStringList{"Arial", "Verdana", "Comic Sans MS", "Times New Roman"}
         << QStringList{"Taste ="} << "=";
+    QTest::newRow("hand-edited font lines sorted, fixed font and repeat dropped")
+        << "settings-messy-fonts.ini" << false
+        << QStringList{"Arial", "Verdana", "Andika", "comic neue", "Times New Roman"} << QStringList{"Taste ="}
+        << "=";
     QTest::newRow("blank separator line checks all four")
         << "settings-blank-separator.ini" << false << QStringList{"Arial", "Verdana"}
         << QStringList{"Taste -", "Taste =", "Taste ~", "Taste /"} << "";

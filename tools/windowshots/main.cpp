@@ -1,34 +1,27 @@
-// Shows the font selection and about windows as the program would and saves
-// what they look like as PNG files into the folder given on the command line.
+// Starts the whole program in a scratch folder, opens every window from the
+// editor's menu as a teacher would, and saves what each looks like as PNG
+// files into the folder given on the command line.
 #include "about/aboutwindow.h"
-#include "editor/editoraccess.h"
+#include "app/programwindows.h"
+#include "editor/program.h"
 #include "fonts/fontselectionwindow.h"
 #include "platform/dialogs.h"
-#include "platform/timers.h"
+#include "soundcolours/soundcolourwindow.h"
+#include "syllables/syllablecolourwindow.h"
+#include "textcore/settings.h"
+#include "trainer/trainerwindow.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QLabel>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
-
-// Just enough editor for the windows to be opened and left.
-class StillEditor : public editor::EditorAccess {
-public:
-    platform::RichTextField &workingTextField() override { qFatal("no working text here"); }
-    std::vector<std::u16string> sentenceList() const override { return {}; }
-    bool printerLocked() const override { return true; }
-    QString currentFolder() const override { return QDir::currentPath() + QLatin1Char('/'); }
-    QStringList listedFileNames() const override { return {}; }
-    void refreshFileList() override {}
-    bool loadRtfIntoWorkingText(const QString &) override { return false; }
-    void showEditor(std::optional<QPoint>) override {}
-    void setReadingFieldsFont(const QString &) override {}
-};
 
 void wait(int ms)
 {
@@ -37,39 +30,106 @@ void wait(int ms)
     loop.exec();
 }
 
-bool save(QWidget &window, const QString &path)
+bool report(bool saved, const QString &path)
 {
-    const bool saved = window.grab().save(path);
     QTextStream(stdout) << (saved ? "saved " : "could not save ") << path << '\n';
     return saved;
+}
+
+// The window with its menu bar, without the desktop around it.
+bool saveWindow(QWidget &window, const QString &path)
+{
+    return report(window.grab().save(path), path);
+}
+
+// The whole screen, so that the picture shows where the window stands.
+bool saveScreen(QWidget &window, const QString &path)
+{
+    return report(window.screen()->grabWindow(0).save(path), path);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath());
+    QApplication application(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    const QDir out(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath());
+    QDir().mkpath(out.path());
 
-    StillEditor editor;
+    // A settings file, so that start-up asks nothing, with two offered fonts
+    // for the font lists.
+    QTemporaryDir folder;
+    textcore::Settings settings;
+    settings.offeredFonts = {u"DejaVu Sans", u"DejaVu Serif"};
+    textcore::WriteSettings(std::filesystem::path(folder.filePath(QStringLiteral("KOLORAT.INI")).toStdString()),
+                            settings);
+
     platform::QtDialogs dialogs;
-    platform::QtTimers timers;
-    fonts::OfferedFonts offered;
-    fonts::FontSelectionWindow fontWindow(editor, offered, dialogs, timers);
-    for (const char *name : {"DejaVu Serif", "Liberation Mono", "DejaVu Sans"})
-        fontWindow.appendOfferedFont(QString::fromLatin1(name));
+    editor::Program program(dialogs, folder.path());
+    dialogs.setParent(&program.editor());
+    app::ProgramWindows windows(program);
+    editor::EditorWindow &editorWindow = program.editor();
+    editorWindow.show();
+    wait(500);
 
-    bool ok = true;
-    fontWindow.show();
+    bool ok = saveWindow(editorWindow, out.filePath(QStringLiteral("Form0.png")));
+
+    editorWindow.openSoundColours();
+    wait(soundcolours::SoundColourWindow::kActivationDelayMs + 400);
+    soundcolours::SoundColourWindow &sound = windows.soundColours();
+    ok &= saveWindow(sound, out.filePath(QStringLiteral("Form2.png")));
+    sound.toggleFontList();
+    wait(200);
+    ok &= saveWindow(sound, out.filePath(QStringLiteral("Form2-schriften.png")));
+    sound.toggleFontList();
+    sound.close();
+
+    editorWindow.openSyllableColours();
+    wait(syllables::SyllableColourWindow::textDelayMs + 400);
+    syllables::SyllableColourWindow &syllable = windows.syllableColours();
+    ok &= saveWindow(syllable, out.filePath(QStringLiteral("Form3.png")));
+    syllable.toggleTable();
+    wait(200);
+    ok &= saveWindow(syllable, out.filePath(QStringLiteral("Form3-tabelle.png")));
+    syllable.toggleTable();
+    syllable.close();
+
+    for (auto kind : {textcore::TrainerKind::Sounds, textcore::TrainerKind::Syllables}) {
+        if (kind == textcore::TrainerKind::Sounds)
+            editorWindow.openSoundTrainer();
+        else
+            editorWindow.openSyllableTrainer();
+        trainer::TrainerWindow &trainer = windows.trainerWindow(kind);
+        const QString name = trainer.objectName();
+        wait(400);
+        ok &= saveScreen(trainer, out.filePath(name + QStringLiteral("-monitor-text.png")));
+        trainer.pressKey(36); // a sentence
+        trainer.pressKey(38); // the next one, growing syllable by syllable
+        trainer.pressKey(38);
+        trainer.pressKey(46); // the font list
+        wait(300);
+        ok &= saveScreen(trainer, out.filePath(name + QStringLiteral("-monitor.png")));
+        trainer.pressKey(46);
+        trainer.pressKey(17); // the window view
+        wait(400);
+        ok &= saveScreen(trainer, out.filePath(name + QStringLiteral("-fenster.png")));
+        trainer.pressKey(27);
+    }
+
+    editorWindow.openFontSelection();
+    fonts::FontSelectionWindow &fontWindow = windows.fontSelection();
     wait(100);
-    ok &= save(fontWindow, folder.filePath(QStringLiteral("Form5-loading.png")));
-    wait(fonts::FontSelectionWindow::loadDelayMs + 500);
-    ok &= save(fontWindow, folder.filePath(QStringLiteral("Form5.png")));
-    fontWindow.hide();
+    ok &= saveWindow(fontWindow, out.filePath(QStringLiteral("Form5-laden.png")));
+    wait(fonts::FontSelectionWindow::loadDelayMs + 600);
+    ok &= saveWindow(fontWindow, out.filePath(QStringLiteral("Form5.png")));
+    fontWindow.close();
 
-    about::AboutWindow aboutWindow(editor);
-    aboutWindow.openAt(QPoint(100, 100));
+    editorWindow.openAbout();
     wait(300);
-    ok &= save(aboutWindow, folder.filePath(QStringLiteral("ZAFLABEL.png")));
+    ok &= saveWindow(windows.about(), out.filePath(QStringLiteral("ZAFLABEL.png")));
+    windows.about().close();
+    wait(100);
+    ok &= editorWindow.isVisible();
     return ok ? EXIT_SUCCESS : EXIT_FAILURE;
 }

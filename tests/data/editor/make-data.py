@@ -24,6 +24,9 @@ open("settings-short.ini", "wb").write(crlf.join(full[:7]) + crlf)
 defaults = [num(0), num(16777215), num(0), num(49152), num(16711680), num(255), num(12632064), num(12583104),
             b"", num(0), num(255), b"-"]
 open("settings-defaults-written.ini", "wb").write(crlf.join(defaults) + crlf)
+# font lines as a hand-edited file may hold them: unsorted, twice, a fixed font
+open("settings-messy-fonts.ini", "wb").write(crlf.join(
+    full[:12] + [b"Times New Roman", b"Arial", b"comic neue", b"Times New Roman", b"Andika"]) + crlf)
 # a blank separator line
 open("settings-blank-separator.ini", "wb").write(crlf.join(full[:11] + [b""]) + crlf)
 # plain texts in both encodings
