@@ -1,6 +1,7 @@
 #include "editor/editorwindow.h"
 
 #include "editor/welcometext.h"
+#include "fonts/offeredfonts.h"
 #include "platform/dialogs.h"
 #include "platform/filelistbox.h"
 #include "platform/keys.h"
@@ -8,6 +9,7 @@
 #include "platform/twips.h"
 #include "platform/application.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -376,12 +378,27 @@ void EditorWindow::showEditor(std::optional<QPoint> topLeft)
 {
     if (topLeft)
         move(*topLeft);
+    refreshEditorFonts();
     show();
     raise();
     activateWindow();
     // Another window used the WorkingText in its hand-over form; come back
     // to the hidden separators the teacher sees after every hand-over.
     onActivate();
+}
+
+void EditorWindow::refreshEditorFonts()
+{
+    // The font window may have changed the offered fonts while the editor
+    // was hidden; the teacher expects to find them in the font box at once.
+    const QStringList fonts = QStringList{QStringLiteral("Arial"), QStringLiteral("Verdana")} + m_settings.fonts.names;
+    if (fonts == m_editorFonts)
+        return;
+    const QString current = m_fontNames->currentText();
+    m_editorFonts = fonts;
+    m_fontNames->clear();
+    m_fontNames->addItems(m_editorFonts);
+    m_fontNames->setCurrentIndex(std::max<qsizetype>(0, m_editorFonts.indexOf(current)));
 }
 
 bool EditorWindow::eventFilter(QObject *watched, QEvent *event)

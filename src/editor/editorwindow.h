@@ -179,6 +179,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void refreshEditorFonts();
     void createWidgets();
     void placeWidgets();
     void createMenus();

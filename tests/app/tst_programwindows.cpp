@@ -9,13 +9,13 @@
 #include "editor/editorwindow.h"
 #include "fonts/fontselectionwindow.h"
 #include "platform/richtextfield.h"
-#include "soundcolours/colourfield.h"
+#include "platform/colourfield.h"
 #include "soundcolours/soundcolourwindow.h"
-#include "syllables/colourfield.h"
 #include "syllables/syllablecolourwindow.h"
 #include "trainer/trainerwindow.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -102,8 +102,8 @@ void TestProgramWindows::everyEditorEntryIsEnabled()
         QVERIFY2(action->isEnabled(), qPrintable(action->objectName()));
         ++entries;
     }
-    // Datei 6, Extras 5, Farbauswahl 2, Lesetraining 2, Trennzeichen 11, ? 2.
-    QCOMPARE(entries, 28);
+    // Datei 6, Extras 5, Farbauswahl 2, Lesetraining 2, Trennzeichen 13, ? 2.
+    QCOMPARE(entries, 30);
 }
 
 void TestProgramWindows::menuBarsReadAsDesigned_data()
@@ -116,7 +116,7 @@ void TestProgramWindows::menuBarsReadAsDesigned_data()
                                "|-|Beenden)|Extras(Drucker sperren|Hilfetipps zeigen|-|Schriftartenwahl|-|"
                                "Suchen/Ersetzen|Textfilter wählen)|Farbauswahl(L a u t e|S i l b e n)|"
                                "Lesetraining(L a u t e|S i l b e n)|Trennzeichen(Taste -|Taste =|Taste ~|Taste /|-|"
-                               "Farbwahl(blau|cyan|grau|grün|r o t|schwarz)|-|Ersetzen)|?(Anleitung|Copyright)";
+                               "Farbwahl(blau|cyan|grau|grün|r o t|schwarz)|-|Ersetzen|-|Silben automatisch setzen|Als Ausnahme merken)|?(Anleitung|Copyright)";
     QTest::newRow("sound colours") << "Form2"
                                    << "Abbruch|Drucken(Farbwerte|Textseite)|Kopieren|Sichern|Schriften|Zeichen|?";
     QTest::newRow("syllable colours")
@@ -368,6 +368,13 @@ void TestProgramWindows::fontWindowShowsAndKeepsTheSettingsFonts()
     const QStringList chosen{"Andika", "comic neue", "Comic Sans MS", "Times New Roman"};
     QCOMPARE(listTexts(offered), chosen);
     fontWindow.close();
+
+    // The editor's font box offers it as soon as the editor is back.
+    QCOMPARE(f.editor().editorFonts(), QStringList({"Arial", "Verdana"}) + chosen);
+    auto *fontBox = f.editor().findChild<QComboBox *>(QStringLiteral("EditorFonts"));
+    QVERIFY(fontBox);
+    QCOMPARE(fontBox->count(), 6);
+    QCOMPARE(fontBox->itemText(4), QStringLiteral("Comic Sans MS"));
 
     // Every font list offers it from the next opening on.
     QVERIFY(ProgramFixture::trigger(f.editor(), QStringLiteral("soundColoursEntry")));
