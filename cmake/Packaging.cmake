@@ -47,9 +47,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # What Qt loads at run time and the linker cannot see: the platform plugins
-# (X11, Wayland), the German button texts, a font for the texts.
+# (X11, Wayland), the German button texts, a font for the texts, and the
+# German hyphenation patterns that automatic syllable marks are built on.
 set(kolorat_runtime_depends
-  "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6printsupport6 (>= 6.4), qt6-qpa-plugins, qt6-translations-l10n, fonts-dejavu-core")
+  "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6printsupport6 (>= 6.4), qt6-qpa-plugins, qt6-translations-l10n, fonts-dejavu-core, hyphen-de")
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)
   # The remaining libraries (C and C++ runtime) with the versions the binary
@@ -61,5 +62,4 @@ else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libqt6core6 (>= 6.4), libstdc++6, libc6, ${kolorat_runtime_depends}")
 endif()
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "hyphen-de")
 include(CPack)
