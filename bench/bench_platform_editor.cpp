@@ -7,10 +7,10 @@
 #include "editor/welcometext.h"
 #include "platform/richtextfield.h"
 #include "platform/scripteddialogs.h"
+#include "qtbench.h"
 #include "syllabify/letters.h"
 #include "syllabify/syllabifier.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -157,15 +157,6 @@ BENCHMARK(BM_SetSyllablesAutomatically100KB)->Arg(0)->Arg(1)->Unit(benchmark::kM
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    g_setup = std::make_unique<Setup>();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    g_setup.reset();
-    return 0;
+    return qtbench::runBenchmarks(
+        argc, argv, [] { g_setup = std::make_unique<Setup>(); }, [] { g_setup.reset(); });
 }

@@ -1,15 +1,13 @@
 // Speed of the rich-text field on long texts: colouring a plain text,
 // recolouring after one colour class changed, and the CR LF position map.
 #include "platform/richtextfield.h"
+#include "qtbench.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QApplication>
-#include <QFile>
 #include <QTextDocument>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <memory>
 
 using platform::RichTextField;
@@ -20,19 +18,7 @@ namespace {
 // The sample text repeated up to `size` characters, line breaks CR LF.
 QString longText(int size)
 {
-    QFile file(QStringLiteral(KOLORAT_TEST_DATA "/platform/lesetext.txt"));
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "cannot read %s\n", qPrintable(file.fileName()));
-        std::exit(1);
-    }
-    QString sample = QString::fromUtf8(file.readAll());
-    sample.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    QString text;
-    text.reserve(size + sample.size());
-    while (text.size() < size)
-        text += sample;
-    text.truncate(size);
-    return text;
+    return qtbench::repeatedTo(qtbench::testText("platform/lesetext.txt"), size);
 }
 
 enum class Kind { Capital, Vowel, Umlaut, Consonant, Punctuation, Other };
@@ -199,14 +185,4 @@ BENCHMARK(BM_StyledText1M)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    // The field is a widget; the offscreen platform needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QTBENCH_MAIN()

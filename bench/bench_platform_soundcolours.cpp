@@ -10,16 +10,14 @@
 #include "platform/richtextfield.h"
 #include "platform/scripteddialogs.h"
 #include "platform/timers.h"
+#include "qtbench.h"
 #include "soundcolours/soundcolourstate.h"
 #include "soundcolours/soundcolourwindow.h"
 
-#include <QApplication>
-#include <QFile>
 #include <QTextDocument>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <memory>
 
 namespace {
@@ -44,17 +42,7 @@ public:
 // The German sample (with soft hyphens, as handed over) repeated to `size`.
 QString longText(int size)
 {
-    QFile file(QStringLiteral(KOLORAT_TEST_DATA "/engines/sample_de.txt"));
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "cannot read %s\n", qPrintable(file.fileName()));
-        std::exit(1);
-    }
-    const QString sample = QString::fromUtf8(file.readAll());
-    QString text;
-    while (text.size() < size)
-        text += sample;
-    text.truncate(size);
-    return text;
+    return qtbench::repeatedTo(qtbench::testText("engines/sample_de.txt", qtbench::LineBreaks::AsInFile), size);
 }
 
 struct Fixture {
@@ -146,15 +134,4 @@ BENCHMARK(BM_CancelCopiesColours)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QTBENCH_MAIN()

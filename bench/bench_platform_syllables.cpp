@@ -9,15 +9,13 @@
 #include "platform/timers.h"
 #include "soundcolours/soundcolourstate.h"
 #include "syllables/syllablecolourwindow.h"
+#include "qtbench.h"
 #include "syllables/syllablestate.h"
 
-#include <QApplication>
-#include <QFile>
 #include <QListWidget>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <memory>
 
 namespace {
@@ -26,19 +24,7 @@ namespace {
 // characters, line breaks CR LF.
 QString longText(int size)
 {
-    QFile file(QStringLiteral(KOLORAT_TEST_DATA "/engines/sample_de.txt"));
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "cannot read %s\n", qPrintable(file.fileName()));
-        std::exit(1);
-    }
-    QString sample = QString::fromUtf8(file.readAll());
-    sample.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-    QString text;
-    text.reserve(size + sample.size());
-    while (text.size() < size)
-        text += sample;
-    text.truncate(size);
-    return text;
+    return qtbench::repeatedTo(qtbench::testText("engines/sample_de.txt"), size);
 }
 
 class BenchEditor : public editor::EditorAccess {
@@ -92,16 +78,21 @@ void BM_PassOnFreshText50K(benchmark::State &state)
     state.counters["syllables"] = double(w.window.syllableListWidget()->count());
 }
 
-// "Alle mehrsilbigen Wörter" and back: the pass after a mode switch.
+// "Alle mehrsilbigen Wörter" and back, so that every switch recolours.
+void switchCounting(Window &w, bool &multi)
+{
+    multi = !multi;
+    w.window.chooseCounting(multi ? textcore::SyllableCounting::MultiSyllableWords
+                                  : textcore::SyllableCounting::AllSyllablesAlternating);
+}
+
+// The pass after a mode switch.
 void BM_PassAfterModeSwitch50K(benchmark::State &state)
 {
     Window w(longText(kSize));
     bool multi = false;
-    for (auto _ : state) {
-        multi = !multi;
-        w.window.chooseCounting(multi ? textcore::SyllableCounting::MultiSyllableWords
-                                      : textcore::SyllableCounting::AllSyllablesAlternating);
-    }
+    for (auto _ : state)
+        switchCounting(w, multi);
 }
 
 // The same pass including the repaint that follows it on screen.
@@ -110,9 +101,7 @@ void BM_PassAndPaint50K(benchmark::State &state)
     Window w(longText(kSize));
     bool multi = false;
     for (auto _ : state) {
-        multi = !multi;
-        w.window.chooseCounting(multi ? textcore::SyllableCounting::MultiSyllableWords
-                                      : textcore::SyllableCounting::AllSyllablesAlternating);
+        switchCounting(w, multi);
         w.window.repaint();
     }
 }
@@ -123,16 +112,4 @@ BENCHMARK(BM_PassOnFreshText50K)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PassAfterModeSwitch50K)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PassAndPaint50K)->Unit(benchmark::kMillisecond);
 
-int main(int argc, char **argv)
-{
-    // The window is shown; the offscreen platform needs no display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+QTBENCH_MAIN()

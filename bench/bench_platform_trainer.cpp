@@ -6,21 +6,19 @@
 #include "platform/dialogs.h"
 #include "platform/richtextfield.h"
 #include "platform/timers.h"
+#include "qtbench.h"
 #include "soundcolours/soundcolourstate.h"
 #include "syllables/syllablestate.h"
 #include "textcore/sentences.h"
 #include "trainer/trainerwindow.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QRegularExpression>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -32,20 +30,9 @@ constexpr int kTextSize = 1 << 20;
 // as the editor hands a hyphenated text over.
 QString longText(int size)
 {
-    QFile file(QStringLiteral(KOLORAT_TEST_DATA "/platform/lesetext.txt"));
-    if (!file.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "cannot read %s\n", qPrintable(file.fileName()));
-        std::exit(1);
-    }
-    QString sample = QString::fromUtf8(file.readAll());
-    sample.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    QString sample = qtbench::testText("platform/lesetext.txt");
     sample.replace(QRegularExpression(QStringLiteral("\\b(\\w{3})(\\w{3,})")), QStringLiteral("\\1\u00AD\\2"));
-    QString text;
-    text.reserve(size + sample.size());
-    while (text.size() < size)
-        text += sample;
-    text.truncate(size);
-    return text;
+    return qtbench::repeatedTo(sample, size);
 }
 
 // The editor as far as a trainer asks: the working text and its sentences.
@@ -153,11 +140,5 @@ BENCHMARK_CAPTURE(BM_TrainerKey, font_larger_right, Qt::Key_Right)->Arg(0)->Arg(
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    g_setup.reset();
-    return 0;
+    return qtbench::runBenchmarks(argc, argv, {}, [] { g_setup.reset(); });
 }

@@ -4,7 +4,7 @@
 #include "syllabify/letters.h"
 #include "syllabify/marktext.h"
 #include "syllabify/syllabifier.h"
-#include "syllabify/utf8.h"
+#include "textcore/utf8.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,7 +27,7 @@ std::vector<std::u16string> benchWords()
             if (line.empty() || line[0] == '#')
                 continue;
             std::u16string word;
-            for (char16_t c : decodeUtf8(line).value_or(u""))
+            for (char16_t c : textcore::decodeUtf8(line).value_or(u""))
                 if (!isBoundaryMark(c))
                     word.push_back(c);
             words.push_back(word);

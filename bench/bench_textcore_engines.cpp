@@ -53,23 +53,24 @@ void setBytes(benchmark::State &state)
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(germanText().size()));
 }
 
-void BM_ColourBySoundsWindow(benchmark::State &state)
+void colourBySounds(benchmark::State &state, SoundVariant variant)
 {
     const auto groups = ParseSpecialGroups(u"sch,ch,ei,ß,");
     const SoundColours colours;
     for (auto _ : state)
-        benchmark::DoNotOptimize(ColourBySounds(germanText(), colours, groups, SoundVariant::ColourWindow));
+        benchmark::DoNotOptimize(ColourBySounds(germanText(), colours, groups, variant));
     setBytes(state);
+}
+
+void BM_ColourBySoundsWindow(benchmark::State &state)
+{
+    colourBySounds(state, SoundVariant::ColourWindow);
 }
 BENCHMARK(BM_ColourBySoundsWindow)->Unit(benchmark::kMillisecond);
 
 void BM_ColourBySoundsTrainer(benchmark::State &state)
 {
-    const auto groups = ParseSpecialGroups(u"sch,ch,ei,ß,");
-    const SoundColours colours;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(ColourBySounds(germanText(), colours, groups, SoundVariant::SoundTrainer));
-    setBytes(state);
+    colourBySounds(state, SoundVariant::SoundTrainer);
 }
 BENCHMARK(BM_ColourBySoundsTrainer)->Unit(benchmark::kMillisecond);
 

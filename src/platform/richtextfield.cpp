@@ -357,18 +357,9 @@ void RichTextField::setFieldFontBold(bool bold)
 {
     QFont f = font();
     f.setBold(bold);
-    setFont(f);
-    d->doc->setDefaultFont(f);
     QTextCharFormat fmt;
     fmt.setFontWeight(bold ? QFont::Bold : QFont::Normal);
-    QTextCursor c(d->doc);
-    c.select(QTextCursor::Document);
-    d->formatOnly = true;
-    if (c.hasSelection())
-        c.mergeCharFormat(fmt);
-    d->formatOnly = false;
-    if (!textCursor().hasSelection())
-        mergeCurrentCharFormat(fmt);
+    setFontOfWholeField(f, fmt);
 }
 
 QString RichTextField::fieldFontName() const
@@ -637,16 +628,24 @@ void RichTextField::setFontForAll(const QString &name, double pointSize)
     }
     if (fmt.properties().isEmpty())
         return;
-    setFont(f);
-    d->doc->setDefaultFont(f);
+    setFontOfWholeField(f, fmt);
+}
+
+// The field's font, every character's format and the typing format change
+// together, so text typed later matches. Only formats change, so the
+// position map stays valid.
+void RichTextField::setFontOfWholeField(const QFont &font, const QTextCharFormat &format)
+{
+    setFont(font);
+    d->doc->setDefaultFont(font);
     QTextCursor c(d->doc);
     c.select(QTextCursor::Document);
     d->formatOnly = true;
     if (c.hasSelection())
-        c.mergeCharFormat(fmt);
+        c.mergeCharFormat(format);
     d->formatOnly = false;
     if (!textCursor().hasSelection())
-        mergeCurrentCharFormat(fmt);
+        mergeCurrentCharFormat(format);
 }
 
 void RichTextField::applyFormatToRange(int start, int length, const CharFormat &format)

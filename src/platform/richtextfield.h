@@ -152,6 +152,8 @@ protected:
     QMimeData *createMimeDataFromSelection() const override;
 
 private:
+    void setFontOfWholeField(const QFont &font, const QTextCharFormat &format);
+
     struct Private;
     std::unique_ptr<Private> d;
 };

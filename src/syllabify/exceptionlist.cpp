@@ -1,8 +1,8 @@
 #include "syllabify/exceptionlist.h"
 
 #include "syllabify/letters.h"
-#include "syllabify/utf8.h"
 #include "textcore/cp1252.h"
+#include "textcore/utf8.h"
 
 #include <cstdio>
 #include <system_error>
@@ -15,7 +15,7 @@ std::u16string quotedName(const std::filesystem::path &file)
 {
     const auto name = file.filename().u8string();
     return u"\u201E"
-        + decodeUtf8(std::string_view(reinterpret_cast<const char *>(name.data()), name.size()))
+        + textcore::decodeUtf8(std::string_view(reinterpret_cast<const char *>(name.data()), name.size()))
               .value_or(u"KOLORAT-SILBEN.TXT")
         + u"\u201C";
 }
@@ -110,7 +110,7 @@ bool ExceptionList::load(const std::filesystem::path &file, std::u16string *erro
         view.remove_prefix(3);
     // Text that is not valid UTF-8 comes from an editor writing the Windows
     // code page; every byte string is valid there.
-    const std::u16string text = decodeUtf8(view).value_or(textcore::decodeCp1252(view));
+    const std::u16string text = textcore::decodeUtf8(view).value_or(textcore::decodeCp1252(view));
 
     size_t start = 0;
     while (start <= text.size()) {
@@ -136,7 +136,7 @@ bool ExceptionList::save(const std::filesystem::path &file, std::u16string *erro
         text += line;
         text += u"\r\n";
     }
-    const std::string bytes = encodeUtf8(text);
+    const std::string bytes = textcore::encodeUtf8(text);
 
     auto fail = [&](const std::filesystem::path &tmp) {
         std::error_code ec;

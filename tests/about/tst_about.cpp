@@ -1,7 +1,7 @@
 // The about window: its look, and handing its place back to the editor.
 #include "about/aboutwindow.h"
-#include "platform/twips.h"
 #include "support/recordingeditor.h"
+#include "support/widgetlookup.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,12 +11,9 @@
 
 using about::AboutWindow;
 
-namespace {
+using testsupport::px;
 
-int px(int twips)
-{
-    return platform::twipsToPixels(twips, platform::screenDpi());
-}
+namespace {
 
 const QColor kWindow(192, 192, 255);
 const QColor kPanel(128, 255, 255);
@@ -46,10 +43,7 @@ private:
     template<typename T>
     T *child(const char *name) const
     {
-        T *found = window->findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no child %s", name);
-        return found;
+        return testsupport::child<T>(*window, name);
     }
 
     std::unique_ptr<testsupport::RecordingEditor> editor;

@@ -24,16 +24,11 @@ const Colour kLetter = textcore::rgb(10, 100, 200);
 const Colour kOther = textcore::rgb(200, 30, 90);
 const QString kListName = QStringLiteral("KOLORAT-SILBEN.TXT");
 
-bool isMark(QChar c)
-{
-    return QStringLiteral("-=~/").contains(c) || c == QChar(0x00AD);
-}
-
 QString withoutMarks(const QString &text)
 {
     QString out;
     for (QChar c : text)
-        if (!isMark(c))
+        if (!isSeparatorMark(c))
             out += c;
     return out;
 }
@@ -42,7 +37,7 @@ QString withoutMarks(const QString &text)
 QString withMarks(QString text, QChar mark)
 {
     for (QChar &c : text)
-        if (isMark(c))
+        if (isSeparatorMark(c))
             c = mark;
     return text;
 }

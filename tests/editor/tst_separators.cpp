@@ -21,11 +21,6 @@ const Colour kBlue = textcore::rgb(0, 0, 255);
 const Colour kGreen = textcore::rgb(0, 255, 0);
 const Colour kLetter = textcore::rgb(10, 100, 200);
 
-bool isMark(QChar c)
-{
-    return QStringLiteral("-=~/").contains(c) || c == QChar(0x00AD);
-}
-
 // Letters in their own colour and bold, marks in black: the conversions may
 // touch only the marks.
 void putMixedText(EditorHarness &h, const QString &text)
@@ -33,8 +28,8 @@ void putMixedText(EditorHarness &h, const QString &text)
     platform::StyledText runs;
     for (QChar c : text) {
         platform::CharFormat format;
-        format.colour = isMark(c) ? textcore::kBlack : kLetter;
-        format.bold = !isMark(c);
+        format.colour = isSeparatorMark(c) ? textcore::kBlack : kLetter;
+        format.bold = !isSeparatorMark(c);
         format.fontName = QStringLiteral("Verdana");
         format.pointSize = 16;
         runs.push_back({QString(c), format});
@@ -121,7 +116,7 @@ void TestSeparators::conversionsTouchOnlyTheMarks()
     QCOMPARE(text.size(), original.size());
     const std::vector<platform::CharFormat> after = formatsPerPosition(h->field());
     for (int i = 0; i < original.size(); ++i) {
-        if (isMark(original[i])) {
+        if (isSeparatorMark(original[i])) {
             QCOMPARE(text.mid(i, 1), expectedMark);
             QCOMPARE(after[std::size_t(i)].colour, markColour);
             // The mark keeps its own font and style.

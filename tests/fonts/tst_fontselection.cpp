@@ -3,8 +3,8 @@
 #include "fonts/fontselectionwindow.h"
 #include "platform/scripteddialogs.h"
 #include "platform/timers.h"
-#include "platform/twips.h"
 #include "support/recordingeditor.h"
+#include "support/widgetlookup.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -17,6 +17,7 @@
 
 using fonts::FontSelectionWindow;
 using fonts::OfferedFonts;
+using testsupport::px;
 
 namespace {
 
@@ -55,11 +56,6 @@ QString selected(const QListWidget *list)
     return items.isEmpty() ? QString() : items.first()->text();
 }
 
-int px(int twips)
-{
-    return platform::twipsToPixels(twips, platform::screenDpi());
-}
-
 } // namespace
 
 class TestFontSelection : public QObject {
@@ -94,10 +90,7 @@ private:
     template<typename T>
     T *child(const char *name) const
     {
-        T *found = window->findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no child %s", name);
-        return found;
+        return testsupport::child<T>(*window, name);
     }
     void openAndLoad();
     void selectSystemFont(const QString &name);

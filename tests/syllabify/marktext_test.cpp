@@ -4,7 +4,7 @@
 #include "syllabify/letters.h"
 #include "syllabify/marktext.h"
 #include "syllabify/syllabifier.h"
-#include "syllabify/utf8.h"
+#include "textcore/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ const Syllabifier &syllabifier()
     return instance;
 }
 
-std::u16string u(const char *utf8) { return *decodeUtf8(utf8); }
+std::u16string u(const char *utf8) { return *textcore::decodeUtf8(utf8); }
 
 struct Case {
     const char *name;
@@ -40,7 +40,7 @@ TEST_P(MarkText, MarksOnlyWhatItShould)
     const Case &c = GetParam();
     ASSERT_TRUE(syllabifier().isReady());
     const MarkResult r = markText(u(c.text), u'-', syllabifier(), ExceptionList());
-    EXPECT_EQ(encodeUtf8(r.text), c.expected);
+    EXPECT_EQ(textcore::encodeUtf8(r.text), c.expected);
     EXPECT_EQ(r.wordsMarked, c.wordsMarked);
 }
 
@@ -109,7 +109,7 @@ TEST(MarkText, WelcomeText)
     std::ifstream in(std::string(KOLORAT_TEST_DATA) + "/syllables/welcome.txt", std::ios::binary);
     ASSERT_TRUE(in);
     const std::u16string welcome =
-        *decodeUtf8(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
+        *textcore::decodeUtf8(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
 
     const MarkResult again = markText(welcome, u'-', syllabifier(), ExceptionList());
     EXPECT_EQ(again.text, welcome);
@@ -127,7 +127,7 @@ TEST(MarkText, WelcomeText)
     expected.replace(typo, 10, u"Zwi-schen");
 
     const MarkResult fresh = markText(bare, u'-', syllabifier(), ExceptionList());
-    EXPECT_EQ(encodeUtf8(fresh.text), encodeUtf8(expected));
+    EXPECT_EQ(textcore::encodeUtf8(fresh.text), textcore::encodeUtf8(expected));
 }
 
 // Words far longer than the pattern library's fixed buffers, and words of

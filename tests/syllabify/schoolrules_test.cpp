@@ -1,7 +1,7 @@
 // The school rules on their own, fed with chosen pattern points, so that a
 // fault in the rules shows whatever the installed patterns say.
 #include "syllabify/syllabifier.h"
-#include "syllabify/utf8.h"
+#include "textcore/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -32,7 +32,7 @@ std::string applyMarks(const std::u16string &word, const std::vector<size_t> &b)
         }
         out.push_back(word[i]);
     }
-    return encodeUtf8(out);
+    return textcore::encodeUtf8(out);
 }
 
 class SchoolRule : public ::testing::TestWithParam<Case> {};
@@ -42,7 +42,7 @@ class SchoolRule : public ::testing::TestWithParam<Case> {};
 TEST_P(SchoolRule, MarksAsTheTeacherDoes)
 {
     const Case &c = GetParam();
-    const std::u16string word = *decodeUtf8(c.word);
+    const std::u16string word = *textcore::decodeUtf8(c.word);
     const std::vector<size_t> result = applySchoolRules(word, c.patternPoints);
     EXPECT_TRUE(std::is_sorted(result.begin(), result.end()));
     EXPECT_EQ(applyMarks(word, result), c.expected);

@@ -4,7 +4,7 @@
 #include "syllabify/letters.h"
 #include "syllabify/marktext.h"
 #include "syllabify/syllabifier.h"
-#include "syllabify/utf8.h"
+#include "textcore/utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,7 @@ std::vector<std::u16string> readList(const std::string &name)
     while (std::getline(in, line)) {
         if (line.empty() || line[0] == '#')
             continue;
-        std::optional<std::u16string> word = decodeUtf8(line);
+        std::optional<std::u16string> word = textcore::decodeUtf8(line);
         EXPECT_TRUE(word) << line;
         if (word)
             words.push_back(*word);
@@ -62,7 +62,7 @@ class TuningList : public ::testing::TestWithParam<const char *> {};
 
 TEST_P(TuningList, EveryWordIsMarkedAsTheTeacherMarksIt)
 {
-    ASSERT_TRUE(syllabifier().isReady()) << encodeUtf8(syllabifier().errorMessage());
+    ASSERT_TRUE(syllabifier().isReady()) << textcore::encodeUtf8(syllabifier().errorMessage());
     const std::vector<std::u16string> known = readList("known-misses.txt");
     const std::set<std::u16string> knownMisses(known.begin(), known.end());
     const std::vector<std::u16string> words = readList(GetParam());
@@ -70,10 +70,10 @@ TEST_P(TuningList, EveryWordIsMarkedAsTheTeacherMarksIt)
     for (const std::u16string &expected : words) {
         const std::u16string got = markWord(expected);
         if (knownMisses.contains(expected))
-            EXPECT_NE(got, expected) << encodeUtf8(expected)
+            EXPECT_NE(got, expected) << textcore::encodeUtf8(expected)
                                      << " is right now: remove it from known-misses.txt";
         else
-            EXPECT_EQ(encodeUtf8(got), encodeUtf8(expected));
+            EXPECT_EQ(textcore::encodeUtf8(got), textcore::encodeUtf8(expected));
     }
 }
 
@@ -98,7 +98,7 @@ TEST(HeldOutList, AccuracyStaysAboveTheMeasuredFloor)
         if (got == expected)
             ++right;
         else
-            std::cout << "  miss: " << encodeUtf8(got) << " (expected " << encodeUtf8(expected)
+            std::cout << "  miss: " << textcore::encodeUtf8(got) << " (expected " << textcore::encodeUtf8(expected)
                       << ")\n";
     }
     const double accuracy = static_cast<double>(right) / static_cast<double>(words.size());
@@ -112,10 +112,10 @@ TEST(KnownMisses, AreMendedByTheExceptionList)
     ExceptionList list;
     const std::vector<std::u16string> misses = readList("known-misses.txt");
     for (const std::u16string &word : misses)
-        ASSERT_NE(list.add(word), ExceptionList::AddResult::Invalid) << encodeUtf8(word);
+        ASSERT_NE(list.add(word), ExceptionList::AddResult::Invalid) << textcore::encodeUtf8(word);
     for (const std::u16string &expected : misses)
-        EXPECT_EQ(encodeUtf8(markText(stripped(expected), u'-', syllabifier(), list).text),
-                  encodeUtf8(expected));
+        EXPECT_EQ(textcore::encodeUtf8(markText(stripped(expected), u'-', syllabifier(), list).text),
+                  textcore::encodeUtf8(expected));
 }
 
 // The patterns alone miss the syllables beginning readers need; the school

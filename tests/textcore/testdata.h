@@ -1,44 +1,42 @@
 #pragma once
 // Reading the UTF-8 sample texts of tests/data into the program's UTF-16.
+#include "textcore/utf8.h"
+
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
+#include <utility>
 
 namespace testdata {
 
-inline std::u16string fromUtf8(const std::string &bytes)
+// Sample texts are UTF-8; a file that is not fails the test loudly rather
+// than testing with replacement characters.
+inline std::u16string fromUtf8(std::string_view bytes)
 {
-    std::u16string out;
-    out.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size();) {
-        const unsigned char b = static_cast<unsigned char>(bytes[i]);
-        const int extra = b < 0x80 ? 0 : b < 0xE0 ? 1 : b < 0xF0 ? 2 : 3;
-        if (extra > 0 && i + static_cast<std::size_t>(extra) >= bytes.size())
-            throw std::runtime_error("truncated UTF-8");
-        char32_t cp = extra == 0 ? b : extra == 1 ? (b & 0x1F) : extra == 2 ? (b & 0x0F) : (b & 0x07);
-        for (int k = 1; k <= extra; ++k)
-            cp = (cp << 6) | (static_cast<unsigned char>(bytes[i + static_cast<std::size_t>(k)]) & 0x3F);
-        i += static_cast<std::size_t>(extra) + 1;
-        if (cp >= 0x10000) {
-            cp -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-        } else {
-            out.push_back(static_cast<char16_t>(cp));
-        }
-    }
-    return out;
+    std::optional<std::u16string> text = textcore::decodeUtf8(bytes);
+    if (!text)
+        throw std::runtime_error("test data is not UTF-8");
+    return std::move(*text);
+}
+
+inline std::string toUtf8(std::u16string_view text) { return textcore::encodeUtf8(text); }
+
+inline std::string readFile(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw std::runtime_error("cannot read " + path);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
 }
 
 inline std::string readBytes(const std::string &relativePath)
 {
-    std::ifstream in(std::string(KOLORAT_TEST_DATA) + "/" + relativePath, std::ios::binary);
-    if (!in)
-        throw std::runtime_error("missing test data: " + relativePath);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return readFile(std::string(KOLORAT_TEST_DATA) + "/" + relativePath);
 }
 
 inline std::u16string readText(const std::string &relativePath) { return fromUtf8(readBytes(relativePath)); }

@@ -4,6 +4,7 @@
 #include "trainer/support/trainerharness.h"
 
 #include "platform/twips.h"
+#include "support/widgetlookup.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -12,6 +13,7 @@
 #include <QTest>
 
 using platform::Answer;
+using testsupport::px;
 using testsupport::TrainerHarness;
 using trainer::TrainerKind;
 using trainer::TrainerWindow;
@@ -23,11 +25,6 @@ namespace {
 const QString kAdded = QStringLiteral("Der Text wurde in die Übungsliste aufgenommen.\r\r");
 const QString kQuestion = QStringLiteral("Die Übungsliste enthält noch Text!\rWollen Sie diesen Text noch üben?\r\r");
 const QString kTwoSentences = QStringLiteral("Ich lese.\r\nDu liest.\r\n");
-
-int px(int twips)
-{
-    return platform::twipsToPixels(twips, platform::screenDpi());
-}
 
 QRect screenArea()
 {

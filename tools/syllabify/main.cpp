@@ -10,7 +10,7 @@
 #include "syllabify/letters.h"
 #include "syllabify/marktext.h"
 #include "syllabify/syllabifier.h"
-#include "syllabify/utf8.h"
+#include "textcore/utf8.h"
 
 #include <cstdio>
 #include <cstring>
@@ -25,7 +25,7 @@ using namespace syllabify;
 
 namespace {
 
-std::u16string fromUtf8(const std::string &s) { return decodeUtf8(s).value_or(u"?"); }
+std::u16string fromUtf8(const std::string &s) { return textcore::decodeUtf8(s).value_or(u"?"); }
 
 int checkList(const Syllabifier &syl, const ExceptionList &exceptions, const char *file)
 {
@@ -52,7 +52,7 @@ int checkList(const Syllabifier &syl, const ExceptionList &exceptions, const cha
         if (got == expected)
             ++right;
         else
-            std::cout << "  miss: " << encodeUtf8(got) << "  (expected " << line << ")\n";
+            std::cout << "  miss: " << textcore::encodeUtf8(got) << "  (expected " << line << ")\n";
     }
     std::printf("%s: %zu of %zu words right (%.1f%%)\n", file, right, total,
                 total ? 100.0 * static_cast<double>(right) / static_cast<double>(total) : 0.0);
@@ -90,14 +90,14 @@ int main(int argc, char **argv)
 
     Syllabifier syl(defaultPatternFile, options);
     if (!syl.isReady()) {
-        std::cerr << encodeUtf8(syl.errorMessage()) << "\n";
+        std::cerr << textcore::encodeUtf8(syl.errorMessage()) << "\n";
         return 1;
     }
     ExceptionList exceptions;
     if (!exceptionFile.empty()) {
         std::u16string error;
         if (!exceptions.load(exceptionFile, &error)) {
-            std::cerr << encodeUtf8(error) << "\n";
+            std::cerr << textcore::encodeUtf8(error) << "\n";
             return 1;
         }
     }
@@ -111,13 +111,13 @@ int main(int argc, char **argv)
 
     const std::string input((std::istreambuf_iterator<char>(std::cin)),
                             std::istreambuf_iterator<char>());
-    const std::optional<std::u16string> text = decodeUtf8(input);
+    const std::optional<std::u16string> text = textcore::decodeUtf8(input);
     if (!text) {
         std::cerr << "input is not UTF-8\n";
         return 1;
     }
     const MarkResult result = markText(*text, mark, syl, exceptions);
-    std::cout << encodeUtf8(result.text);
+    std::cout << textcore::encodeUtf8(result.text);
     std::cerr << result.wordsMarked << " words marked\n";
     return 0;
 }

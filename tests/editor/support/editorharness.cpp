@@ -79,3 +79,8 @@ QString softHyphen()
 {
     return QString(QChar(0x00AD));
 }
+
+bool isSeparatorMark(QChar c)
+{
+    return QStringLiteral("-=~/").contains(c) || c == QChar(0x00AD);
+}

@@ -55,3 +55,7 @@ private:
 std::vector<platform::CharFormat> formatsPerPosition(const platform::RichTextField &field);
 
 QString softHyphen();
+
+// One of the separators the editor offers, or the soft hyphen that stands
+// for them while they are hidden.
+bool isSeparatorMark(QChar c);

@@ -1,6 +1,6 @@
-#include "syllabify/utf8.h"
+#include "textcore/utf8.h"
 
-namespace syllabify {
+namespace textcore {
 
 std::optional<std::u16string> decodeUtf8(std::string_view bytes)
 {
@@ -80,4 +80,4 @@ std::string encodeUtf8(std::u16string_view text)
     return out;
 }
 
-} // namespace syllabify
+} // namespace textcore
