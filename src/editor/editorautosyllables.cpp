@@ -8,6 +8,7 @@
 #include "syllabify/letters.h"
 #include "syllabify/marktext.h"
 #include "syllabify/syllabifier.h"
+#include "syllabify/wordrange.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -32,29 +33,6 @@ public:
     WaitCursor(const WaitCursor &) = delete;
     WaitCursor &operator=(const WaitCursor &) = delete;
 };
-
-// A character that belongs to a word: a letter, or a mark between two letters.
-bool partOfWord(std::u16string_view text, std::size_t i)
-{
-    if (syllabify::isLetter(text[i]))
-        return true;
-    return syllabify::isBoundaryMark(text[i]) && i > 0 && i + 1 < text.size() && syllabify::isLetter(text[i - 1])
-        && syllabify::isLetter(text[i + 1]);
-}
-
-// A selection that cuts a word takes the whole word: the teacher selects a
-// sentence roughly and expects every word of it marked, and marking half a
-// word ("Fens" of "Fenster") would put a boundary where none belongs.
-std::pair<std::size_t, std::size_t> widenToWholeWords(std::u16string_view text, std::size_t start, std::size_t end)
-{
-    if (start < text.size() && partOfWord(text, start))
-        while (start > 0 && partOfWord(text, start - 1))
-            --start;
-    if (end > 0 && partOfWord(text, end - 1))
-        while (end < text.size() && partOfWord(text, end))
-            ++end;
-    return {start, end};
-}
 
 QColor toQColor(textcore::Colour c)
 {
@@ -96,13 +74,10 @@ void EditorWindow::setSyllablesAutomatically()
     std::size_t start = 0;
     std::size_t end = text.size();
     if (m_field->selLength() > 0) {
-        std::tie(start, end) = widenToWholeWords(text, std::size_t(m_field->selStart()),
-                                                 std::size_t(m_field->selStart() + m_field->selLength()));
+        std::tie(start, end) = syllabify::widenToWholeWords(
+            text, std::size_t(m_field->selStart()), std::size_t(m_field->selStart() + m_field->selLength()));
     }
-    bool hasLetter = false;
-    for (std::size_t i = start; i < end && !hasLetter; ++i)
-        hasLetter = syllabify::isLetter(text[i]);
-    if (!hasLetter) {
+    if (!syllabify::containsLetter(std::u16string_view(text).substr(start, end - start))) {
         setInfo(wordsMarkedInfo(0));
         return;
     }
@@ -176,14 +151,8 @@ void EditorWindow::setSyllablesAutomatically()
 void EditorWindow::rememberException()
 {
     // Blanks and punctuation caught along with the word do not count.
-    QString selection = m_field->selText();
-    auto belongs = [](QChar c) {
-        return syllabify::isLetter(c.unicode()) || syllabify::isBoundaryMark(c.unicode());
-    };
-    while (!selection.isEmpty() && !belongs(selection.front()))
-        selection.remove(0, 1);
-    while (!selection.isEmpty() && !belongs(selection.back()))
-        selection.chop(1);
+    const std::u16string selected = m_field->selText().toStdU16String();
+    const QString selection = QString::fromStdU16String(std::u16string(syllabify::trimToWord(selected)));
     if (selection.isEmpty()) {
         m_dialogs.inform(QStringLiteral("Markieren Sie zuerst ein Wort mit seinen Trennzeichen,\r"
                                         "zum Beispiel \u201EFarb-aus-wahl\u201C.\r\r"),

@@ -2,17 +2,20 @@
 // Character classes shared by the syllabifier, the text marker and the
 // exception list. German text in the field is Latin-1 plus a few typographic
 // characters, so "letter" means a Latin letter up to U+017F.
+#include "textcore/separators.h"
+
 #include <string>
 #include <string_view>
 
 namespace syllabify {
 
-constexpr char16_t softHyphen = u'\u00AD';
+constexpr char16_t softHyphen = textcore::kSoftHyphen;
 
-// The five characters that count as a syllable boundary anywhere in a text.
+// The five characters that count as a syllable boundary anywhere in a text,
+// the same set the editor converts.
 constexpr bool isBoundaryMark(char16_t c)
 {
-    return c == u'-' || c == u'=' || c == u'~' || c == u'/' || c == softHyphen;
+    return textcore::isBoundary(c);
 }
 
 bool isLetter(char16_t c);
