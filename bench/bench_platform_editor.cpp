@@ -3,10 +3,10 @@
 // Setting the syllable marks automatically, marks applied to the field
 // included, takes at most 200 ms on 100 KB; the patterns load beforehand.
 #include "editor/editorwindow.h"
-#include "editor/program.h"
 #include "editor/welcometext.h"
 #include "platform/richtextfield.h"
 #include "platform/scripteddialogs.h"
+#include "session/session.h"
 #include "qtbench.h"
 #include "syllabify/letters.h"
 #include "syllabify/syllabifier.h"
@@ -23,16 +23,17 @@ namespace {
 struct Setup {
     QTemporaryDir dir;
     platform::ScriptedDialogs dialogs;
-    std::unique_ptr<editor::Program> program;
+    session::Session shared{dir.path()};
+    std::unique_ptr<editor::EditorWindow> window;
     QString text;
 
     Setup()
     {
-        program = std::make_unique<editor::Program>(dialogs, dir.path());
-        program->editor().setEndProgram([] {});
-        program->editor().startUpTimer().stop();
+        window = std::make_unique<editor::EditorWindow>(shared, dialogs);
+        window->setEndProgram([] {});
+        window->startUpTimer().stop();
         dialogs.queueAnswer(platform::Answer::Ok); // no settings file here
-        program->editor().startUpStep();
+        window->startUpStep();
         // About 100 KB of marked German text, about one mark in five characters.
         const QString block = editor::welcomeText();
         while (text.size() < 100 * 1024)
@@ -50,8 +51,8 @@ Setup &setup()
 
 void BM_ShowSeparators100KB(benchmark::State &state)
 {
-    editor::EditorWindow &w = setup().program->editor();
-    platform::RichTextField &field = w.workingTextField();
+    editor::EditorWindow &w = *setup().window;
+    platform::RichTextField &field = *w.findChild<platform::RichTextField *>(QStringLiteral("RichTextBox1"));
     for (auto _ : state) {
         state.PauseTiming();
         field.setText(setup().text);
@@ -65,8 +66,8 @@ BENCHMARK(BM_ShowSeparators100KB)->Unit(benchmark::kMillisecond);
 
 void BM_HideSeparators100KB(benchmark::State &state)
 {
-    editor::EditorWindow &w = setup().program->editor();
-    platform::RichTextField &field = w.workingTextField();
+    editor::EditorWindow &w = *setup().window;
+    platform::RichTextField &field = *w.findChild<platform::RichTextField *>(QStringLiteral("RichTextBox1"));
     for (auto _ : state) {
         state.PauseTiming();
         field.setText(setup().text);
@@ -79,8 +80,8 @@ BENCHMARK(BM_HideSeparators100KB)->Unit(benchmark::kMillisecond);
 
 void BM_ChooseSeparatorColour100KB(benchmark::State &state)
 {
-    editor::EditorWindow &w = setup().program->editor();
-    w.workingTextField().setText(setup().text);
+    editor::EditorWindow &w = *setup().window;
+    w.findChild<platform::RichTextField *>(QStringLiteral("RichTextBox1"))->setText(setup().text);
     bool blue = false;
     for (auto _ : state) {
         blue = !blue;
@@ -127,8 +128,8 @@ QString wordListText()
 // its own, as after colouring by sounds.
 void BM_SetSyllablesAutomatically100KB(benchmark::State &state)
 {
-    editor::EditorWindow &w = setup().program->editor();
-    platform::RichTextField &field = w.workingTextField();
+    editor::EditorWindow &w = *setup().window;
+    platform::RichTextField &field = *w.findChild<platform::RichTextField *>(QStringLiteral("RichTextBox1"));
     static const auto syllabifier = std::make_shared<syllabify::Syllabifier>();
     if (!syllabifier->isReady()) {
         state.SkipWithError("no hyphenation patterns");

@@ -6,6 +6,8 @@
 #include "platform/filelistbox.h"
 #include "platform/printer.h"
 #include "platform/richtextfield.h"
+#include "session/session.h"
+#include "textcore/colourwindowrules.h"
 #include "textcore/separators.h"
 
 #include <QDir>
@@ -37,8 +39,6 @@ SaveKindInfo infoFor(SaveKind kind)
             QStringLiteral("TXT-Datei sichern"), QStringLiteral("*.TXT")};
 }
 
-const QString kHelpFileName = QStringLiteral("KOLORATHELP.RTF");
-
 } // namespace
 
 void EditorWindow::showNamingTip()
@@ -57,7 +57,7 @@ bool EditorWindow::fileExistsInFolder(const QString &upperName) const
 {
     // Every file of the folder counts, listed under the current pattern or
     // not: replacing a hidden file without asking would destroy it unseen.
-    const QStringList names = QDir(m_folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList names = QDir(m_session.folder()).entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names)
         if (name.toUpper() == upperName)
             return true;
@@ -72,7 +72,7 @@ void EditorWindow::saveText(SaveKind kind)
     if (answer.isEmpty())
         return;
     const QString upper = answer.toUpper();
-    if (upper == kHelpFileName) {
+    if (textcore::IsReservedFileName(upper.toStdU16String())) {
         reservedNameMessage();
         return;
     }
@@ -84,7 +84,7 @@ void EditorWindow::saveText(SaveKind kind)
     if (m_separatorsVisible)
         toggleSeparators();
 
-    const QString path = m_folder + upper;
+    const QString path = m_session.folder() + upper;
     QString error;
     bool saved = false;
     switch (kind) {
@@ -116,7 +116,7 @@ void EditorWindow::saveText(SaveKind kind)
 void EditorWindow::printText()
 {
     const QString title = QStringLiteral("Drucken");
-    if (m_printerLocked) {
+    if (m_session.printerLocked()) {
         m_dialogs.inform(QStringLiteral("Der Drucker ist deaktiviert.\rIm Menü 'Extras' änderbar.\r\r"), title);
         return;
     }

@@ -5,6 +5,8 @@
 #include "platform/application.h"
 #include "platform/dialogs.h"
 #include "platform/richtextfield.h"
+#include "session/session.h"
+#include "textcore/colourwindowrules.h"
 #include "textcore/edittools.h"
 
 #include <QDir>
@@ -14,7 +16,7 @@ namespace editor {
 
 namespace {
 
-const QString kHelpFileName = QStringLiteral("KOLORATHELP.RTF");
+const QString kHelpFileName = QString::fromStdU16String(std::u16string(textcore::kHelpFileName));
 
 } // namespace
 
@@ -75,25 +77,20 @@ void EditorWindow::openAbout()
     handOver(m_hooks.openAbout);
 }
 
-void EditorWindow::setReadingFieldsFont(const QString &fontName)
-{
-    if (m_hooks.setReadingFieldsFont)
-        m_hooks.setReadingFieldsFont(fontName);
-}
-
 void EditorWindow::showHelpText()
 {
     // The folder's own help file wins; names are compared without case, as
     // in the file browser. Without one, the help installed with the program.
+    const QString &folder = m_session.folder();
     QString path;
-    const QStringList names = QDir(m_folder).entryList(QDir::Files);
+    const QStringList names = QDir(folder).entryList(QDir::Files);
     for (const QString &name : names)
         if (name.toUpper() == kHelpFileName) {
-            path = m_folder + name;
+            path = folder + name;
             break;
         }
     if (path.isEmpty())
-        path = platform::findHelpFile(m_folder);
+        path = platform::findHelpFile(folder);
     if (path.isEmpty()) {
         m_dialogs.inform(QStringLiteral("Die Hilfedatei ''KOLORATHELP.RTF'' wurde nicht gefunden.\r"
                                         "Sie gehört in den aktuellen Ordner oder zum installierten Programm.\r"),

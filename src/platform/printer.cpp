@@ -1,5 +1,7 @@
 #include "platform/printer.h"
 
+#include "platform/qtcolour.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QColor>
 #include <QFontMetricsF>
@@ -21,11 +23,6 @@ QStringList splitLines(const QString &text)
 {
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n"));
     return text.split(lineBreak);
-}
-
-QColor toQColor(textcore::Colour colour)
-{
-    return QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "platform/richtextfield.h"
 
+#include "platform/qtcolour.h"
+
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -17,16 +19,6 @@ namespace {
 
 constexpr QChar kParagraphSeparator(0x2029);
 constexpr QChar kLineSeparator(0x2028);
-
-QColor toQColor(textcore::Colour c)
-{
-    return QColor(int(textcore::red(c)), int(textcore::green(c)), int(textcore::blue(c)));
-}
-
-textcore::Colour fromQColor(const QColor &c)
-{
-    return textcore::rgb(unsigned(c.red()), unsigned(c.green()), unsigned(c.blue()));
-}
 
 // A character without a foreground of its own is drawn in the palette's text
 // colour, which the field keeps black.
@@ -666,6 +658,72 @@ void RichTextField::applyFormatToRange(int start, int length, const CharFormat &
 void RichTextField::setUndoEnabled(bool enabled)
 {
     d->doc->setUndoRedoEnabled(enabled);
+}
+
+// --- edits of single characters -----------------------------------------------
+
+std::optional<textcore::Colour> RichTextField::replaceCharacters(const std::vector<std::size_t> &positions,
+                                                                 char16_t character, textcore::Colour colour)
+{
+    if (positions.empty())
+        return std::nullopt;
+    const QColor qColour = toQColor(colour & textcore::kMaxColour);
+    const QString text{QChar(character)};
+    QTextCursor c(d->doc);
+    textcore::Colour lastBefore = textcore::kBlack;
+    c.beginEditBlock();
+    for (const std::size_t position : positions) {
+        const int start = documentPosition(int(position));
+        c.setPosition(start);
+        c.setPosition(start + 1, QTextCursor::KeepAnchor);
+        QTextCharFormat format = c.charFormat();
+        lastBefore = colourOf(format);
+        format.setForeground(qColour);
+        if (d->doc->characterAt(start) == QChar(character))
+            c.setCharFormat(format);
+        else
+            c.insertText(text, format);
+    }
+    c.endEditBlock();
+    c.clearSelection();
+    setTextCursor(c);
+    return lastBefore;
+}
+
+void RichTextField::insertMarks(const std::vector<std::size_t> &positions, char16_t mark, textcore::Colour colour)
+{
+    if (positions.empty())
+        return;
+    const QColor qColour = toQColor(colour & textcore::kMaxColour);
+    const QString text{QChar(mark)};
+    // From the last to the first, so that the positions still to come stay valid.
+    QTextCursor c(d->doc);
+    c.beginEditBlock();
+    for (auto it = positions.rbegin(); it != positions.rend(); ++it) {
+        c.setPosition(documentPosition(int(*it)));
+        QTextCharFormat format = c.charFormat();
+        format.setForeground(qColour);
+        c.insertText(text, format);
+    }
+    c.endEditBlock();
+}
+
+void RichTextField::setStyleForAll(std::optional<bool> bold, std::optional<bool> italic)
+{
+    QTextCharFormat format;
+    if (bold)
+        format.setFontWeight(*bold ? QFont::Bold : QFont::Normal);
+    if (italic)
+        format.setFontItalic(*italic);
+    QTextCursor c(d->doc);
+    c.beginEditBlock();
+    c.select(QTextCursor::Document);
+    c.mergeCharFormat(format);
+    c.endEditBlock();
+    QTextCursor end(d->doc);
+    end.movePosition(QTextCursor::End);
+    setTextCursor(end);
+    mergeCurrentCharFormat(format);
 }
 
 // --- runs ---------------------------------------------------------------------

@@ -253,7 +253,7 @@ void TestSaving::printerLockAndQuestion()
     auto recorder = std::make_unique<platform::RecordingPrinter>();
     recorder->setAvailable(available);
     platform::RecordingPrinter &printer = *recorder;
-    h->program().setPrinter(std::move(recorder));
+    h->setPrinter(std::move(recorder));
     h->setText(QStringLiteral("Zum Drucken."));
     if (!locked)
         h->window().findChild<QAction *>(QStringLiteral("printerLockEntry"))->trigger();
@@ -278,7 +278,7 @@ void TestSaving::printingToPdf()
     if (pdftotext.isEmpty())
         QSKIP("pdftotext is not installed");
     const QString pdf = h->folder() + QStringLiteral("/druck.pdf");
-    h->program().setPrinter(std::make_unique<platform::QtPrinter>(pdf));
+    h->setPrinter(std::make_unique<platform::QtPrinter>(pdf));
     h->setText(QStringLiteral("Grüße aus Köln."));
     h->window().findChild<QAction *>(QStringLiteral("printerLockEntry"))->trigger();
     h->dialogs.queueAnswer(Answer::Yes);

@@ -1,9 +1,10 @@
 // The font selection window, driven through its own controls with a
-// recording editor and scripted message boxes.
+// recording program and scripted message boxes.
 #include "fonts/fontselectionwindow.h"
 #include "platform/scripteddialogs.h"
 #include "platform/timers.h"
-#include "support/recordingeditor.h"
+#include "session/session.h"
+#include "support/recordingrequests.h"
 #include "support/widgetlookup.h"
 
 #include <QFontDatabase>
@@ -16,7 +17,7 @@
 #include <memory>
 
 using fonts::FontSelectionWindow;
-using fonts::OfferedFonts;
+using session::OfferedFonts;
 using testsupport::px;
 
 namespace {
@@ -95,20 +96,23 @@ private:
     void openAndLoad();
     void selectSystemFont(const QString &name);
 
-    std::unique_ptr<testsupport::RecordingEditor> editor;
+    std::unique_ptr<testsupport::RecordingRequests> editor;
+    std::unique_ptr<session::Session> shared;
     std::unique_ptr<platform::ScriptedDialogs> dialogs;
     std::unique_ptr<platform::ManualTimers> timers;
-    std::unique_ptr<OfferedFonts> offered;
+    OfferedFonts *offered = nullptr;
     std::unique_ptr<FontSelectionWindow> window;
 };
 
 void TestFontSelection::init()
 {
-    editor = std::make_unique<testsupport::RecordingEditor>();
+    editor = std::make_unique<testsupport::RecordingRequests>();
+    shared = std::make_unique<session::Session>(QString());
+    shared->setRequests(editor.get());
     dialogs = std::make_unique<platform::ScriptedDialogs>();
     timers = std::make_unique<platform::ManualTimers>();
-    offered = std::make_unique<OfferedFonts>();
-    window = std::make_unique<FontSelectionWindow>(*editor, *offered, *dialogs, *timers, installedFonts);
+    offered = &shared->fonts();
+    window = std::make_unique<FontSelectionWindow>(*shared, *dialogs, *timers, installedFonts);
 }
 
 void TestFontSelection::cleanup()
@@ -280,10 +284,9 @@ void TestFontSelection::loadArmedBeforeLeavingIsDropped()
 
 void TestFontSelection::installedFontsFromFontDatabase()
 {
-    testsupport::RecordingEditor realEditor;
-    OfferedFonts realOffered;
+    session::Session realSession{QString()};
     platform::QtTimers realTimers;
-    FontSelectionWindow real(realEditor, realOffered, *dialogs, realTimers);
+    FontSelectionWindow real(realSession, *dialogs, realTimers);
     real.show();
     auto *list = real.findChild<QListWidget *>(QStringLiteral("systemFontList"));
     QVERIFY(list);
@@ -297,7 +300,7 @@ void TestFontSelection::installedFontsFromFontDatabase()
 
 void TestFontSelection::noInstalledFonts()
 {
-    FontSelectionWindow empty(*editor, *offered, *dialogs, *timers, [] { return QStringList(); });
+    FontSelectionWindow empty(*shared, *dialogs, *timers, [] { return QStringList(); });
     empty.show();
     timers->fireAll();
     QVERIFY(empty.findChild<QLabel *>(QStringLiteral("hintLabel"))->text().isEmpty());

@@ -54,7 +54,7 @@ private slots:
 void CommandsTest::colourSheetRows()
 {
     Harness h;
-    h.editor.locked = true; // the sheet ignores the printer lock
+    h.shared.setPrinterLocked(true); // the sheet ignores the printer lock
     h.state.colours[SoundClass::Capitals] = textcore::rgb(255, 128, 0);
     h.dialogs.queueAnswer(Answer::Yes);
     h.dialogs.queueInput(QStringLiteral("Klasse 2b"));
@@ -152,13 +152,12 @@ void CommandsTest::colourSheetToPdf()
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("farben.pdf"));
     platform::QtPrinter printer(pdf);
-    soundcolours::SoundColourState state;
-    state.colours[SoundClass::Vowels] = textcore::rgb(255, 128, 0);
+    session::Session shared{dir.path()};
+    shared.sound().colours[SoundClass::Vowels] = textcore::rgb(255, 128, 0);
     platform::RichTextField preview;
-    FakeEditor editor;
     platform::ScriptedDialogs dialogs;
     platform::RecordingClipboard clipboard;
-    soundcolours::SoundCommands commands(state, preview, editor, dialogs, printer, clipboard);
+    soundcolours::SoundCommands commands(shared, preview, dialogs, printer, clipboard);
     dialogs.queueAnswer(Answer::Yes);
     dialogs.queueInput(QStringLiteral("Farbset"));
     dialogs.queueAnswer(Answer::Ok);
@@ -208,7 +207,7 @@ void CommandsTest::textPage()
     QFETCH(bool, printed);
     QFETCH(QStringList, prompts);
     Harness h;
-    h.editor.locked = locked;
+    h.shared.setPrinterLocked(locked);
     h.openWith(QStringLiteral("Die Katze.\r\nDer Ball."));
     h.dialogs.queueAnswer(locked ? Answer::Ok : (yes ? Answer::Yes : Answer::No));
     if (yes)

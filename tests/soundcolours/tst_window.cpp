@@ -21,7 +21,7 @@ using textcore::SoundClass;
 
 namespace {
 
-std::vector<textcore::Colour> expectedColours(const QString &text, const soundcolours::SoundColourState &state)
+std::vector<textcore::Colour> expectedColours(const QString &text, const session::SoundColourState &state)
 {
     return textcore::ColourBySounds(text.toStdU16String(), state.colours, std::u16string_view(state.specialGroupsText),
                                     textcore::SoundVariant::ColourWindow)

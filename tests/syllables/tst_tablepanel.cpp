@@ -195,7 +195,7 @@ void TablePanelTest::printTableRefusals()
     QFETCH(QString, prompt);
     WindowFixture f;
     f.open(kSevenSyllables);
-    f.editor.locked = locked;
+    f.shared.setPrinterLocked(locked);
     f.printer.setAvailable(printerInstalled);
     const bool question = !locked && printerInstalled;
     f.dialogs.queueAnswer(question ? Answer::No : Answer::Ok);
@@ -246,7 +246,7 @@ void TablePanelTest::printTableIntoPdf()
     QVERIFY(dir.isValid());
     const QString pdf = dir.filePath(QStringLiteral("table.pdf"));
     platform::QtPrinter printer(pdf);
-    WindowFixture f(&printer);
+    WindowFixture f(QString(), &printer);
     f.open(kSevenSyllables);
     f.dialogs.queueAnswer(Answer::Yes);
     f.dialogs.queueAnswer(Answer::Ok);

@@ -3,7 +3,8 @@
 // files into the folder given on the command line.
 #include "about/aboutwindow.h"
 #include "app/programwindows.h"
-#include "editor/program.h"
+#include "app/program.h"
+#include "editor/editorwindow.h"
 #include "fonts/fontselectionwindow.h"
 #include "platform/dialogs.h"
 #include "soundcolours/soundcolourwindow.h"
@@ -66,7 +67,7 @@ int main(int argc, char *argv[])
                             settings);
 
     platform::QtDialogs dialogs;
-    editor::Program program(dialogs, folder.path());
+    app::Program program(dialogs, folder.path());
     dialogs.setParent(&program.editor());
     app::ProgramWindows windows(program);
     editor::EditorWindow &editorWindow = program.editor();

@@ -2,6 +2,7 @@
 
 #include "editor/editorwindow.h"
 #include "platform/richtextfield.h"
+#include "support/widgetlookup.h"
 
 #include <QAction>
 #include <QFile>
@@ -58,7 +59,7 @@ QByteArray ProgramFixture::readFile(const QString &name) const
 
 void ProgramFixture::start(bool expectSettingsError)
 {
-    m_program = std::make_unique<editor::Program>(dialogs, m_dir.path());
+    m_program = std::make_unique<app::Program>(dialogs, m_dir.path());
     auto recording = std::make_unique<platform::RecordingPrinter>();
     printer = recording.get();
     m_program->setPrinter(std::move(recording));
@@ -80,7 +81,7 @@ void ProgramFixture::start(bool expectSettingsError)
 
 platform::RichTextField &ProgramFixture::workingText()
 {
-    return editor().workingTextField();
+    return *testsupport::child<platform::RichTextField>(editor(), "RichTextBox1");
 }
 
 bool ProgramFixture::trigger(QWidget &window, const QString &entryName)

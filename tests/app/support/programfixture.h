@@ -4,7 +4,8 @@
 // clipboard and printer recorded, and the program's end counted instead of
 // quitting the test.
 #include "app/programwindows.h"
-#include "editor/program.h"
+#include "app/program.h"
+#include "editor/editorwindow.h"
 #include "platform/clipboard.h"
 #include "platform/printer.h"
 #include "platform/scripteddialogs.h"
@@ -39,7 +40,7 @@ public:
     // A settings error box is answered when `expectSettingsError`.
     void start(bool expectSettingsError = false);
 
-    editor::Program &program() { return *m_program; }
+    app::Program &program() { return *m_program; }
     editor::EditorWindow &editor() { return m_program->editor(); }
     app::ProgramWindows &windows() { return *m_windows; }
     platform::RichTextField &workingText();
@@ -56,7 +57,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    std::unique_ptr<editor::Program> m_program;
+    std::unique_ptr<app::Program> m_program;
     std::unique_ptr<app::ProgramWindows> m_windows;
 };
 

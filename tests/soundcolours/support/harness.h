@@ -1,11 +1,10 @@
 #pragma once
 // One sound colour window with every service replaced by a test double.
-#include "fonts/offeredfonts.h"
 #include "platform/clipboard.h"
 #include "platform/printer.h"
 #include "platform/scripteddialogs.h"
 #include "platform/timers.h"
-#include "soundcolours/soundcolourstate.h"
+#include "session/session.h"
 #include "soundcolours/soundcolourwindow.h"
 #include "soundcolours/support/fakeeditor.h"
 #include "textcore/colour.h"
@@ -25,9 +24,10 @@ struct Harness {
     // The preview's colour at every position.
     std::vector<textcore::Colour> previewColours() const;
 
-    soundcolours::SoundColourState state;
-    fonts::OfferedFonts fonts;
     FakeEditor editor;
+    session::Session shared{editor.folder.path()};
+    session::SoundColourState &state = shared.sound();
+    session::OfferedFonts &fonts = shared.fonts();
     platform::ScriptedDialogs dialogs;
     platform::RecordingPrinter printer;
     platform::RecordingClipboard clipboard;
