@@ -68,9 +68,6 @@ QString findHelpFile(const QString &currentFolder)
     if (QCoreApplication::instance())
         candidates << QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/kolorat/") + name);
     candidates << QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("kolorat/") + name);
-#ifdef KOLORAT_SOURCE_DATA_DIR
-    candidates << QDir(QStringLiteral(KOLORAT_SOURCE_DATA_DIR)).filePath(name);
-#endif
     for (const QString &candidate : candidates) {
         if (!candidate.isEmpty() && QFileInfo(candidate).isFile())
             return QDir::cleanPath(candidate);
