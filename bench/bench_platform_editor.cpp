@@ -5,9 +5,9 @@
 #include "editor/editorwindow.h"
 #include "editor/welcometext.h"
 #include "platform/richtextfield.h"
-#include "platform/scripteddialogs.h"
 #include "session/session.h"
 #include "qtbench.h"
+#include "support/scripteddialogs.h"
 #include "syllabify/letters.h"
 #include "syllabify/syllabifier.h"
 
@@ -22,7 +22,7 @@ namespace {
 
 struct Setup {
     QTemporaryDir dir;
-    platform::ScriptedDialogs dialogs;
+    testsupport::ScriptedDialogs dialogs;
     session::Session shared{dir.path()};
     std::unique_ptr<editor::EditorWindow> window;
     QString text;

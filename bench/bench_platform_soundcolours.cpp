@@ -6,11 +6,14 @@
 #include "platform/clipboard.h"
 #include "platform/printer.h"
 #include "platform/richtextfield.h"
-#include "platform/scripteddialogs.h"
 #include "platform/timers.h"
 #include "qtbench.h"
 #include "session/session.h"
 #include "soundcolours/soundcolourwindow.h"
+#include "support/manualtimers.h"
+#include "support/recordingclipboard.h"
+#include "support/recordingprinter.h"
+#include "support/scripteddialogs.h"
 
 #include <QTextDocument>
 
@@ -51,10 +54,10 @@ struct Fixture {
     platform::RichTextField field;
     session::Session shared{QString()};
     session::SoundColourState &state = shared.sound();
-    platform::ScriptedDialogs dialogs;
-    platform::RecordingPrinter printer;
-    platform::RecordingClipboard clipboard;
-    platform::ManualTimers timers;
+    testsupport::ScriptedDialogs dialogs;
+    testsupport::RecordingPrinter printer;
+    testsupport::RecordingClipboard clipboard;
+    testsupport::ManualTimers timers;
     std::unique_ptr<soundcolours::SoundColourWindow> window;
 };
 

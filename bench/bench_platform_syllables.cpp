@@ -3,9 +3,12 @@
 #include "platform/clipboard.h"
 #include "platform/printer.h"
 #include "platform/richtextfield.h"
-#include "platform/scripteddialogs.h"
 #include "platform/timers.h"
 #include "session/session.h"
+#include "support/manualtimers.h"
+#include "support/recordingclipboard.h"
+#include "support/recordingprinter.h"
+#include "support/scripteddialogs.h"
 #include "syllables/syllablecolourwindow.h"
 #include "qtbench.h"
 
@@ -27,10 +30,10 @@ QString longText(int size)
 struct Window {
     platform::RichTextField field;
     session::Session shared{QString()};
-    platform::ScriptedDialogs dialogs;
-    platform::RecordingPrinter printer;
-    platform::RecordingClipboard clipboard;
-    platform::ManualTimers timers;
+    testsupport::ScriptedDialogs dialogs;
+    testsupport::RecordingPrinter printer;
+    testsupport::RecordingClipboard clipboard;
+    testsupport::ManualTimers timers;
     syllables::SyllableColourWindow window{shared, dialogs, printer, clipboard, timers};
 
     explicit Window(const QString &text)

@@ -6,6 +6,7 @@
 #include "platform/timers.h"
 #include "qtbench.h"
 #include "session/session.h"
+#include "support/manualtimers.h"
 #include "trainer/trainerwindow.h"
 
 #include <QApplication>
@@ -43,7 +44,7 @@ public:
 struct Setup {
     platform::RichTextField field;
     SilentDialogs dialogs;
-    platform::ManualTimers timers;
+    testsupport::ManualTimers timers;
     session::Session shared{QString()};
     std::unique_ptr<trainer::TrainerWindow> windows[2];
 

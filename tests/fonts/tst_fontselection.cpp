@@ -1,10 +1,11 @@
 // The font selection window, driven through its own controls with a
 // recording program and scripted message boxes.
 #include "fonts/fontselectionwindow.h"
-#include "platform/scripteddialogs.h"
 #include "platform/timers.h"
 #include "session/session.h"
+#include "support/manualtimers.h"
 #include "support/recordingrequests.h"
+#include "support/scripteddialogs.h"
 #include "support/widgetlookup.h"
 
 #include <QFontDatabase>
@@ -98,8 +99,8 @@ private:
 
     std::unique_ptr<testsupport::RecordingRequests> editor;
     std::unique_ptr<session::Session> shared;
-    std::unique_ptr<platform::ScriptedDialogs> dialogs;
-    std::unique_ptr<platform::ManualTimers> timers;
+    std::unique_ptr<testsupport::ScriptedDialogs> dialogs;
+    std::unique_ptr<testsupport::ManualTimers> timers;
     OfferedFonts *offered = nullptr;
     std::unique_ptr<FontSelectionWindow> window;
 };
@@ -109,8 +110,8 @@ void TestFontSelection::init()
     editor = std::make_unique<testsupport::RecordingRequests>();
     shared = std::make_unique<session::Session>(QString());
     shared->setRequests(editor.get());
-    dialogs = std::make_unique<platform::ScriptedDialogs>();
-    timers = std::make_unique<platform::ManualTimers>();
+    dialogs = std::make_unique<testsupport::ScriptedDialogs>();
+    timers = std::make_unique<testsupport::ManualTimers>();
     offered = &shared->fonts();
     window = std::make_unique<FontSelectionWindow>(*shared, *dialogs, *timers, installedFonts);
 }
@@ -354,7 +355,7 @@ void TestFontSelection::addFont()
     QVERIFY(dialogs->verifyAllAnswered());
     QCOMPARE(dialogs->calls().size(), message ? 1 : 0);
     if (message) {
-        const platform::DialogCall &call = dialogs->lastCall();
+        const testsupport::DialogCall &call = dialogs->lastCall();
         QCOMPARE(call.prompt, kFullMessage);
         QCOMPARE(call.title, QStringLiteral("Schriften"));
         QCOMPARE(call.buttons, platform::Buttons::Ok);

@@ -2,6 +2,7 @@
 // tools read back (text, positions, pages and colours), and the recording
 // test double the windows' tests use.
 #include "platform/printer.h"
+#include "support/recordingprinter.h"
 
 #include <QImage>
 #include <QPageLayout>
@@ -17,6 +18,7 @@
 #include <QtTest>
 
 using namespace platform;
+using namespace testsupport;
 
 namespace {
 

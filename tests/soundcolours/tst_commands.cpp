@@ -4,6 +4,9 @@
 #include "platform/richtextfield.h"
 #include "soundcolours/soundcommands.h"
 #include "soundcolours/support/harness.h"
+#include "support/recordingclipboard.h"
+#include "support/recordingprinter.h"
+#include "support/scripteddialogs.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +18,7 @@
 #include <QTest>
 
 using platform::Answer;
-using platform::PrintCall;
+using testsupport::PrintCall;
 using textcore::SoundClass;
 
 namespace {
@@ -27,10 +30,10 @@ void trigger(Harness &h, const char *name)
     action->trigger();
 }
 
-QStringList titles(const platform::ScriptedDialogs &dialogs)
+QStringList titles(const testsupport::ScriptedDialogs &dialogs)
 {
     QStringList result;
-    for (const platform::DialogCall &call : dialogs.calls())
+    for (const testsupport::DialogCall &call : dialogs.calls())
         result.append(call.title);
     return result;
 }
@@ -62,7 +65,7 @@ void CommandsTest::colourSheetRows()
     trigger(h, "menuFarbwerte");
     QVERIFY(h.dialogs.verifyAllAnswered());
 
-    const QList<platform::DialogCall> &calls = h.dialogs.calls();
+    const QList<testsupport::DialogCall> &calls = h.dialogs.calls();
     QCOMPARE(calls[0].prompt, QStringLiteral("Die Farbwerte jetzt audrucken?\r"));
     QCOMPARE(calls[0].title, QStringLiteral("Farbdruck"));
     QCOMPARE(calls[0].defaultButton, Answer::No);
@@ -155,8 +158,8 @@ void CommandsTest::colourSheetToPdf()
     session::Session shared{dir.path()};
     shared.sound().colours[SoundClass::Vowels] = textcore::rgb(255, 128, 0);
     platform::RichTextField preview;
-    platform::ScriptedDialogs dialogs;
-    platform::RecordingClipboard clipboard;
+    testsupport::ScriptedDialogs dialogs;
+    testsupport::RecordingClipboard clipboard;
     soundcolours::SoundCommands commands(shared, preview, dialogs, printer, clipboard);
     dialogs.queueAnswer(Answer::Yes);
     dialogs.queueInput(QStringLiteral("Farbset"));
@@ -215,7 +218,7 @@ void CommandsTest::textPage()
     trigger(h, "menuTextseite");
     QVERIFY(h.dialogs.verifyAllAnswered());
     QStringList shown;
-    for (const platform::DialogCall &call : h.dialogs.calls())
+    for (const testsupport::DialogCall &call : h.dialogs.calls())
         shown.append(call.prompt);
     QCOMPARE(shown, prompts);
     QCOMPARE(h.printer.documentsHtml().size(), printed ? 1 : 0);

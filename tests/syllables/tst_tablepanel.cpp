@@ -2,6 +2,7 @@
 // printing the table (recorded, and for real into a PDF).
 #include "windowfixture.h"
 
+#include "support/recordingprinter.h"
 #include "syllables/tablepanel.h"
 
 #include <QLabel>
@@ -15,7 +16,7 @@
 
 using namespace syllabletest;
 using platform::Answer;
-using platform::PrintCall;
+using testsupport::PrintCall;
 
 namespace {
 

@@ -7,9 +7,12 @@
 #include "platform/clipboard.h"
 #include "platform/printer.h"
 #include "platform/richtextfield.h"
-#include "platform/scripteddialogs.h"
 #include "platform/timers.h"
 #include "session/session.h"
+#include "support/manualtimers.h"
+#include "support/recordingclipboard.h"
+#include "support/recordingprinter.h"
+#include "support/scripteddialogs.h"
 #include "syllables/syllablecolourwindow.h"
 
 #include <QString>
@@ -48,10 +51,10 @@ struct WindowFixture {
     session::SyllableState &state = shared.syllables();
     session::SoundColourState &soundState = shared.sound();
     session::OfferedFonts &offered = shared.fonts();
-    platform::ScriptedDialogs dialogs;
-    platform::RecordingPrinter printer;
-    platform::RecordingClipboard clipboard;
-    platform::ManualTimers timers;
+    testsupport::ScriptedDialogs dialogs;
+    testsupport::RecordingPrinter printer;
+    testsupport::RecordingClipboard clipboard;
+    testsupport::ManualTimers timers;
     std::unique_ptr<syllables::SyllableColourWindow> window;
 
     // Saves into `folder`; prints on `otherPrinter` (a PDF, say) when one is given.

@@ -2,6 +2,8 @@
 
 #include "editor/editorwindow.h"
 #include "platform/richtextfield.h"
+#include "support/recordingprinter.h"
+#include "support/scripteddialogs.h"
 #include "support/widgetlookup.h"
 
 #include <QAction>
@@ -13,7 +15,7 @@ namespace {
 // from the one script, in the order the user would meet them.
 class ScriptForwarder : public platform::Dialogs {
 public:
-    explicit ScriptForwarder(platform::ScriptedDialogs &script) : m_script(script) {}
+    explicit ScriptForwarder(testsupport::ScriptedDialogs &script) : m_script(script) {}
     platform::Answer message(const platform::MessageRequest &request) override { return m_script.message(request); }
     QString input(const QString &prompt, const QString &title, const QString &proposed) override
     {
@@ -21,7 +23,7 @@ public:
     }
 
 private:
-    platform::ScriptedDialogs &m_script;
+    testsupport::ScriptedDialogs &m_script;
 };
 
 } // namespace
@@ -60,7 +62,7 @@ QByteArray ProgramFixture::readFile(const QString &name) const
 void ProgramFixture::start(bool expectSettingsError)
 {
     m_program = std::make_unique<app::Program>(dialogs, m_dir.path());
-    auto recording = std::make_unique<platform::RecordingPrinter>();
+    auto recording = std::make_unique<testsupport::RecordingPrinter>();
     printer = recording.get();
     m_program->setPrinter(std::move(recording));
     editor().setEndProgram([this] { ++programEnds; });

@@ -8,8 +8,11 @@
 #include "editor/editorwindow.h"
 #include "platform/clipboard.h"
 #include "platform/printer.h"
-#include "platform/scripteddialogs.h"
 #include "platform/timers.h"
+#include "support/manualtimers.h"
+#include "support/recordingclipboard.h"
+#include "support/recordingprinter.h"
+#include "support/scripteddialogs.h"
 #include "textcore/colour.h"
 
 #include <QString>
@@ -49,10 +52,10 @@ public:
     // `window`; false when there is none or it is disabled.
     static bool trigger(QWidget &window, const QString &entryName);
 
-    platform::ScriptedDialogs dialogs;
-    platform::ManualTimers timers;
-    platform::RecordingClipboard clipboard;
-    platform::RecordingPrinter *printer = nullptr; // owned by the program
+    testsupport::ScriptedDialogs dialogs;
+    testsupport::ManualTimers timers;
+    testsupport::RecordingClipboard clipboard;
+    testsupport::RecordingPrinter *printer = nullptr; // owned by the program
     int programEnds = 0;
 
 private:

@@ -4,9 +4,9 @@
 // recorded instead of quitting the test.
 #include "editor/editorwindow.h"
 #include "platform/printer.h"
-#include "platform/scripteddialogs.h"
 #include "platform/styledtext.h"
 #include "session/session.h"
+#include "support/scripteddialogs.h"
 #include "textcore/colour.h"
 
 #include <QString>
@@ -41,7 +41,7 @@ public:
     // Where "Drucken" prints from now on.
     void setPrinter(std::unique_ptr<platform::Printer> printer);
     platform::RichTextField &field();
-    platform::ScriptedDialogs dialogs;
+    testsupport::ScriptedDialogs dialogs;
     int programEnds = 0;
 
     // Puts `text` into the field, every character in `colour`, and clears

@@ -2,11 +2,14 @@
 // One sound colour window with every service replaced by a test double.
 #include "platform/clipboard.h"
 #include "platform/printer.h"
-#include "platform/scripteddialogs.h"
 #include "platform/timers.h"
 #include "session/session.h"
 #include "soundcolours/soundcolourwindow.h"
 #include "soundcolours/support/fakeeditor.h"
+#include "support/manualtimers.h"
+#include "support/recordingclipboard.h"
+#include "support/recordingprinter.h"
+#include "support/scripteddialogs.h"
 #include "textcore/colour.h"
 
 #include <QString>
@@ -28,10 +31,10 @@ struct Harness {
     session::Session shared{editor.folder.path()};
     session::SoundColourState &state = shared.sound();
     session::OfferedFonts &fonts = shared.fonts();
-    platform::ScriptedDialogs dialogs;
-    platform::RecordingPrinter printer;
-    platform::RecordingClipboard clipboard;
-    platform::ManualTimers timers;
+    testsupport::ScriptedDialogs dialogs;
+    testsupport::RecordingPrinter printer;
+    testsupport::RecordingClipboard clipboard;
+    testsupport::ManualTimers timers;
     std::unique_ptr<soundcolours::SoundColourWindow> window;
 };
 

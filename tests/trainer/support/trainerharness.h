@@ -2,10 +2,11 @@
 // One trainer window with everything it reads injected: a working text
 // field standing in for the editor's, recorded requests, scripted boxes.
 #include "platform/richtextfield.h"
-#include "platform/scripteddialogs.h"
 #include "platform/timers.h"
 #include "session/session.h"
+#include "support/manualtimers.h"
 #include "support/recordingrequests.h"
+#include "support/scripteddialogs.h"
 #include "trainer/trainerwindow.h"
 
 #include <QAction>
@@ -41,9 +42,9 @@ public:
     trainer::TrainerKind kind;
     platform::RichTextField workingField;
     RecordingRequests editor;
-    platform::ScriptedDialogs scripted;
+    testsupport::ScriptedDialogs scripted;
     platform::Dialogs *dialogs; // the scripted one unless the test brings its own
-    platform::ManualTimers timers;
+    testsupport::ManualTimers timers;
     session::Session shared{QString()};
     session::SoundColourState &sounds = shared.sound();
     session::SyllableState &syllables = shared.syllables();
