@@ -64,19 +64,21 @@ void drawArc(QPainter &painter, qreal left, qreal right, const QTextLine &line, 
 {
     const qreal descent = std::max<qreal>(line.descent(), 2);
     const qreal height = line.ascent() + line.descent();
-    const qreal inset = std::min((right - left) * 0.12, height * 0.08);
+    // A clear gap between neighbouring syllables, so the arcs never read
+    // as one underline.
+    const qreal inset = std::min((right - left) * 0.18, height * 0.12);
     left += inset;
     right -= inset;
     if (right <= left)
         return;
     const qreal width = std::max<qreal>(1, height * 0.06);
-    const qreal y = top + line.y() + line.ascent() + descent * 0.2;
-    const qreal depth = descent * 0.75 - width / 2 - descent * 0.2;
+    const qreal baseline = top + line.y() + line.ascent();
+    const qreal y = baseline + descent * 0.1;
+    const qreal depth = std::max<qreal>(descent * 0.8 - width / 2, 1);
     QPainterPath arc(QPointF(left, y));
     // A quadratic curve reaches half its control point's depth.
-    arc.quadTo(QPointF((left + right) / 2, y + 2 * std::max<qreal>(depth, 1)), QPointF(right, y));
-    QPen pen(colour, width, Qt::SolidLine, Qt::RoundCap);
-    painter.setPen(pen);
+    arc.quadTo(QPointF((left + right) / 2, y + 2 * depth), QPointF(right, y));
+    painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
     painter.drawPath(arc);
 }
 

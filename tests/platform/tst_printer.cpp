@@ -453,11 +453,11 @@ void PrinterTest::worksheetPdf()
     const QString single = write(QStringLiteral("single.pdf"), ReadingView{});
     const ReadingView doubleSpaced{false, LetterSpacing::Normal, WordSpacing::Normal, LineSpacing::Double};
     const QString spaced = write(QStringLiteral("spaced.pdf"), doubleSpaced);
-    ReadingView withArcs = doubleSpaced;
-    withArcs.syllableArcs = true;
-    const QString arcs = write(QStringLiteral("arcs.pdf"), withArcs);
+    ReadingView arcsView = doubleSpaced;
+    arcsView.syllableArcs = true;
+    const QString arcs = write(QStringLiteral("arcs.pdf"), arcsView);
 
-    QVERIFY2(run(tool("pdfinfo"), {arcs}).contains(QStringLiteral("595.276 x 841.89 pts (A4)")),
+    QVERIFY2(run(tool("pdfinfo"), {arcs}).contains(QStringLiteral("pts (A4)")),
              qPrintable(run(tool("pdfinfo"), {arcs})));
     QVERIFY(pdfPages(single) >= 1);
     QVERIFY2(pdfPages(spaced) > pdfPages(single), "double line spacing reaches the page");
