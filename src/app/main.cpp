@@ -2,6 +2,7 @@
 // object with its editor window, and the other windows joined to it.
 #include "app/program.h"
 #include "app/programwindows.h"
+#include "app/readingviewstore.h"
 #include "editor/editorwindow.h"
 #include "platform/application.h"
 #include "platform/dialogs.h"
@@ -31,6 +32,8 @@ int main(int argc, char *argv[])
     app::Program program(dialogs, folder);
     dialogs.setParent(&program.editor());
     app::ProgramWindows windows(program);
+    program.editor().setReadingView(app::storedReadingView());
+    QObject::connect(&program.editor(), &editor::EditorWindow::readingViewChanged, &app::storeReadingView);
     program.editor().show();
     return application.exec();
 }

@@ -4,6 +4,7 @@
 // start-up and writes them on a confirmed exit. It shares the text and the
 // settings with the other windows through the session and opens them
 // through the hooks the program registers; it knows none of them.
+#include "platform/readingview.h"
 #include "textcore/colour.h"
 
 #include <QMainWindow>
@@ -56,7 +57,7 @@ struct WindowHooks {
     OpenWindowHook openAbout;
 };
 
-enum class SaveKind { Rtf, Txt, Unformatted };
+enum class SaveKind { Rtf, Txt, Unformatted, Pdf };
 
 class EditorWindow : public QMainWindow {
     Q_OBJECT
@@ -124,6 +125,11 @@ public:
     void reservedNameMessage();
     void printText();
 
+    // Syllable arcs and spacing ("Extras"): the editor's field takes them at
+    // once, the check marks follow, and readingViewChanged() tells the rest.
+    void setReadingView(const platform::ReadingView &view);
+    platform::ReadingView readingView() const { return m_readingView; }
+
     // Other windows, help text and text tools.
     void openSoundColours();
     void openSyllableColours();
@@ -153,6 +159,10 @@ public:
     bool loadRtfIntoWorkingText(const QString &path);
     void showEditor(std::optional<QPoint> topLeft);
 
+signals:
+    // The reader changed the syllable arcs or the spacing.
+    void readingViewChanged(const platform::ReadingView &view);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -165,6 +175,8 @@ private:
     QMenu *createFileMenu();
     QMenu *createExtrasMenu();
     QMenu *createSeparatorMenu();
+    void addReadingViewEntries(QMenu *extras);
+    void markReadingViewEntries();
     void updateHookedEntries();
     void setInfo(const QString &text);
     void setHelpTipsShown(bool shown);
@@ -207,6 +219,7 @@ private:
     // window's destructor needs no syllabifier header.
     std::shared_ptr<syllabify::Syllabifier> m_syllabifier;
     QString m_patternFile;
+    platform::ReadingView m_readingView;
 
     // Controls.
     QLabel *m_infoIcon = nullptr;
@@ -239,6 +252,8 @@ private:
     QAction *m_syllableTrainerEntry = nullptr;
     QAction *m_fontSelectionEntry = nullptr;
     QAction *m_aboutEntry = nullptr;
+    QAction *m_arcsEntry = nullptr;
+    QList<QAction *> m_spacingEntries; // "Abstände": letters, words, lines
 };
 
 } // namespace editor

@@ -1,6 +1,4 @@
-#include "platform/richtextfield.h"
-
-#include "platform/qtcolour.h"
+#include "platform/richtextfield_p.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
@@ -14,249 +12,6 @@
 #include <unordered_map>
 
 namespace platform {
-
-namespace {
-
-constexpr QChar kParagraphSeparator(0x2029);
-constexpr QChar kLineSeparator(0x2028);
-
-// A character without a foreground of its own is drawn in the palette's text
-// colour, which the field keeps black.
-textcore::Colour colourOf(const QTextFormat &format)
-{
-    if (!format.hasProperty(QTextFormat::ForegroundBrush))
-        return textcore::kBlack;
-    const QBrush brush = format.brushProperty(QTextFormat::ForegroundBrush);
-    if (brush.style() == Qt::NoBrush)
-        return textcore::kBlack;
-    return fromQColor(brush.color());
-}
-
-// QTextCursor::insertText turns "\r\n", "\r", "\n" and U+2029 into block
-// separators but keeps U+2028 as a character, and it turns the frame marks
-// U+FDD0/U+FDD1 into separators too, which would shift every position after
-// them. Everything that enters the document passes through here, so that one
-// line break is always exactly one separator.
-QString normaliseLineBreaks(const QString &in)
-{
-    QString out;
-    out.reserve(in.size());
-    const int n = int(in.size());
-    for (int i = 0; i < n; ++i) {
-        const QChar ch = in.at(i);
-        if (ch == u'\r') {
-            if (i + 1 < n && in.at(i + 1) == u'\n')
-                ++i;
-            out.append(u'\n');
-        } else if (ch == kLineSeparator || ch == kParagraphSeparator) {
-            out.append(u'\n');
-        } else if (ch.unicode() == 0xFDD0 || ch.unicode() == 0xFDD1) {
-            out.append(QChar(QChar::ReplacementCharacter));
-        } else {
-            out.append(ch);
-        }
-    }
-    return out;
-}
-
-QString withCrLf(const QString &raw)
-{
-    QString out;
-    out.reserve(raw.size() + raw.count(kParagraphSeparator));
-    for (const QChar ch : raw) {
-        if (ch == kParagraphSeparator)
-            out.append(QStringLiteral("\r\n"));
-        else
-            out.append(ch);
-    }
-    return out;
-}
-
-QTextCharFormat toQtFormat(const CharFormat &f)
-{
-    QTextCharFormat q;
-    q.setForeground(toQColor(f.colour));
-    if (!f.fontName.isEmpty())
-        q.setFontFamilies(QStringList{f.fontName});
-    if (f.pointSize > 0)
-        q.setFontPointSize(f.pointSize);
-    q.setFontWeight(f.bold ? QFont::Bold : QFont::Normal);
-    q.setFontItalic(f.italic);
-    return q;
-}
-
-// What the reader sees: the format's own values, the field's default font
-// where the format says nothing.
-CharFormat effectiveFormat(const QTextFormat &format, const QFont &defaults)
-{
-    CharFormat f;
-    f.colour = colourOf(format);
-    f.fontName = defaults.family();
-    if (format.hasProperty(QTextFormat::FontFamilies)) {
-        const QStringList families = format.property(QTextFormat::FontFamilies).toStringList();
-        if (!families.isEmpty() && !families.first().isEmpty())
-            f.fontName = families.first();
-    } else if (format.hasProperty(QTextFormat::FontFamily)) {
-        const QString family = format.stringProperty(QTextFormat::FontFamily);
-        if (!family.isEmpty())
-            f.fontName = family;
-    }
-    f.pointSize = defaults.pointSizeF();
-    if (format.hasProperty(QTextFormat::FontPointSize) && format.doubleProperty(QTextFormat::FontPointSize) > 0)
-        f.pointSize = format.doubleProperty(QTextFormat::FontPointSize);
-    f.bold = format.hasProperty(QTextFormat::FontWeight)
-        ? format.intProperty(QTextFormat::FontWeight) >= QFont::DemiBold
-        : defaults.bold();
-    f.italic = format.hasProperty(QTextFormat::FontItalic) ? format.boolProperty(QTextFormat::FontItalic)
-                                                           : defaults.italic();
-    return f;
-}
-
-// Calls f(documentPosition, length, formatIndex) for every piece of
-// [from, to) in document order; a block separator is a piece of its own.
-// The separator's format is the one the next block reports as its char
-// format (Qt keeps a block's char format on the separator in front of it).
-template <typename F>
-void forEachPiece(const QTextDocument *doc, int from, int to, F &&f)
-{
-    for (QTextBlock b = doc->findBlock(from); b.isValid() && b.position() < to; b = b.next()) {
-        const int blockEnd = b.position() + b.length() - 1;
-        if (blockEnd > from) {
-            for (auto it = b.begin(); !it.atEnd(); ++it) {
-                const QTextFragment fr = it.fragment();
-                const int s = std::max(fr.position(), from);
-                const int e = std::min(fr.position() + fr.length(), to);
-                if (s < e)
-                    f(s, e - s, fr.charFormatIndex());
-                if (fr.position() + fr.length() >= to)
-                    break;
-            }
-        }
-        const QTextBlock next = b.next();
-        if (next.isValid() && blockEnd >= from && blockEnd < to)
-            f(blockEnd, 1, next.charFormatIndex());
-    }
-}
-
-} // namespace
-
-struct RichTextField::Private {
-    QTextDocument *doc = nullptr;
-    // Document positions of the block separators in order; the CR of
-    // separator k sits at plain position sepDoc[k] + k.
-    std::vector<int> sepDoc;
-    bool mapValid = false;
-    // QTextDocument::characterCount() walks the fragment tree; remember it.
-    mutable int cachedLength = -1;
-    // Our own colour and font runs leave the text alone; skip the map update.
-    bool formatOnly = false;
-    // While > 0 the field raises changed() itself, once, at the end.
-    int ownChange = 0;
-    textcore::Colour back = textcore::kWhite;
-
-    void rebuildMap()
-    {
-        sepDoc.clear();
-        sepDoc.reserve(size_t(doc->blockCount()));
-        for (QTextBlock b = doc->begin(); b.isValid() && b.next().isValid(); b = b.next())
-            sepDoc.push_back(b.position() + b.length() - 1);
-        mapValid = true;
-    }
-
-    void ensureMap()
-    {
-        if (!mapValid || int(sepDoc.size()) != doc->blockCount() - 1)
-            rebuildMap();
-    }
-
-    // Old range [pos, pos + removed) became [pos, pos + added).
-    void updateMap(int pos, int removed, int added)
-    {
-        if (formatOnly)
-            return;
-        cachedLength = -1;
-        if (!mapValid)
-            return;
-        const auto first = std::lower_bound(sepDoc.begin(), sepDoc.end(), pos);
-        const auto last = std::lower_bound(first, sepDoc.end(), pos + removed);
-        const int delta = added - removed;
-        for (auto it = last; it != sepDoc.end(); ++it)
-            *it += delta;
-        std::vector<int> inserted;
-        for (QTextBlock b = doc->findBlock(pos); b.isValid() && b.next().isValid(); b = b.next()) {
-            const int sep = b.position() + b.length() - 1;
-            if (sep >= pos + added)
-                break;
-            if (sep >= pos)
-                inserted.push_back(sep);
-        }
-        const auto at = sepDoc.erase(first, last);
-        sepDoc.insert(at, inserted.begin(), inserted.end());
-        if (int(sepDoc.size()) != doc->blockCount() - 1)
-            mapValid = false;
-    }
-
-    // Number of separators whose LF lies before plain position p.
-    int separatorsBefore(int p) const
-    {
-        // crPlain(k) = sepDoc[k] + k grows strictly, so binary search works.
-        int lo = 0;
-        int hi = int(sepDoc.size());
-        while (lo < hi) {
-            const int mid = lo + (hi - lo) / 2;
-            if (sepDoc[size_t(mid)] + mid + 1 < p)
-                lo = mid + 1;
-            else
-                hi = mid;
-        }
-        return lo;
-    }
-
-    int plainLength() const
-    {
-        if (cachedLength < 0)
-            cachedLength = doc->characterCount() - 1 + doc->blockCount() - 1;
-        return cachedLength;
-    }
-
-    // A range boundary in plain text -> document. A start between CR and LF
-    // moves back before the separator, an end there moves behind it, so a
-    // range touching half a line break holds the whole break.
-    int docStart(int p)
-    {
-        ensureMap();
-        const int m = separatorsBefore(p);
-        if (m < int(sepDoc.size()) && sepDoc[size_t(m)] + m + 1 == p)
-            return sepDoc[size_t(m)];
-        return p - m;
-    }
-    int docEnd(int p)
-    {
-        ensureMap();
-        return p - separatorsBefore(p);
-    }
-    int toPlain(int docPos)
-    {
-        ensureMap();
-        const auto k = std::lower_bound(sepDoc.begin(), sepDoc.end(), docPos) - sepDoc.begin();
-        return docPos + int(k);
-    }
-
-    // The format of the character at a document position.
-    QTextCharFormat formatAt(int docPos) const
-    {
-        if (doc->characterAt(docPos) == kParagraphSeparator) {
-            const QTextBlock next = doc->findBlock(docPos).next();
-            if (next.isValid())
-                return next.charFormat();
-        }
-        QTextCursor c(doc);
-        // The cursor reports the character before it; docPos + 1 is never
-        // a block start here, so that character is the one at docPos.
-        c.setPosition(docPos + 1);
-        return c.charFormat();
-    }
-};
 
 RichTextField::RichTextField(QWidget *parent) : QTextEdit(parent), d(std::make_unique<Private>())
 {
@@ -305,6 +60,7 @@ void RichTextField::setText(const QString &plain)
 {
     ++d->ownChange;
     d->doc->setPlainText(normaliseLineBreaks(plain));
+    reapplyReadingView();
     d->doc->clearUndoRedoStacks();
     d->mapValid = false;
     d->cachedLength = -1;
@@ -638,6 +394,31 @@ void RichTextField::setFontOfWholeField(const QFont &font, const QTextCharFormat
     d->formatOnly = false;
     if (!textCursor().hasSelection())
         mergeCurrentCharFormat(format);
+    reapplyReadingView();
+}
+
+void RichTextField::setReadingView(const ReadingView &view)
+{
+    const bool arcsChanged = view.syllableArcs != readingView().syllableArcs;
+    ++d->ownChange;
+    d->formatOnly = true;
+    applyReadingView(*d->doc, view);
+    d->formatOnly = false;
+    --d->ownChange;
+    if (arcsChanged)
+        viewport()->update();
+}
+
+ReadingView RichTextField::readingView() const
+{
+    return readingViewOf(*d->doc);
+}
+
+void RichTextField::reapplyReadingView()
+{
+    if (readingView() == ReadingView())
+        return;
+    setReadingView(readingView());
 }
 
 void RichTextField::applyFormatToRange(int start, int length, const CharFormat &format)
@@ -658,72 +439,6 @@ void RichTextField::applyFormatToRange(int start, int length, const CharFormat &
 void RichTextField::setUndoEnabled(bool enabled)
 {
     d->doc->setUndoRedoEnabled(enabled);
-}
-
-// --- edits of single characters -----------------------------------------------
-
-std::optional<textcore::Colour> RichTextField::replaceCharacters(const std::vector<std::size_t> &positions,
-                                                                 char16_t character, textcore::Colour colour)
-{
-    if (positions.empty())
-        return std::nullopt;
-    const QColor qColour = toQColor(colour & textcore::kMaxColour);
-    const QString text{QChar(character)};
-    QTextCursor c(d->doc);
-    textcore::Colour lastBefore = textcore::kBlack;
-    c.beginEditBlock();
-    for (const std::size_t position : positions) {
-        const int start = documentPosition(int(position));
-        c.setPosition(start);
-        c.setPosition(start + 1, QTextCursor::KeepAnchor);
-        QTextCharFormat format = c.charFormat();
-        lastBefore = colourOf(format);
-        format.setForeground(qColour);
-        if (d->doc->characterAt(start) == QChar(character))
-            c.setCharFormat(format);
-        else
-            c.insertText(text, format);
-    }
-    c.endEditBlock();
-    c.clearSelection();
-    setTextCursor(c);
-    return lastBefore;
-}
-
-void RichTextField::insertMarks(const std::vector<std::size_t> &positions, char16_t mark, textcore::Colour colour)
-{
-    if (positions.empty())
-        return;
-    const QColor qColour = toQColor(colour & textcore::kMaxColour);
-    const QString text{QChar(mark)};
-    // From the last to the first, so that the positions still to come stay valid.
-    QTextCursor c(d->doc);
-    c.beginEditBlock();
-    for (auto it = positions.rbegin(); it != positions.rend(); ++it) {
-        c.setPosition(documentPosition(int(*it)));
-        QTextCharFormat format = c.charFormat();
-        format.setForeground(qColour);
-        c.insertText(text, format);
-    }
-    c.endEditBlock();
-}
-
-void RichTextField::setStyleForAll(std::optional<bool> bold, std::optional<bool> italic)
-{
-    QTextCharFormat format;
-    if (bold)
-        format.setFontWeight(*bold ? QFont::Bold : QFont::Normal);
-    if (italic)
-        format.setFontItalic(*italic);
-    QTextCursor c(d->doc);
-    c.beginEditBlock();
-    c.select(QTextCursor::Document);
-    c.mergeCharFormat(format);
-    c.endEditBlock();
-    QTextCursor end(d->doc);
-    end.movePosition(QTextCursor::End);
-    setTextCursor(end);
-    mergeCurrentCharFormat(format);
 }
 
 // --- runs ---------------------------------------------------------------------
@@ -796,6 +511,7 @@ void RichTextField::setStyledText(const StyledText &runs)
         i = j;
     }
     c.endEditBlock();
+    reapplyReadingView();
     d->doc->setUndoRedoEnabled(undo);
     d->mapValid = false;
     d->cachedLength = -1;
@@ -810,70 +526,8 @@ std::unique_ptr<QTextDocument> RichTextField::selectionAsDocument() const
     auto out = std::make_unique<QTextDocument>();
     out->setDefaultFont(d->doc->defaultFont());
     QTextCursor(out.get()).insertFragment(textCursor().selection());
+    applyReadingView(*out, readingView());
     return out;
-}
-
-// --- position mapping -------------------------------------------------------
-
-int RichTextField::documentPosition(int plainPosition) const
-{
-    return d->docStart(std::clamp(plainPosition, 0, d->plainLength()));
-}
-
-int RichTextField::plainPosition(int documentPosition) const
-{
-    return d->toPlain(std::clamp(documentPosition, 0, d->doc->characterCount() - 1));
-}
-
-// --- events -------------------------------------------------------------------
-
-void RichTextField::keyPressEvent(QKeyEvent *event)
-{
-    // Shift+Enter would insert U+2028, a break the plain text cannot show as
-    // CR LF; it becomes an ordinary line break instead.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        && (event->modifiers() & Qt::ShiftModifier)) {
-        QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier, event->text(),
-                        event->isAutoRepeat(), ushort(event->count()));
-        QTextEdit::keyPressEvent(&plain);
-        event->setAccepted(plain.isAccepted());
-        return;
-    }
-    QTextEdit::keyPressEvent(event);
-}
-
-void RichTextField::mouseReleaseEvent(QMouseEvent *event)
-{
-    QTextEdit::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton)
-        emit clicked();
-}
-
-bool RichTextField::canInsertFromMimeData(const QMimeData *source) const
-{
-    return source->hasText();
-}
-
-void RichTextField::insertFromMimeData(const QMimeData *source)
-{
-    if (isReadOnly() || !source->hasText())
-        return;
-    // Pasted text is plain: rich clipboard content could bring tables,
-    // images and line separators whose positions the plain text cannot show.
-    QTextCursor c = textCursor();
-    c.insertText(normaliseLineBreaks(source->text()));
-    setTextCursor(c);
-    ensureCursorVisible();
-}
-
-QMimeData *RichTextField::createMimeDataFromSelection() const
-{
-    auto *data = new QMimeData;
-    // Qt's own export writes U+00A0 as a blank; keep the characters as they are.
-    QString raw = textCursor().selectedText();
-    raw.replace(kParagraphSeparator, QLatin1Char('\n'));
-    data->setText(raw);
-    return data;
 }
 
 } // namespace platform
