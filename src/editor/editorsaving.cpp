@@ -6,6 +6,7 @@
 #include "platform/filelistbox.h"
 #include "platform/printer.h"
 #include "platform/richtextfield.h"
+#include "textcore/colourwindowrules.h"
 #include "textcore/separators.h"
 
 #include <QDir>
@@ -37,7 +38,12 @@ SaveKindInfo infoFor(SaveKind kind)
             QStringLiteral("TXT-Datei sichern"), QStringLiteral("*.TXT")};
 }
 
-const QString kHelpFileName = QStringLiteral("KOLORATHELP.RTF");
+// Every window writes a name in capitals by the same rule, so one answer
+// always names one file.
+QString upperCaseFileName(const QString &name)
+{
+    return QString::fromStdU16String(textcore::UpperCaseFileName(name.toStdU16String()));
+}
 
 } // namespace
 
@@ -59,7 +65,7 @@ bool EditorWindow::fileExistsInFolder(const QString &upperName) const
     // not: replacing a hidden file without asking would destroy it unseen.
     const QStringList names = QDir(m_folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names)
-        if (name.toUpper() == upperName)
+        if (upperCaseFileName(name) == upperName)
             return true;
     return false;
 }
@@ -71,8 +77,8 @@ void EditorWindow::saveText(SaveKind kind)
                                            QStringLiteral("Textseite speichern"), info.defaultName);
     if (answer.isEmpty())
         return;
-    const QString upper = answer.toUpper();
-    if (upper == kHelpFileName) {
+    const QString upper = upperCaseFileName(answer);
+    if (textcore::IsReservedFileName(upper.toStdU16String())) {
         reservedNameMessage();
         return;
     }

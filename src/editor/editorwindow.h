@@ -202,7 +202,8 @@ private:
 
     void onTextChange();
     // Loads into the WorkingText; an unreadable file is reported by name.
-    bool loadFileIntoField(const QString &path, platform::FileKind kind);
+    // `asOneUndoStep`: the text it replaces comes back with one undo step.
+    bool loadFileIntoField(const QString &path, platform::FileKind kind, bool asOneUndoStep = false);
     void readColoursFromText();
     bool fileExistsInFolder(const QString &upperName) const;
     // Brings the WorkingText into its hand-over form; false (after telling
@@ -220,6 +221,9 @@ private:
     // Working state.
     bool m_separatorsVisible = false;
     QString m_separator = QStringLiteral("-");
+    // The settings file was not taken over whole: it is kept as
+    // KOLORAT.INI.BAK before it is first written.
+    bool m_settingsToKeep = false;
     textcore::Colour m_separatorColour = textcore::kRed;
     bool m_clickMode = false;
     bool m_textChanged = false;

@@ -211,8 +211,8 @@ void TrainerWindow::open()
     QMainWindow::show();
     raise();
     activateWindow();
-    // A window manager may add its frame only now; the view is meant for
-    // the outer size.
+    // Shown in the full-screen state; asked again now that the window
+    // exists on the screen.
     applyFullScreenView();
     returnFocus();
 }
@@ -284,6 +284,7 @@ void TrainerWindow::colourDisplay()
 
 void TrainerWindow::applyWindowView()
 {
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
     const bool sounds = kind_ == TrainerKind::Sounds;
     const QSize outer(px(this, sounds ? kSoundWindowWidth : kSyllableWindowWidth),
                       px(this, sounds ? kSoundWindowHeight : kSyllableWindowHeight));
@@ -296,8 +297,14 @@ void TrainerWindow::applyWindowView()
 
 void TrainerWindow::applyFullScreenView()
 {
-    setOuterGeometry(screenArea(this));
+    // The whole screen, the desktop's panels included: nothing else stays in
+    // sight of the learner. A hidden window takes the state when it is shown.
+    if (isVisible())
+        showFullScreen();
+    else
+        setWindowState(windowState() | Qt::WindowFullScreen);
     fullScreenView_ = true;
+    fitReadingField();
 }
 
 void TrainerWindow::setOuterGeometry(const QRect &outer)
