@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -31,5 +32,8 @@ int main(int argc, char *argv[])
     dialogs.setParent(&program.editor());
     app::ProgramWindows windows(program);
     program.editor().show();
+    // The hyphenation patterns take seconds to load: on a worker thread,
+    // once the window is up, the first automatic marking finds them ready.
+    QTimer::singleShot(0, &program.editor(), [&program] { program.editor().preloadSyllabifier(); });
     return application.exec();
 }

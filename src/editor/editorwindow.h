@@ -43,6 +43,7 @@ namespace fonts {
 struct OfferedFonts;
 }
 namespace syllabify {
+class PatternLoader;
 class Syllabifier;
 }
 
@@ -120,7 +121,14 @@ public:
     void setSyllablesAutomatically();
     void rememberException();
     // Where the hyphenation patterns are read from on first use.
-    void setPatternFile(const QString &path) { m_patternFile = path; }
+    void setPatternFile(const QString &path)
+    {
+        m_patternFile = path;
+        m_patternLoader.reset();
+    }
+    // Starts loading the hyphenation patterns in the background, so that
+    // the first automatic marking need not wait for them.
+    void preloadSyllabifier();
     // Lets several windows (the tests' many) share one loaded syllabifier.
     void setSyllabifier(std::shared_ptr<syllabify::Syllabifier> syllabifier)
     {
@@ -237,6 +245,7 @@ private:
     // Loaded on first use (seconds) and kept for the run; shared_ptr so the
     // window's destructor needs no syllabifier header.
     std::shared_ptr<syllabify::Syllabifier> m_syllabifier;
+    std::shared_ptr<syllabify::PatternLoader> m_patternLoader;
     QString m_patternFile;
 
     // Controls.

@@ -11,7 +11,8 @@
 // - fields give their result text; pictures, objects, footnotes, headers and
 //   the other hidden destinations give nothing;
 // - \cf0, a missing colour entry and the automatic colour read as black;
-// - a run's fontName is empty and its pointSize 0 where the file does not say.
+// - a run's fontName is empty where the file does not say (the field's
+//   default font), its pointSize RTF's default of 12 without \fs.
 #include "platform/styledtext.h"
 
 #include <QByteArray>
