@@ -571,8 +571,14 @@ void Parser::handleKeyword(Kw kw, bool hasParam, int param)
         formatDirty_ = true;
         return;
     case Kw::Par:
-    case Kw::Sect:
         putBreak(true);
+        return;
+    case Kw::Sect:
+        // A section break ends the paragraph still open; after a \par it
+        // adds no empty paragraph (AbiWord writes one behind its last
+        // paragraph when another section follows, LibreOffice shows none).
+        if (lastParagraphEnd_ != text_.size())
+            putBreak(true);
         return;
     case Kw::Line:
         putBreak(false);

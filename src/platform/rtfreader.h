@@ -5,7 +5,7 @@
 //
 // Conventions, chosen to match how LibreOffice reads the same files:
 // - every \par ends a paragraph; paragraphs are joined by "\r\n", so a final
-//   \par adds no line break at the end;
+//   \par adds no line break at the end; \sect ends an open paragraph only;
 // - \line is a line break as well; table cells are joined by a tab and every
 //   row ends with a line break;
 // - fields give their result text; pictures, objects, footnotes, headers and

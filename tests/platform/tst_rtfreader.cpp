@@ -109,6 +109,8 @@ void TestRtfReader::plainText_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("final par adds no break") << QByteArray(R"({\rtf1 Hallo\par})") << u"Hallo"_qs;
     QTest::newRow("two final pars keep one break") << QByteArray(R"({\rtf1 Hallo\par\par})") << u"Hallo\r\n"_qs;
+    QTest::newRow("sect after the final par adds no break") << QByteArray(R"({\rtf1 a\par b\par\sect})") << u"a\r\nb"_qs;
+    QTest::newRow("sect ends an open paragraph") << QByteArray(R"({\rtf1 a\sect b})") << u"a\r\nb"_qs;
     QTest::newRow("no par at all") << QByteArray(R"({\rtf1 Hallo})") << u"Hallo"_qs;
     QTest::newRow("line is a break and stays at the end") << QByteArray(R"({\rtf1 a\line b\line})") << u"a\r\nb\r\n"_qs;
     QTest::newRow("backslash newline is a par") << QByteArray("{\\rtf1 a\\\nb}") << u"a\r\nb"_qs;
