@@ -574,9 +574,9 @@ void Parser::handleKeyword(Kw kw, bool hasParam, int param)
         putBreak(true);
         return;
     case Kw::Sect:
-        // A section break ends the paragraph still open; after a \par it
-        // adds no empty paragraph (AbiWord writes one behind its last
-        // paragraph when another section follows, LibreOffice shows none).
+        // A section break ends the paragraph still open; right after a \par
+        // it opens no empty paragraph of its own, so a text whose writer puts
+        // one behind its last paragraph ends there.
         if (lastParagraphEnd_ != text_.size())
             putBreak(true);
         return;

@@ -303,6 +303,11 @@ void TrainerWindow::applyFullScreenView()
         showFullScreen();
     else
         setWindowState(windowState() | Qt::WindowFullScreen);
+    // The geometry as well, for a display whose window manager does not
+    // handle the full-screen state (or that has none).
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen && geometry() != screen->geometry())
+        setGeometry(screen->geometry());
     fullScreenView_ = true;
     fitReadingField();
 }
@@ -319,7 +324,9 @@ void TrainerWindow::setOuterGeometry(const QRect &outer)
 
 void TrainerWindow::fitReadingField()
 {
-    const QSize outer = frameGeometry().size();
+    // A full-screen window has no frame, whatever frame the window system
+    // reported before.
+    const QSize outer = isFullScreen() ? size() : frameGeometry().size();
     readingField_->resize(std::max(0, outer.width() - px(this, kFieldWidthMargin)),
                           std::max(0, outer.height() - px(this, kFieldHeightMargin)));
 }
