@@ -354,29 +354,16 @@ TEST_F(SettingsFileOnDisk, OversizedFileIsRefused)
 TEST_F(SettingsFileOnDisk, BackupKeepsTheNewestBrokenFile)
 {
     const auto ini = dir / "KOLORAT.INI";
-    const auto write = [](const std::filesystem::path &p, const std::string &bytes) {
-        std::ofstream(p, std::ios::binary) << bytes;
+    const auto backUp = [&](const std::string &bytes, std::chrono::hours age) {
+        std::ofstream(ini, std::ios::binary) << bytes;
+        std::filesystem::last_write_time(ini, std::filesystem::file_time_type::clock::now() - age);
+        EXPECT_TRUE(BackUpSettings(ini));
+        return testdata::readFile(SettingsBackupPath(ini).string());
     };
-    const auto bytesOf = [](const std::filesystem::path &p) {
-        std::ifstream in(p, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    const auto now = std::filesystem::file_time_type::clock::now();
-
-    write(ini, "erste kaputte Datei");
-    std::filesystem::last_write_time(ini, now - std::chrono::hours(2));
-    ASSERT_TRUE(BackUpSettings(ini));
-    EXPECT_EQ(bytesOf(SettingsBackupPath(ini)), "erste kaputte Datei");
-
+    EXPECT_EQ(backUp("erste kaputte Datei", std::chrono::hours(2)), "erste kaputte Datei");
     // An older broken file leaves the newer backup alone, a newer one replaces it.
-    write(ini, "alte Datei");
-    std::filesystem::last_write_time(ini, now - std::chrono::hours(3));
-    ASSERT_TRUE(BackUpSettings(ini));
-    EXPECT_EQ(bytesOf(SettingsBackupPath(ini)), "erste kaputte Datei");
-    write(ini, "neue Datei");
-    ASSERT_TRUE(BackUpSettings(ini));
-    EXPECT_EQ(bytesOf(SettingsBackupPath(ini)), "neue Datei");
+    EXPECT_EQ(backUp("alte Datei", std::chrono::hours(3)), "erste kaputte Datei");
+    EXPECT_EQ(backUp("neue Datei", std::chrono::hours(0)), "neue Datei");
     EXPECT_FALSE(std::filesystem::exists(dir / "KOLORAT.INI.BAK.new"));
-
     EXPECT_FALSE(BackUpSettings(dir / "missing.ini"));
 }

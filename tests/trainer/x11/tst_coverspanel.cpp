@@ -1,6 +1,6 @@
 // The "Monitor" view on a real window system: a panel-like window along the
-// top of the screen is out of sight while the trainer shows, and back in
-// the window view. Needs an X server (run under xvfb-run).
+// top of the screen is out of sight while the trainer shows. Needs an X
+// server (run under xvfb-run).
 #include "trainer/support/trainerharness.h"
 
 #include <QGuiApplication>
@@ -56,14 +56,6 @@ void CoversPanelTest::monitorViewCoversThePanel()
     QTRY_COMPARE(h.window->frameGeometry(), screen);
     QVERIFY(h.window->windowState().testFlag(Qt::WindowFullScreen));
     QTRY_VERIFY(shownAtPanel(panelPlace) != kPanelColour);
-
-    // CTRL: the window view, smaller than the screen; the panel shows again.
-    h.press(Qt::Key_Control);
-    QTRY_VERIFY(h.window->frameGeometry().width() < screen.width());
-    QVERIFY(!h.window->windowState().testFlag(Qt::WindowFullScreen));
-    QTRY_COMPARE(shownAtPanel(panelPlace), kPanelColour);
-    h.press(Qt::Key_Control);
-    QTRY_COMPARE(h.window->frameGeometry(), screen);
 }
 
 QTEST_MAIN(CoversPanelTest)
