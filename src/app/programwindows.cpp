@@ -5,6 +5,7 @@
 #include "fonts/fontselectionwindow.h"
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
+#include "platform/richtextfield.h"
 #include "platform/timers.h"
 #include "soundcolours/soundcolourwindow.h"
 #include "syllables/syllablecolourwindow.h"
@@ -13,6 +14,18 @@
 #include <QWidget>
 
 namespace app {
+
+namespace {
+
+// Every text field of a window shows the text the way the reader chose.
+void showReadingView(QWidget *window, const platform::ReadingView &view)
+{
+    if (window)
+        for (platform::RichTextField *field : window->findChildren<platform::RichTextField *>())
+            field->setReadingView(view);
+}
+
+} // namespace
 
 // Keeps a trainer's message boxes alive exactly as long as the trainer:
 // a discarded trainer is deleted by Qt's event loop, not by us.
@@ -46,6 +59,12 @@ ProgramWindows::ProgramWindows(editor::Program &program, WindowServices services
     hooks.openAbout = [this](const QPoint &at) { about().openAt(at); };
     hooks.setReadingFieldsFont = [this](const QString &name) { setReadingFieldsFont(name); };
     m_program.setWindowHooks(hooks);
+    connect(&m_program.editor(), &editor::EditorWindow::readingViewChanged, this,
+            [this](const platform::ReadingView &view) {
+                for (QWidget *window : {static_cast<QWidget *>(m_sound.get()), static_cast<QWidget *>(m_syllables.get()),
+                                        static_cast<QWidget *>(m_trainers[0]), static_cast<QWidget *>(m_trainers[1])})
+                    showReadingView(window, view);
+            });
 }
 
 ProgramWindows::~ProgramWindows()
@@ -85,6 +104,7 @@ soundcolours::SoundColourWindow &ProgramWindows::soundColours()
                     if (m_syllables)
                         m_syllables->setBackgroundColour(colour);
                 });
+        showReadingView(m_sound.get(), m_program.editor().readingView());
         if (m_soundFont) {
             m_sound->setPreviewFontName(*m_soundFont);
             m_soundFont.reset();
@@ -101,6 +121,7 @@ syllables::SyllableColourWindow &ProgramWindows::syllableColours()
             m_program.syllables(), m_program.soundColours(), m_program.offeredFonts(), m_program.editor(),
             *m_syllableDialogs, m_program.printer(), *m_services.clipboard, *m_services.timers);
         parentDialogs(*m_syllableDialogs, m_syllables.get());
+        showReadingView(m_syllables.get(), m_program.editor().readingView());
         if (m_syllableFont) {
             m_syllables->setTextFont(*m_syllableFont);
             m_syllableFont.reset();
@@ -131,6 +152,7 @@ trainer::TrainerWindow &ProgramWindows::trainerWindow(textcore::TrainerKind kind
         new OwnedDialogs(std::move(dialogs), window);
         parentDialogs(boxes, window);
         connect(window, &trainer::TrainerWindow::discarded, this, [this, kind] { discardTrainer(kind); });
+        showReadingView(window, m_program.editor().readingView());
         std::optional<QString> &font = m_trainerFonts[slot(kind)];
         if (font) {
             window->setReadingFont(*font);
