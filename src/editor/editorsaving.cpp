@@ -43,6 +43,13 @@ SaveKindInfo infoFor(SaveKind kind)
             QStringLiteral("TXT-Datei sichern"), QStringLiteral("*.TXT")};
 }
 
+// Every window writes a name in capitals by the same rule, so one answer
+// always names one file.
+QString upperCaseFileName(const QString &name)
+{
+    return QString::fromStdU16String(textcore::UpperCaseFileName(name.toStdU16String()));
+}
+
 // The worksheet is opened by PDF viewers and mail programs, which go by the
 // ending: "BLATT" alone would open nowhere. The program's own kinds need
 // none, since the teacher reads them back through the file browser.
@@ -71,7 +78,7 @@ bool EditorWindow::fileExistsInFolder(const QString &upperName) const
     // not: replacing a hidden file without asking would destroy it unseen.
     const QStringList names = QDir(m_session.folder()).entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names)
-        if (name.toUpper() == upperName)
+        if (upperCaseFileName(name) == upperName)
             return true;
     return false;
 }
@@ -83,11 +90,12 @@ void EditorWindow::saveText(SaveKind kind)
                                            QStringLiteral("Textseite speichern"), info.defaultName);
     if (answer.isEmpty())
         return;
-    if (textcore::IsReservedFileName(answer.toUpper().toStdU16String())) {
+    const QString answerUpper = upperCaseFileName(answer);
+    if (textcore::IsReservedFileName(answerUpper.toStdU16String())) {
         reservedNameMessage();
         return;
     }
-    const QString upper = kind == SaveKind::Pdf ? withPdfEnding(answer.toUpper()) : answer.toUpper();
+    const QString upper = kind == SaveKind::Pdf ? withPdfEnding(answerUpper) : answerUpper;
     if (fileExistsInFolder(upper)
         && !m_dialogs.ask(QStringLiteral("Eine Datei mit diesem Namen ist schon vorhanden!\rWollen Sie die vorhandene "
                                          "Datei hiermit ersetzen?\r\r"),

@@ -21,6 +21,13 @@ namespace {
 constexpr int kClickModeButtonHeight = 315;
 constexpr int kClickModeButtonHeightOn = 855;
 
+// What the separator commands type: the chosen separator, or the mark that
+// stands in for one from the settings file that is no boundary character.
+QString typedSeparator(const QString &separator)
+{
+    return separator.isEmpty() ? separator : QString(QChar(textcore::visibleSeparator(separator.toStdU16String())));
+}
+
 } // namespace
 
 QString EditorWindow::currentSeparator() const
@@ -115,7 +122,7 @@ void EditorWindow::replaceBySeparator()
 {
     const QString selection = m_field->selText();
     const textcore::ReplaceBySeparatorResult result = textcore::ReplaceBySeparator(
-        m_field->text().toStdU16String(), selection.toStdU16String(), m_session.separator().mark.toStdU16String());
+        m_field->text().toStdU16String(), selection.toStdU16String(), typedSeparator(m_session.separator().mark).toStdU16String());
     switch (result.outcome) {
     case textcore::ReplaceBySeparatorOutcome::NothingSelected:
         m_dialogs.inform(QStringLiteral("Sie müssen das Trennzeichen erst markieren.\r\r"),
@@ -123,11 +130,11 @@ void EditorWindow::replaceBySeparator()
         return;
     case textcore::ReplaceBySeparatorOutcome::SelectionIsSeparator:
         m_dialogs.inform(QStringLiteral("Auswahl und Zielzeichen sind identisch.\r\rTextauswahl:   ") + selection
-                             + QStringLiteral("\rTrennzeichen:   ") + m_session.separator().mark + QStringLiteral("\r"),
+                             + QStringLiteral("\rTrennzeichen:   ") + typedSeparator(m_session.separator().mark) + QStringLiteral("\r"),
                          QStringLiteral("Trennzeichen"));
         return;
     case textcore::ReplaceBySeparatorOutcome::Replaced:
-        m_field->setText(QString::fromStdU16String(result.text));
+        m_field->setText(QString::fromStdU16String(result.text), platform::RichTextField::History::OneStep);
         return;
     }
 }
@@ -166,7 +173,7 @@ void EditorWindow::onTextClick()
     // click-mode hint warns.
     m_field->setSelColor(m_session.separator().colour);
     // Like a key press, the keystroke arrives once the click is handled.
-    QTimer::singleShot(0, this, [this] { typeLiteral(m_session.separator().mark); });
+    QTimer::singleShot(0, this, [this] { typeLiteral(typedSeparator(m_session.separator().mark)); });
 }
 
 } // namespace editor

@@ -28,10 +28,21 @@ void EditorWindow::readSettings()
 
 void EditorWindow::writeSettings()
 {
-    if (!m_session.writeSettings())
+    switch (m_session.writeSettings()) {
+    case session::SettingsWrite::Written:
+        return;
+    case session::SettingsWrite::NotKeptAside:
+        m_dialogs.inform(QStringLiteral("Die Datei ''KOLORAT.INI'' konnte nicht vollständig gelesen und\r"
+                                        "nicht als ''KOLORAT.INI.BAK'' aufbewahrt werden. Sie bleibt, wie\r"
+                                        "sie ist; die Einstellungen dieser Sitzung gehen verloren.\r"),
+                         QStringLiteral("Dateifehler"), platform::Icon::Exclamation);
+        return;
+    case session::SettingsWrite::NotWritten:
         m_dialogs.inform(QStringLiteral("Die Datei ''KOLORAT.INI'' konnte nicht geschrieben werden.\r"
                                         "Die Einstellungen dieser Sitzung gehen verloren.\r"),
                          QStringLiteral("Dateifehler"), platform::Icon::Exclamation);
+        return;
+    }
 }
 
 } // namespace editor

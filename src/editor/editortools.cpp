@@ -18,6 +18,18 @@ namespace {
 
 const QString kHelpFileName = QString::fromStdU16String(std::u16string(textcore::kHelpFileName));
 
+// The help text "Anleitung" loads: the folder's own file wins (names
+// compared without case, as in the file browser), then the one installed
+// with the program. Empty when there is none.
+QString helpFilePath(const QString &folder)
+{
+    const QStringList names = QDir(folder).entryList(QDir::Files);
+    for (const QString &name : names)
+        if (name.toUpper() == kHelpFileName)
+            return folder + name;
+    return platform::findHelpFile(folder);
+}
+
 } // namespace
 
 bool EditorWindow::prepareHandOver(const QString &emptyTextTitle)
@@ -79,27 +91,31 @@ void EditorWindow::openAbout()
 
 void EditorWindow::showHelpText()
 {
-    // The folder's own help file wins; names are compared without case, as
-    // in the file browser. Without one, the help installed with the program.
-    const QString &folder = m_session.folder();
-    QString path;
-    const QStringList names = QDir(folder).entryList(QDir::Files);
-    for (const QString &name : names)
-        if (name.toUpper() == kHelpFileName) {
-            path = folder + name;
-            break;
-        }
-    if (path.isEmpty())
-        path = platform::findHelpFile(folder);
+    const QString path = helpFilePath(m_session.folder());
     if (path.isEmpty()) {
         m_dialogs.inform(QStringLiteral("Die Hilfedatei ''KOLORATHELP.RTF'' wurde nicht gefunden.\r"
                                         "Sie gehört in den aktuellen Ordner oder zum installierten Programm.\r"),
                          QStringLiteral("Dateifehler"), platform::Icon::Exclamation);
         return;
     }
-    if (!loadFileIntoField(path, platform::FileKind::Rtf))
+    // The replaced text, colours and all, comes back with one undo step.
+    if (!loadFileIntoField(path, platform::FileKind::Rtf, true))
         return;
     m_textChanged = false;
+}
+
+void EditorWindow::showAuthorNote()
+{
+    // Only what the build and the folder tell: no address or author that
+    // nobody answers for.
+    const QString licence = QStringLiteral(KOLORAT_LICENCE);
+    const QString help = helpFilePath(m_session.folder());
+    m_dialogs.inform(QStringLiteral("Kolorat, farbige Lesehilfe, Version " KOLORAT_VERSION "\r\n")
+                         + QStringLiteral("Lizenz: ") + (licence.isEmpty() ? QStringLiteral("nicht angegeben") : licence)
+                         + QStringLiteral("\r\nHilfetext: ")
+                         + (help.isEmpty() ? QStringLiteral("nicht gefunden (") + kHelpFileName + QLatin1Char(')')
+                                           : QDir::toNativeSeparators(help)),
+                     QStringLiteral("Tintaro"));
 }
 
 void EditorWindow::searchReplace()
@@ -115,7 +131,7 @@ void EditorWindow::searchReplace()
     const std::optional<std::u16string> result = textcore::SearchReplace(
         m_field->text().toStdU16String(), find.toStdU16String(), replacement.toStdU16String());
     if (result)
-        m_field->setText(QString::fromStdU16String(*result));
+        m_field->setText(QString::fromStdU16String(*result), platform::RichTextField::History::OneStep);
 }
 
 void EditorWindow::filterCharacter()
@@ -125,7 +141,7 @@ void EditorWindow::filterCharacter()
     const std::optional<std::u16string> result
         = textcore::FilterCharacter(m_field->text().toStdU16String(), answer.toStdU16String());
     if (result)
-        m_field->setText(QString::fromStdU16String(*result));
+        m_field->setText(QString::fromStdU16String(*result), platform::RichTextField::History::OneStep);
 }
 
 } // namespace editor

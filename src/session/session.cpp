@@ -3,6 +3,7 @@
 #include "textcore/settings.h"
 
 #include <filesystem>
+#include <system_error>
 
 namespace session {
 
@@ -49,7 +50,12 @@ bool Session::readSettings()
     for (const QString &font : std::as_const(m_fonts.names))
         current.offeredFonts.push_back(font.toStdU16String());
 
-    const textcore::SettingsReadResult read = textcore::ReadSettings(settingsPath(m_folder));
+    const std::filesystem::path path = settingsPath(m_folder);
+    const textcore::SettingsReadResult read = textcore::ReadSettings(path);
+    // What was not taken over would be gone after the exit writes the file;
+    // the file is kept aside before that first write.
+    std::error_code ignored;
+    m_settingsToKeep = !read.takenOverWhole() && std::filesystem::exists(path, ignored);
     textcore::ApplyReadSettings(read, current);
 
     m_sound.colours = current.soundColours;
@@ -65,7 +71,7 @@ bool Session::readSettings()
     return !read.failed;
 }
 
-bool Session::writeSettings() const
+SettingsWrite Session::writeSettings()
 {
     textcore::Settings settings;
     settings.soundColours = m_sound.colours;
@@ -74,7 +80,13 @@ bool Session::writeSettings() const
     settings.separator = m_separator.mark.toStdU16String();
     for (const QString &font : std::as_const(m_fonts.names))
         settings.offeredFonts.push_back(font.toStdU16String());
-    return textcore::WriteSettings(settingsPath(m_folder), settings);
+    const std::filesystem::path path = settingsPath(m_folder);
+    if (m_settingsToKeep) {
+        if (!textcore::BackUpSettings(path))
+            return SettingsWrite::NotKeptAside;
+        m_settingsToKeep = false;
+    }
+    return textcore::WriteSettings(path, settings) ? SettingsWrite::Written : SettingsWrite::NotWritten;
 }
 
 } // namespace session

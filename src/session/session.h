@@ -9,6 +9,7 @@
 #include "session/syllablestate.h"
 #include "session/workingtext.h"
 #include "textcore/colour.h"
+#include "textcore/separators.h"
 
 #include <QString>
 
@@ -19,10 +20,19 @@ struct Separator {
     QString mark = QStringLiteral("-");
     textcore::Colour colour = textcore::kRed;
 
-    // A blank separator line in the settings leaves the mark empty;
-    // converting to "nothing" would delete every boundary, so the default
-    // stands in for it.
-    char16_t visibleMark() const { return mark.isEmpty() ? u'-' : mark.at(0).unicode(); }
+    // The mark the text shows: a blank separator line in the settings
+    // leaves the mark empty, and converting to "nothing" would delete every
+    // boundary, so a stand-in takes its place.
+    char16_t visibleMark() const { return textcore::visibleSeparator(mark.toStdU16String()); }
+};
+
+// What writing KOLORAT.INI came to.
+enum class SettingsWrite {
+    Written,
+    // A file not read whole could not be kept as KOLORAT.INI.BAK; it stays
+    // as it was and nothing is written.
+    NotKeptAside,
+    NotWritten,
 };
 
 class Session {
@@ -58,8 +68,9 @@ public:
     // Reads KOLORAT.INI: what was read replaces the current values, a
     // broken file keeps the rest. False when the file is missing or broken.
     bool readSettings();
-    // Writes KOLORAT.INI atomically; false when it could not be written.
-    bool writeSettings() const;
+    // Writes KOLORAT.INI atomically. A file that was not taken over whole is
+    // first kept aside as KOLORAT.INI.BAK, so nothing of it is lost.
+    SettingsWrite writeSettings();
 
 private:
     QString m_folder;
@@ -69,6 +80,7 @@ private:
     Separator m_separator;
     WorkingText m_workingText;
     bool m_printerLocked = true;
+    bool m_settingsToKeep = false;
     Requests *m_requests;
 };
 
