@@ -30,7 +30,9 @@ namespace platform {
 class Dialogs;
 class FileListBox;
 class Printer;
+class ReadAloud;
 class RichTextField;
+class SpeechEngine;
 enum class FileKind;
 } // namespace platform
 namespace soundcolours {
@@ -152,6 +154,15 @@ public:
     void filterCharacter();
     void showAuthorNote();
 
+    // Reading aloud: "Extras" > "Vorlesen" reads the selection, or from the
+    // caret to the end; again, or ESC, stops. Without an engine the entries
+    // stay disabled.
+    void setSpeech(platform::SpeechEngine *engine);
+    void readAloud();
+    // Stops reading; true when something was being read.
+    bool stopReading();
+    platform::ReadAloud *readAloudControl() const { return m_readAloud; }
+
     // State the tests and the other windows read.
     bool separatorsVisible() const { return m_separatorsVisible; }
     bool clickMode() const { return m_clickMode; }
@@ -266,6 +277,10 @@ private:
     QAction *m_syllableTrainerEntry = nullptr;
     QAction *m_fontSelectionEntry = nullptr;
     QAction *m_aboutEntry = nullptr;
+    QAction *m_readAloudEntry = nullptr;
+    QMenu *m_extrasMenu = nullptr;
+    QMenu *m_speechRateMenu = nullptr;
+    platform::ReadAloud *m_readAloud = nullptr;
 };
 
 } // namespace editor

@@ -102,8 +102,8 @@ void TestProgramWindows::everyEditorEntryIsEnabled()
         QVERIFY2(action->isEnabled(), qPrintable(action->objectName()));
         ++entries;
     }
-    // Datei 6, Extras 5, Farbauswahl 2, Lesetraining 2, Trennzeichen 13, ? 2.
-    QCOMPARE(entries, 30);
+    // Datei 6, Extras 9, Farbauswahl 2, Lesetraining 2, Trennzeichen 13, ? 2.
+    QCOMPARE(entries, 34);
 }
 
 void TestProgramWindows::menuBarsReadAsDesigned_data()
@@ -114,7 +114,7 @@ void TestProgramWindows::menuBarsReadAsDesigned_data()
     QTest::newRow("editor") << "Form0"
                             << "Datei(Neuer Text|-|Drucken|Sichern(Als RTF-Datei ...|Als TXT-Datei ...|Unformatiert  ...)"
                                "|-|Beenden)|Extras(Drucker sperren|Hilfetipps zeigen|-|Schriftartenwahl|-|"
-                               "Suchen/Ersetzen|Textfilter wählen)|Farbauswahl(L a u t e|S i l b e n)|"
+                               "Suchen/Ersetzen|Textfilter wählen|-|Vorlesen|Sprechtempo(langsam|mittel|normal))|Farbauswahl(L a u t e|S i l b e n)|"
                                "Lesetraining(L a u t e|S i l b e n)|Trennzeichen(Taste -|Taste =|Taste ~|Taste /|-|"
                                "Farbwahl(blau|cyan|grau|grün|r o t|schwarz)|-|Ersetzen|-|Silben automatisch setzen|Als Ausnahme merken)|?(Anleitung|Copyright)";
     QTest::newRow("sound colours") << "Form2"
@@ -124,7 +124,8 @@ void TestProgramWindows::menuBarsReadAsDesigned_data()
         << "Abbruch|Drucken(Silbentabelle|Textseite)|Kopieren|Sichern|Schriften|Tabelle|"
            "Wortsilben(Alle Silben abwechselnd|Alle mehrsilbigen Wörter)|?";
     const QString trainerMenu = QStringLiteral("Abbruch|Ansicht(Fenster|Monitor)|Kopieren|Letterweise|Silbenweise|"
-                                               "Wortweise|Satzweise|Textweise|kleiner|größer|Schriften|?");
+                                               "Wortweise|Satzweise|Textweise|kleiner|größer|Schriften|?|"
+                                               "Vorlesen|Sprechtempo(langsam|mittel|normal)");
     QTest::newRow("sound trainer") << "Form1" << trainerMenu;
     QTest::newRow("syllable trainer") << "Form4" << trainerMenu;
 }
