@@ -110,10 +110,6 @@ QMenu *EditorWindow::createExtrasMenu()
             &QAction::triggered, this, &EditorWindow::searchReplace);
     connect(addEntry(menu, QStringLiteral("filterEntry"), QStringLiteral("Textfilter wählen")), &QAction::triggered,
             this, &EditorWindow::filterCharacter);
-    menu->addSeparator();
-    m_readAloudEntry = addEntry(menu, QStringLiteral("readAloudEntry"), QStringLiteral("Vorlesen"));
-    m_readAloudEntry->setEnabled(false);
-    connect(m_readAloudEntry, &QAction::triggered, this, &EditorWindow::readAloud);
     m_extrasMenu = menu;
     return menu;
 }

@@ -11,14 +11,22 @@ namespace editor {
 
 void EditorWindow::setSpeech(platform::SpeechEngine *engine)
 {
+    // Without a voice the entries are not offered at all.
     delete m_readAloud;
     m_readAloud = nullptr;
+    delete m_readAloudSeparator;
+    m_readAloudSeparator = nullptr;
+    delete m_readAloudEntry;
+    m_readAloudEntry = nullptr;
     delete m_speechRateMenu;
     m_speechRateMenu = nullptr;
-    m_readAloudEntry->setEnabled(engine != nullptr);
     if (!engine)
         return;
     m_readAloud = new platform::ReadAloud(*engine, m_dialogs, *m_field, this);
+    m_readAloudSeparator = m_extrasMenu->addSeparator();
+    m_readAloudEntry = m_extrasMenu->addAction(QStringLiteral("Vorlesen"));
+    m_readAloudEntry->setObjectName(QStringLiteral("readAloudEntry"));
+    connect(m_readAloudEntry, &QAction::triggered, this, &EditorWindow::readAloud);
     m_speechRateMenu = platform::ReadAloud::rateMenu(*engine, this);
     m_speechRateMenu->setObjectName(QStringLiteral("speechRateMenu"));
     m_extrasMenu->addMenu(m_speechRateMenu);

@@ -155,8 +155,8 @@ public:
     void showAuthorNote();
 
     // Reading aloud: "Extras" > "Vorlesen" reads the selection, or from the
-    // caret to the end; again, or ESC, stops. Without an engine the entries
-    // stay disabled.
+    // caret to the end; again, or ESC, stops. Without an engine there are
+    // no such entries.
     void setSpeech(platform::SpeechEngine *engine);
     void readAloud();
     // Stops reading; true when something was being read.
@@ -277,6 +277,7 @@ private:
     QAction *m_syllableTrainerEntry = nullptr;
     QAction *m_fontSelectionEntry = nullptr;
     QAction *m_aboutEntry = nullptr;
+    QAction *m_readAloudSeparator = nullptr;
     QAction *m_readAloudEntry = nullptr;
     QMenu *m_extrasMenu = nullptr;
     QMenu *m_speechRateMenu = nullptr;
