@@ -5,8 +5,6 @@
 
 #include <QList>
 
-#include <string>
-
 namespace testsupport {
 
 class FakeSpeechEngine : public platform::SpeechEngine {
@@ -14,7 +12,6 @@ public:
     struct Request {
         std::u16string text;
         bool phonemes = false;
-        textcore::SpeechRate rate = textcore::SpeechRate::Normal;
     };
     QList<Request> requests;
     int stops = 0;
@@ -22,16 +19,13 @@ public:
     void speak(const std::u16string &text, bool phonemes) override
     {
         stop();
-        requests.append({text, phonemes, rate()});
+        requests.append({text, phonemes});
         speaking_ = true;
     }
     void stop() override
     {
-        if (!speaking_)
-            return;
-        ++stops;
-        speaking_ = false;
-        emit finished();
+        if (speaking_)
+            ++stops, endOfText();
     }
     bool isSpeaking() const override { return speaking_; }
 

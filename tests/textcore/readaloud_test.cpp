@@ -67,19 +67,4 @@ TEST(RangePiece, LeavesOutSeparatorsAndMarksAcrossThem)
     EXPECT_TRUE(RangeSpeechPiece(text, 40, 3, u"").empty());
 }
 
-TEST(CodePoints, SurrogatePairsTakeTwoUnitsAndLoneHalvesOne)
-{
-    EXPECT_EQ(CodePointStarts(u"a\U0001D11Eb"), (std::vector<std::size_t>{0, 1, 3, 4}));
-    EXPECT_EQ(CodePointStarts(std::u16string{u'\xD834', u'x'}), (std::vector<std::size_t>{0, 1, 2}));
-}
-
-TEST(Rates, SlowIsAboutSeventyPercentAndNamesRoundTrip)
-{
-    EXPECT_NEAR(double(WordsPerMinute(SpeechRate::Slow)) / WordsPerMinute(SpeechRate::Normal), 0.7, 0.01);
-    EXPECT_LT(WordsPerMinute(SpeechRate::Slow), WordsPerMinute(SpeechRate::Medium));
-    for (SpeechRate rate : kSpeechRates)
-        EXPECT_EQ(SpeechRateFromName(SpeechRateName(rate)), rate);
-    EXPECT_EQ(SpeechRateFromName(u"schnell"), std::nullopt);
-}
-
 } // namespace
