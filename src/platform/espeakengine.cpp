@@ -63,6 +63,12 @@ void EspeakEngine::speak(const std::u16string &text, bool phonemes)
         fail(SpeechFailure::NoAudioDevice);
         return;
     }
+    sink_ = std::make_unique<QAudioSink>(output, speechFormat());
+    device_ = sink_->start();
+    if (!device_ || sink_->error() != QAudio::NoError) {
+        fail(SpeechFailure::AudioDeviceBusy);
+        return;
+    }
     auto stream = std::make_shared<Stream>();
     stream_ = stream;
     written_ = 0;
@@ -70,7 +76,7 @@ void EspeakEngine::speak(const std::u16string &text, bool phonemes)
     const int wordsPerMinute = textcore::WordsPerMinute(rate());
     worker_ = std::thread([this, stream, text, phonemes, wordsPerMinute] {
         bool first = true;
-        const bool loaded = EspeakSynthesizer::synthesize(text, phonemes, wordsPerMinute, [&](const SpeechChunk &chunk) {
+        const auto take = [&](const SpeechChunk &chunk) {
             std::unique_lock guard(stream->lock);
             stream->roomFreed.wait(guard, [&] { return stream->cancelled || stream->audio.size() < kMaxAhead; });
             if (stream->cancelled)
@@ -84,7 +90,8 @@ void EspeakEngine::speak(const std::u16string &text, bool phonemes)
                 QMetaObject::invokeMethod(this, &EspeakEngine::feed, Qt::QueuedConnection);
             first = false;
             return true;
-        });
+        };
+        const bool loaded = EspeakSynthesizer::synthesize(text, phonemes, wordsPerMinute, take);
         {
             std::lock_guard guard(stream->lock);
             stream->done = true;
@@ -93,12 +100,6 @@ void EspeakEngine::speak(const std::u16string &text, bool phonemes)
         QMetaObject::invokeMethod(this, &EspeakEngine::feed, Qt::QueuedConnection);
     });
 
-    sink_ = std::make_unique<QAudioSink>(output, speechFormat());
-    device_ = sink_->start();
-    if (!device_ || sink_->error() != QAudio::NoError) {
-        fail(SpeechFailure::AudioDeviceBusy);
-        return;
-    }
     clock_.start();
     feedTimer_.start();
 }

@@ -5,6 +5,7 @@
 
 #include <espeak-ng/speak_lib.h>
 
+#include <algorithm>
 #include <mutex>
 
 namespace platform {
@@ -58,7 +59,8 @@ int receive(short *samples, int count, espeak_EVENT *events)
 bool loadLocked()
 {
     static const bool loaded = [] {
-        if (espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kBufferMilliseconds, nullptr, 0) != EspeakSynthesizer::kSampleRate)
+        const int sampleRate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, kBufferMilliseconds, nullptr, 0);
+        if (sampleRate != EspeakSynthesizer::kSampleRate)
             return false;
         if (espeak_SetVoiceByName("de") != EE_OK)
             return false;

@@ -107,7 +107,8 @@ int main(int argc, char *argv[])
         *text, false, textcore::WordsPerMinute(rate), [&](const platform::SpeechChunk &chunk) {
             samples.insert(samples.end(), chunk.samples, chunk.samples + chunk.sampleCount);
             for (const platform::SpokenWord &word : chunk.words) {
-                const std::string utf8 = textcore::encodeUtf8(std::u16string_view(*text).substr(word.start, word.length));
+                const std::u16string_view spokenWord = std::u16string_view(*text).substr(word.start, word.length);
+                const std::string utf8 = textcore::encodeUtf8(spokenWord);
                 std::printf("{\"word\":%s,\"start\":%zu,\"length\":%zu,\"ms\":%d}\n", json(utf8).c_str(), word.start,
                             word.length, word.milliseconds);
             }
