@@ -1,6 +1,7 @@
 // Kolorat's entry point: German Qt texts, the working folder, the program
 // object with its editor window, and the other windows joined to it.
 #include "app/programwindows.h"
+#include "app/readingviewstore.h"
 #include "editor/program.h"
 #include "platform/application.h"
 #include "platform/dialogs.h"
@@ -30,6 +31,8 @@ int main(int argc, char *argv[])
     editor::Program program(dialogs, folder);
     dialogs.setParent(&program.editor());
     app::ProgramWindows windows(program);
+    program.editor().setReadingView(app::storedReadingView());
+    QObject::connect(&program.editor(), &editor::EditorWindow::readingViewChanged, &app::storeReadingView);
     program.editor().show();
     return application.exec();
 }

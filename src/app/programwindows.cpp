@@ -7,6 +7,7 @@
 #include "platform/dialogs.h"
 #include "platform/espeakengine.h"
 #include "platform/readaloud.h"
+#include "platform/richtextfield.h"
 #include "platform/timers.h"
 #include "soundcolours/soundcolourwindow.h"
 #include "syllables/syllablecolourwindow.h"
@@ -16,6 +17,18 @@
 #include <QWidget>
 
 namespace app {
+
+namespace {
+
+// Every text field of a window shows the text the way the reader chose.
+void showReadingView(QWidget *window, const platform::ReadingView &view)
+{
+    if (window)
+        for (platform::RichTextField *field : window->findChildren<platform::RichTextField *>())
+            field->setReadingView(view);
+}
+
+} // namespace
 
 // Keeps a trainer's message boxes alive exactly as long as the trainer:
 // a discarded trainer is deleted by Qt's event loop, not by us.
@@ -57,6 +70,12 @@ ProgramWindows::ProgramWindows(editor::Program &program, WindowServices services
     hooks.openAbout = [this](const QPoint &at) { about().openAt(at); };
     hooks.setReadingFieldsFont = [this](const QString &name) { setReadingFieldsFont(name); };
     m_program.setWindowHooks(hooks);
+    connect(&m_program.editor(), &editor::EditorWindow::readingViewChanged, this,
+            [this](const platform::ReadingView &view) {
+                for (QWidget *window : {static_cast<QWidget *>(m_sound.get()), static_cast<QWidget *>(m_syllables.get()),
+                                        static_cast<QWidget *>(m_trainers[0]), static_cast<QWidget *>(m_trainers[1])})
+                    showReadingView(window, view);
+            });
 }
 
 ProgramWindows::~ProgramWindows()
@@ -97,6 +116,7 @@ soundcolours::SoundColourWindow &ProgramWindows::soundColours()
                     if (m_syllables)
                         m_syllables->setBackgroundColour(colour);
                 });
+        showReadingView(m_sound.get(), m_program.editor().readingView());
         if (m_soundFont) {
             m_sound->setPreviewFontName(*m_soundFont);
             m_soundFont.reset();
@@ -113,6 +133,7 @@ syllables::SyllableColourWindow &ProgramWindows::syllableColours()
             m_program.syllables(), m_program.soundColours(), m_program.offeredFonts(), m_program.editor(),
             *m_syllableDialogs, m_program.printer(), *m_services.clipboard, *m_services.timers);
         parentDialogs(*m_syllableDialogs, m_syllables.get());
+        showReadingView(m_syllables.get(), m_program.editor().readingView());
         if (m_syllableFont) {
             m_syllables->setTextFont(*m_syllableFont);
             m_syllableFont.reset();
@@ -144,6 +165,7 @@ trainer::TrainerWindow &ProgramWindows::trainerWindow(textcore::TrainerKind kind
         parentDialogs(boxes, window);
         connect(window, &trainer::TrainerWindow::discarded, this, [this, kind] { discardTrainer(kind); });
         window->setSpeech(m_services.speech);
+        showReadingView(window, m_program.editor().readingView());
         std::optional<QString> &font = m_trainerFonts[slot(kind)];
         if (font) {
             window->setReadingFont(*font);

@@ -76,6 +76,7 @@ QMenu *EditorWindow::createFileMenu()
         {"saveRtfEntry", QStringLiteral("Als RTF-Datei ..."), SaveKind::Rtf},
         {"saveTxtEntry", QStringLiteral("Als TXT-Datei ..."), SaveKind::Txt},
         {"savePlainEntry", QStringLiteral("Unformatiert  ..."), SaveKind::Unformatted},
+        {"savePdfEntry", QStringLiteral("Als PDF-Datei ..."), SaveKind::Pdf},
     };
     for (const SaveEntry &entry : saveEntries) {
         const SaveKind kind = entry.kind;
@@ -102,6 +103,7 @@ QMenu *EditorWindow::createExtrasMenu()
     m_helpTipsEntry->setCheckable(true);
     m_helpTipsEntry->setChecked(m_helpTipsShown);
     connect(m_helpTipsEntry, &QAction::toggled, this, &EditorWindow::setHelpTipsShown);
+    addReadingViewEntries(menu);
     menu->addSeparator();
     m_fontSelectionEntry = addEntry(menu, QStringLiteral("fontSelectionEntry"), QStringLiteral("Schriftartenwahl"));
     connect(m_fontSelectionEntry, &QAction::triggered, this, &EditorWindow::openFontSelection);

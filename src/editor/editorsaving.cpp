@@ -3,6 +3,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/documentfiles.h"
+#include "platform/documentpages.h"
 #include "platform/filelistbox.h"
 #include "platform/printer.h"
 #include "platform/richtextfield.h"
@@ -30,6 +31,9 @@ SaveKindInfo infoFor(SaveKind kind)
     case SaveKind::Txt:
         return {QStringLiteral("Quelltext wird im TXT-Format gespeichert."), QStringLiteral("KOLORAT.TXT"),
                 QStringLiteral("TXT-Datei sichern"), QStringLiteral("*.TXT")};
+    case SaveKind::Pdf:
+        return {QStringLiteral("Text wird als PDF-Datei gespeichert, wie er gedruckt wird."),
+                QStringLiteral("KOLORAT.PDF"), QStringLiteral("PDF-Datei sichern"), QString()};
     case SaveKind::Unformatted:
         break;
     }
@@ -38,6 +42,14 @@ SaveKindInfo infoFor(SaveKind kind)
 }
 
 const QString kHelpFileName = QStringLiteral("KOLORATHELP.RTF");
+
+// The worksheet is opened by PDF viewers and mail programs, which go by the
+// ending: "BLATT" alone would open nowhere. The program's own kinds need
+// none, since the teacher reads them back through the file browser.
+QString withPdfEnding(const QString &upperName)
+{
+    return upperName.endsWith(QStringLiteral(".PDF")) ? upperName : upperName + QStringLiteral(".PDF");
+}
 
 } // namespace
 
@@ -71,11 +83,11 @@ void EditorWindow::saveText(SaveKind kind)
                                            QStringLiteral("Textseite speichern"), info.defaultName);
     if (answer.isEmpty())
         return;
-    const QString upper = answer.toUpper();
-    if (upper == kHelpFileName) {
+    if (answer.toUpper() == kHelpFileName) {
         reservedNameMessage();
         return;
     }
+    const QString upper = kind == SaveKind::Pdf ? withPdfEnding(answer.toUpper()) : answer.toUpper();
     if (fileExistsInFolder(upper)
         && !m_dialogs.ask(QStringLiteral("Eine Datei mit diesem Namen ist schon vorhanden!\rWollen Sie die vorhandene "
                                          "Datei hiermit ersetzen?\r\r"),
@@ -101,6 +113,13 @@ void EditorWindow::saveText(SaveKind kind)
         saved = error.isEmpty();
         break;
     }
+    case SaveKind::Pdf: {
+        const QByteArray pdf = platform::pdfOfDocument(*m_field->document());
+        error = pdf.isEmpty() ? QStringLiteral("Die PDF-Datei %1 konnte nicht erzeugt werden.\r").arg(upper)
+                              : platform::saveFileBytes(path, pdf);
+        saved = error.isEmpty();
+        break;
+    }
     }
     if (!saved) {
         m_dialogs.inform(error.isEmpty() ? QStringLiteral("Die Datei ''%1'' konnte nicht gespeichert werden.\r").arg(upper)
@@ -110,7 +129,9 @@ void EditorWindow::saveText(SaveKind kind)
     }
     m_dialogs.inform(upper + QStringLiteral(" wurde gespeichert.\r\r"), info.confirmationTitle,
                      platform::Icon::Information);
-    refreshFileList(info.pattern);
+    // The browser lists no PDF files, so it stays as it is after one.
+    if (!info.pattern.isEmpty())
+        refreshFileList(info.pattern);
 }
 
 void EditorWindow::printText()

@@ -5,6 +5,7 @@
 // EditorAccess; the program object hands it the shared settings holders and
 // the hooks that open the other windows.
 #include "editor/editoraccess.h"
+#include "platform/readingview.h"
 #include "textcore/colour.h"
 
 #include <QMainWindow>
@@ -74,7 +75,7 @@ struct WindowHooks {
     std::function<void(const QString &fontName)> setReadingFieldsFont;
 };
 
-enum class SaveKind { Rtf, Txt, Unformatted };
+enum class SaveKind { Rtf, Txt, Unformatted, Pdf };
 
 class EditorWindow : public QMainWindow, public EditorAccess {
     Q_OBJECT
@@ -142,6 +143,11 @@ public:
     void reservedNameMessage();
     void printText();
 
+    // Syllable arcs and spacing ("Extras"): the editor's field takes them at
+    // once, the check marks follow, and readingViewChanged() tells the rest.
+    void setReadingView(const platform::ReadingView &view);
+    platform::ReadingView readingView() const { return m_readingView; }
+
     // Other windows, help text and text tools.
     void openSoundColours();
     void openSyllableColours();
@@ -185,6 +191,10 @@ public:
     void showEditor(std::optional<QPoint> topLeft) override;
     void setReadingFieldsFont(const QString &fontName) override;
 
+signals:
+    // The reader changed the syllable arcs or the spacing.
+    void readingViewChanged(const platform::ReadingView &view);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -197,6 +207,8 @@ private:
     QMenu *createFileMenu();
     QMenu *createExtrasMenu();
     QMenu *createSeparatorMenu();
+    void addReadingViewEntries(QMenu *extras);
+    void markReadingViewEntries();
     void updateHookedEntries();
     void setInfo(const QString &text);
     void setHelpTipsShown(bool shown);
@@ -245,6 +257,7 @@ private:
     // window's destructor needs no syllabifier header.
     std::shared_ptr<syllabify::Syllabifier> m_syllabifier;
     QString m_patternFile;
+    platform::ReadingView m_readingView;
 
     // Controls.
     QLabel *m_infoIcon = nullptr;
@@ -277,6 +290,8 @@ private:
     QAction *m_syllableTrainerEntry = nullptr;
     QAction *m_fontSelectionEntry = nullptr;
     QAction *m_aboutEntry = nullptr;
+    QAction *m_arcsEntry = nullptr;
+    QList<QAction *> m_spacingEntries; // "Abstände": letters, words, lines
     QAction *m_readAloudSeparator = nullptr;
     QAction *m_readAloudEntry = nullptr;
     QMenu *m_extrasMenu = nullptr;

@@ -228,7 +228,11 @@ DocumentLoadResult loadDocument(const QString &path, FileKind kind, const CharFo
 
 QString saveDocument(const QString &path, FileKind kind, const StyledText &text)
 {
-    const QByteArray bytes = kind == FileKind::Rtf ? writeRtf(text) : encodePlainText(plainTextOf(text));
+    return saveFileBytes(path, kind == FileKind::Rtf ? writeRtf(text) : encodePlainText(plainTextOf(text)));
+}
+
+QString saveFileBytes(const QString &path, const QByteArray &bytes)
+{
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return writeFailure(path, reasonOf(file));

@@ -28,6 +28,10 @@ DocumentLoadResult loadDocument(const QString &path, FileKind kind, const CharFo
 // character cannot be written in Windows-1252.
 QString saveDocument(const QString &path, FileKind kind, const StyledText &text);
 
+// Writes any finished file (a PDF) the same way: atomically, German message
+// on failure, empty on success.
+QString saveFileBytes(const QString &path, const QByteArray &bytes);
+
 // The steps of the plain-text files, for the tools and the tests. Decoding
 // also reads UTF-16 with a byte-order mark (as Notepad's "Unicode"), and turns every lone CR and every lone LF into CR LF, because the field's
 // positions count a line break as exactly those two characters; encoding does

@@ -1,5 +1,8 @@
 #include "platform/printer.h"
 
+#include "platform/documentpages.h"
+#include "platform/readingview.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QColor>
 #include <QFontMetricsF>
@@ -41,6 +44,7 @@ bool Printer::printSelection(const QTextCursor &selection)
     copy.setDefaultFont(source->defaultFont());
     copy.setDocumentMargin(source->documentMargin());
     QTextCursor(&copy).insertFragment(selection.selection());
+    applyReadingView(copy, readingViewOf(*source));
     return printDocument(copy);
 }
 
@@ -95,28 +99,7 @@ bool QtPrinter::printDocument(const QTextDocument &document)
     std::unique_ptr<QPrinter> printer = makePrinter();
     if (!printer->isValid())
         return false;
-    // Our own page loop rather than QTextDocument::print, which adds page
-    // numbers that the program never printed.
-    std::unique_ptr<QTextDocument> copy(document.clone());
-    copy->documentLayout()->setPaintDevice(printer.get());
-    const QSizeF page(printer->width(), printer->height());
-    copy->setPageSize(page);
-    QPainter painter;
-    if (!painter.begin(printer.get()))
-        return false;
-    const int pages = copy->pageCount();
-    QAbstractTextDocumentLayout::PaintContext context;
-    context.palette.setColor(QPalette::Text, Qt::black);
-    for (int i = 0; i < pages; ++i) {
-        if (i > 0 && !printer->newPage())
-            return false;
-        painter.save();
-        painter.translate(0, -i * page.height());
-        context.clip = QRectF(0, i * page.height(), page.width(), page.height());
-        copy->documentLayout()->draw(&painter, context);
-        painter.restore();
-    }
-    return painter.end() && printer->printerState() != QPrinter::Error;
+    return paintDocumentPages(document, *printer) && printer->printerState() != QPrinter::Error;
 }
 
 int QtPrinter::toDevice(int twips) const

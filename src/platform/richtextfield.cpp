@@ -313,6 +313,7 @@ void RichTextField::setText(const QString &plain)
 {
     ++d->ownChange;
     d->doc->setPlainText(normaliseLineBreaks(plain));
+    reapplyReadingView();
     d->doc->clearUndoRedoStacks();
     d->mapValid = false;
     d->cachedLength = -1;
@@ -646,6 +647,31 @@ void RichTextField::setFontOfWholeField(const QFont &font, const QTextCharFormat
     d->formatOnly = false;
     if (!textCursor().hasSelection())
         mergeCurrentCharFormat(format);
+    reapplyReadingView();
+}
+
+void RichTextField::setReadingView(const ReadingView &view)
+{
+    const bool arcsChanged = view.syllableArcs != readingView().syllableArcs;
+    ++d->ownChange;
+    d->formatOnly = true;
+    applyReadingView(*d->doc, view);
+    d->formatOnly = false;
+    --d->ownChange;
+    if (arcsChanged)
+        viewport()->update();
+}
+
+ReadingView RichTextField::readingView() const
+{
+    return readingViewOf(*d->doc);
+}
+
+void RichTextField::reapplyReadingView()
+{
+    if (readingView() == ReadingView())
+        return;
+    setReadingView(readingView());
 }
 
 void RichTextField::applyFormatToRange(int start, int length, const CharFormat &format)
@@ -738,6 +764,7 @@ void RichTextField::setStyledText(const StyledText &runs)
         i = j;
     }
     c.endEditBlock();
+    reapplyReadingView();
     d->doc->setUndoRedoEnabled(undo);
     d->mapValid = false;
     d->cachedLength = -1;
@@ -752,6 +779,7 @@ std::unique_ptr<QTextDocument> RichTextField::selectionAsDocument() const
     auto out = std::make_unique<QTextDocument>();
     out->setDefaultFont(d->doc->defaultFont());
     QTextCursor(out.get()).insertFragment(textCursor().selection());
+    applyReadingView(*out, readingView());
     return out;
 }
 

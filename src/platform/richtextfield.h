@@ -17,6 +17,7 @@
 // turns U+00A0 into a blank) or QTextEdit::setText() (it guesses HTML).
 // changed() covers every content change; textChanged() is Qt's own.
 #include "platform/documentfiles.h"
+#include "platform/readingview.h"
 #include "platform/styledtext.h"
 #include "textcore/colour.h"
 
@@ -113,6 +114,13 @@ public:
     // Undo history on or off (off for preview and reading fields).
     void setUndoEnabled(bool enabled);
 
+    // --- reading view ---------------------------------------------------------
+    // Syllable arcs and spacing for this field and its prints. Display only:
+    // text(), styledText() and saved files stay as they are, and changed()
+    // is not raised.
+    void setReadingView(const ReadingView &view);
+    ReadingView readingView() const;
+
     // --- runs and files -----------------------------------------------------
     // Runs of characters with equal format; their text joined equals text().
     // Font names and sizes are the effective ones (never empty or 0).
@@ -145,6 +153,8 @@ signals:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     bool canInsertFromMimeData(const QMimeData *source) const override;
@@ -153,6 +163,8 @@ protected:
 
 private:
     void setFontOfWholeField(const QFont &font, const QTextCharFormat &format);
+    // Gives the document the view again after its content or font was replaced.
+    void reapplyReadingView();
 
     struct Private;
     std::unique_ptr<Private> d;

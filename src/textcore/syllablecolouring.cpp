@@ -16,7 +16,7 @@ std::vector<Colour> ColourBySyllables(std::u16string_view text, Colour first, Co
     if (mode == SyllableCounting::AllSyllablesAlternating) {
         for (std::size_t i = 0; i < text.size(); ++i) {
             const char16_t c = text[i];
-            if (c == kSyllableBoundary || c == u'\r' || c == u' ')
+            if (c == kSyllableBoundary || StartsNewWord(c))
                 k ^= 1u;
             colours[i] = pick[k];
         }
@@ -25,7 +25,7 @@ std::vector<Colour> ColourBySyllables(std::u16string_view text, Colour first, Co
             const char16_t c = text[i];
             if (c == kSyllableBoundary)
                 k ^= 1u;
-            else if (c == u'\r' || c == u' ')
+            else if (StartsNewWord(c))
                 k = 0;
             colours[i] = pick[k];
         }

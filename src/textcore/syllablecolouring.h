@@ -12,6 +12,13 @@ enum class SyllableCounting {
     MultiSyllableWords,      // "Alle mehrsilbigen Wörter": every word starts with the first colour
 };
 
+// The characters at which the count steps (alternating) or starts again
+// (per word): the blank and the CR of a line break.
+constexpr bool StartsNewWord(char16_t c)
+{
+    return c == u' ' || c == u'\r';
+}
+
 // One colour per UTF-16 position. Only the soft hyphen, CR and space are
 // looked at, and the count changes before the character is coloured, so a
 // boundary character takes the colour of the syllable after it.

@@ -4,6 +4,7 @@
 // windows, a discarded trainer starts afresh, and the font window shows
 // the fonts of the settings file.
 #include "app/support/programfixture.h"
+#include "support/arcscheck.h"
 
 #include "about/aboutwindow.h"
 #include "editor/editorwindow.h"
@@ -87,6 +88,8 @@ private slots:
     void windowsAreBuiltOnceAndKept();
     void discardedTrainerStartsAfresh();
     void readingFontReachesAllFourFields();
+    void readingViewReachesEveryField_data();
+    void readingViewReachesEveryField();
     void backgroundIsOneValueForBothColourWindows();
     void fontWindowShowsAndKeepsTheSettingsFonts();
 };
@@ -102,8 +105,8 @@ void TestProgramWindows::everyEditorEntryIsEnabled()
         QVERIFY2(action->isEnabled(), qPrintable(action->objectName()));
         ++entries;
     }
-    // Datei 6, Extras 9, Farbauswahl 2, Lesetraining 2, Trennzeichen 13, ? 2.
-    QCOMPARE(entries, 34);
+    // Datei 7, Extras 19, Farbauswahl 2, Lesetraining 2, Trennzeichen 13, ? 2.
+    QCOMPARE(entries, 45);
 }
 
 void TestProgramWindows::menuBarsReadAsDesigned_data()
@@ -112,8 +115,10 @@ void TestProgramWindows::menuBarsReadAsDesigned_data()
     QTest::addColumn<QString>("menuBar");
 
     QTest::newRow("editor") << "Form0"
-                            << "Datei(Neuer Text|-|Drucken|Sichern(Als RTF-Datei ...|Als TXT-Datei ...|Unformatiert  ...)"
-                               "|-|Beenden)|Extras(Drucker sperren|Hilfetipps zeigen|-|Schriftartenwahl|-|"
+                            << "Datei(Neuer Text|-|Drucken|Sichern(Als RTF-Datei ...|Als TXT-Datei ...|Unformatiert  ...|"
+                               "Als PDF-Datei ...)|-|Beenden)|Extras(Drucker sperren|Hilfetipps zeigen|-|"
+                               "Silbenbögen zeigen|Abstände(Buchstaben(normal|+10 %|+25 %)|Wörter(normal|weit|"
+                               "sehr weit)|Zeilen(1|1,5|2))|-|Schriftartenwahl|-|"
                                "Suchen/Ersetzen|Textfilter wählen|-|Vorlesen|Sprechtempo(langsam|mittel|normal))|Farbauswahl(L a u t e|S i l b e n)|"
                                "Lesetraining(L a u t e|S i l b e n)|Trennzeichen(Taste -|Taste =|Taste ~|Taste /|-|"
                                "Farbwahl(blau|cyan|grau|grün|r o t|schwarz)|-|Ersetzen|-|Silben automatisch setzen|Als Ausnahme merken)|?(Anleitung|Copyright)";
@@ -312,6 +317,43 @@ void TestProgramWindows::readingFontReachesAllFourFields()
     QCOMPARE(readingField(f.windows().trainerWindow(TrainerKind::Syllables))->fieldFontName(),
              QStringLiteral("Verdana"));
     QCOMPARE(readingField(f.windows().trainerWindow(TrainerKind::Sounds))->fieldFontName(), QStringLiteral("Andika"));
+}
+
+void TestProgramWindows::readingViewReachesEveryField_data()
+{
+    QTest::addColumn<QString>("entry"); // empty: the editor's own field
+    QTest::addColumn<QString>("window");
+    QTest::newRow("editor") << QString() << "Form0";
+    QTest::newRow("sound colour preview") << "soundColoursEntry" << "Form2";
+    QTest::newRow("syllable colour preview") << "syllableColoursEntry" << "Form3";
+    QTest::newRow("sound trainer") << "soundTrainerEntry" << "Form1";
+    QTest::newRow("syllable trainer") << "syllableTrainerEntry" << "Form4";
+}
+
+void TestProgramWindows::readingViewReachesEveryField()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, window);
+    ProgramFixture f;
+    f.start(true);
+    // Spacing chosen before the window is built, arcs while it is open.
+    QVERIFY(ProgramFixture::trigger(f.editor(), QStringLiteral("lineSpacing15Entry")));
+    QWidget *shown = &f.editor();
+    if (!entry.isEmpty()) {
+        QVERIFY(ProgramFixture::trigger(f.editor(), entry));
+        f.timers.fireAll();
+        shown = builtWindow(f.windows(), window);
+        QVERIFY(shown);
+    }
+    QVERIFY(ProgramFixture::trigger(f.editor(), QStringLiteral("syllableArcsEntry")));
+    platform::RichTextField *field = readingField(*shown);
+    QVERIFY(field && !field->text().isEmpty());
+    QCOMPARE(field->readingView(),
+             (platform::ReadingView{true, platform::LetterSpacing::Normal, platform::WordSpacing::Normal,
+                                    platform::LineSpacing::OneAndAHalf}));
+    const ArcsSeen seen = arcsOf(*field);
+    QVERIFY2(seen.error.isEmpty(), qPrintable(seen.error));
+    QVERIFY2(seen.arcColours.size() >= 3, qPrintable(QString::number(seen.arcColours.size())));
 }
 
 void TestProgramWindows::backgroundIsOneValueForBothColourWindows()

@@ -93,10 +93,10 @@ void TestStartup::menuBarHoldsEveryEntry()
     auto menu = [&](const char *name) { return h.window().findChild<QMenu *>(QString::fromLatin1(name)); };
     QCOMPARE(menuTitles(menu("fileMenu")), (QStringList{"Neuer Text", "|", "Drucken", "Sichern", "|", "Beenden"}));
     QCOMPARE(menuTitles(menu("saveMenu")),
-             (QStringList{"Als RTF-Datei ...", "Als TXT-Datei ...", "Unformatiert  ..."}));
-    QCOMPARE(menuTitles(menu("extrasMenu")), (QStringList{"Drucker sperren", "Hilfetipps zeigen", "|",
-                                                           "Schriftartenwahl", "|", "Suchen/Ersetzen",
-                                                           "Textfilter wählen"}));
+             (QStringList{"Als RTF-Datei ...", "Als TXT-Datei ...", "Unformatiert  ...", "Als PDF-Datei ..."}));
+    QCOMPARE(menuTitles(menu("extrasMenu")),
+             (QStringList{"Drucker sperren", "Hilfetipps zeigen", "|", "Silbenbögen zeigen", "Abstände", "|",
+                          "Schriftartenwahl", "|", "Suchen/Ersetzen", "Textfilter wählen"}));
     QCOMPARE(menuTitles(menu("separatorMenu")),
              (QStringList{"Taste -", "Taste =", "Taste ~", "Taste /", "|", "Farbwahl", "|", "Ersetzen", "|",
                           "Silben automatisch setzen", "Als Ausnahme merken"}));

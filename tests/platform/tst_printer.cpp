@@ -3,6 +3,10 @@
 // test double the windows' tests use.
 #include "platform/printer.h"
 
+#include "platform/documentfiles.h"
+#include "platform/documentpages.h"
+#include "platform/richtextfield.h"
+
 #include <QImage>
 #include <QPageLayout>
 #include <QPrinter>
@@ -79,6 +83,7 @@ private slots:
     void selectionKeepsItsFormatting();
     void endWithoutDrawingPrintsNothing();
     void noPrinterInstalled();
+    void worksheetPdf();
 
     void recordingPrinter();
     void recordingPrinterLines_data();
@@ -427,6 +432,55 @@ void PrinterTest::recordingPrinterLines()
         QVERIFY(printer.calls()[i].position.y() > printer.calls()[i - 1].position.y());
     }
     QCOMPARE(printer.position().x(), 0);
+}
+
+// The PDF worksheet is the printed page: A4, real text, page breaks, and the
+// field's reading view (arcs, spacing) on every page.
+void PrinterTest::worksheetPdf()
+{
+    RichTextField field;
+    field.setFieldFont(QStringLiteral("DejaVu Sans"), 14);
+    const QString line = QStringLiteral("Ro\u00ADsi\u00ADne und Ei.\r\n");
+    field.setText(line.repeated(40));
+    for (int i = 0; i < 40; ++i)
+        field.applyFormatToRange(i * int(line.size()), 2, CharFormat{textcore::kRed, {}, 0, false, false});
+    auto write = [&](const QString &name, const ReadingView &view) {
+        field.setReadingView(view);
+        const QString path = m_dir.filePath(name);
+        const QString error = saveFileBytes(path, pdfOfDocument(*field.document()));
+        return error.isEmpty() ? path : error;
+    };
+    const QString single = write(QStringLiteral("single.pdf"), ReadingView{});
+    const ReadingView doubleSpaced{false, LetterSpacing::Normal, WordSpacing::Normal, LineSpacing::Double};
+    const QString spaced = write(QStringLiteral("spaced.pdf"), doubleSpaced);
+    ReadingView arcsView = doubleSpaced;
+    arcsView.syllableArcs = true;
+    const QString arcs = write(QStringLiteral("arcs.pdf"), arcsView);
+
+    QVERIFY2(run(tool("pdfinfo"), {arcs}).contains(QStringLiteral("pts (A4)")),
+             qPrintable(run(tool("pdfinfo"), {arcs})));
+    QVERIFY(pdfPages(single) >= 1);
+    QVERIFY2(pdfPages(spaced) > pdfPages(single), "double line spacing reaches the page");
+    QCOMPARE(pdfPages(arcs), pdfPages(spaced));
+    const QString text = pdfText(arcs, false).remove(QChar(0x00AD));
+    QCOMPARE(text.count(QStringLiteral("Rosine und Ei.")), 40);
+
+    // Arcs add colour under the lines, and only there: a red arc under
+    // every red «Ro».
+    const QImage withoutArcs = pdfPage(spaced, 50);
+    const QImage withArcs = pdfPage(arcs, 50);
+    QCOMPARE(withArcs.size(), withoutArcs.size());
+    auto redPixels = [](const QImage &page) {
+        int count = 0;
+        for (int y = 0; y < page.height(); ++y)
+            for (int x = 0; x < page.width(); ++x) {
+                const QRgb p = page.pixel(x, y);
+                count += qRed(p) > 150 && qGreen(p) < 120 && qBlue(p) < 120;
+            }
+        return count;
+    };
+    QVERIFY2(redPixels(withArcs) > redPixels(withoutArcs) + 20,
+             qPrintable(QStringLiteral("%1 %2").arg(redPixels(withArcs)).arg(redPixels(withoutArcs))));
 }
 
 QTEST_MAIN(PrinterTest)

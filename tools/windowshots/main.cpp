@@ -6,6 +6,9 @@
 #include "editor/program.h"
 #include "fonts/fontselectionwindow.h"
 #include "platform/dialogs.h"
+#include "platform/documentfiles.h"
+#include "platform/documentpages.h"
+#include "platform/richtextfield.h"
 #include "soundcolours/soundcolourwindow.h"
 #include "syllables/syllablecolourwindow.h"
 #include "textcore/settings.h"
@@ -129,6 +132,31 @@ int main(int argc, char *argv[])
     wait(300);
     ok &= saveWindow(windows.about(), out.filePath(QStringLiteral("ZAFLABEL.png")));
     windows.about().close();
+    wait(100);
+
+    // The reading aids: arcs and wider spacing in the editor, both colour
+    // windows and the syllable trainer, and the PDF worksheet of the text.
+    editorWindow.setReadingView(platform::ReadingView{true, platform::LetterSpacing::Wider,
+                                                      platform::WordSpacing::Wide, platform::LineSpacing::OneAndAHalf});
+    wait(300);
+    ok &= saveWindow(editorWindow, out.filePath(QStringLiteral("Form0-lesehilfen.png")));
+    const QString pdf = out.filePath(QStringLiteral("arbeitsblatt.pdf"));
+    ok &= report(platform::saveFileBytes(pdf, platform::pdfOfDocument(*editorWindow.workingTextField().document()))
+                     .isEmpty(),
+                 pdf);
+    editorWindow.openSoundColours();
+    wait(soundcolours::SoundColourWindow::kActivationDelayMs + 400);
+    ok &= saveWindow(sound, out.filePath(QStringLiteral("Form2-lesehilfen.png")));
+    sound.close();
+    editorWindow.openSyllableColours();
+    wait(syllables::SyllableColourWindow::textDelayMs + 400);
+    ok &= saveWindow(syllable, out.filePath(QStringLiteral("Form3-lesehilfen.png")));
+    syllable.close();
+    editorWindow.openSyllableTrainer();
+    wait(400);
+    ok &= saveScreen(windows.trainerWindow(textcore::TrainerKind::Syllables),
+                     out.filePath(QStringLiteral("Form4-lesehilfen.png")));
+    windows.trainerWindow(textcore::TrainerKind::Syllables).pressKey(27);
     wait(100);
     ok &= editorWindow.isVisible();
     return ok ? EXIT_SUCCESS : EXIT_FAILURE;
