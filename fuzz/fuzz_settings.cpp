@@ -19,7 +19,7 @@ bool usable(const Settings &s)
             return false;
     if (s.syllableColours.first > kMaxColour || s.syllableColours.second > kMaxColour)
         return false;
-    if (s.separator.size() > 1 || (s.separator.size() == 1 && kSeparatorChoices.find(s.separator[0]) == std::u16string_view::npos))
+    if (s.separator.size() > 1)
         return false;
     if (s.offeredFonts.size() > kMaxOfferedFonts)
         return false;

@@ -154,7 +154,7 @@ void AboutWindow::buildControls()
     place(picture, 240, 360, 975, 975);
 
     auto *name = makeLabel(this, "nameLabel", QStringLiteral("K o l o r a t"), kNavy, kPanel);
-    name->setAccessibleName(QStringLiteral("Kolorat"));
+    name->setAccessibleDescription(QStringLiteral("Kolorat"));
     applyFont(name, 13.5, true);
     place(name, 1320, 360, 1935, 375);
 

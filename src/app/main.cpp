@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -34,5 +35,8 @@ int main(int argc, char *argv[])
     program.editor().setReadingView(app::storedReadingView());
     QObject::connect(&program.editor(), &editor::EditorWindow::readingViewChanged, &app::storeReadingView);
     program.editor().show();
+    // The hyphenation patterns take seconds to load: on a worker thread,
+    // once the window is up, the first automatic marking finds them ready.
+    QTimer::singleShot(0, &program.editor(), [&program] { program.editor().preloadSyllabifier(); });
     return application.exec();
 }

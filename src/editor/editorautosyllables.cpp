@@ -7,6 +7,7 @@
 #include "syllabify/exceptionlist.h"
 #include "syllabify/letters.h"
 #include "syllabify/marktext.h"
+#include "syllabify/patternloader.h"
 #include "syllabify/syllabifier.h"
 #include "syllabify/wordrange.h"
 
@@ -68,6 +69,16 @@ QString EditorWindow::exceptionListPath() const
     return m_folder + upper;
 }
 
+void EditorWindow::preloadSyllabifier()
+{
+    if (m_syllabifier)
+        return;
+    if (!m_patternLoader)
+        m_patternLoader = std::make_shared<syllabify::PatternLoader>(
+            m_patternFile.isEmpty() ? std::string(syllabify::defaultPatternFile) : m_patternFile.toStdString());
+    m_patternLoader->start();
+}
+
 void EditorWindow::setSyllablesAutomatically()
 {
     const std::u16string text = m_field->text().toStdU16String();
@@ -84,9 +95,9 @@ void EditorWindow::setSyllablesAutomatically()
 
     WaitCursor wait;
     if (!m_syllabifier) {
-        const std::string file =
-            m_patternFile.isEmpty() ? std::string(syllabify::defaultPatternFile) : m_patternFile.toStdString();
-        auto loaded = std::make_shared<syllabify::Syllabifier>(file);
+        // Waits for the load started in the background, or loads now.
+        preloadSyllabifier();
+        auto loaded = m_patternLoader->take();
         if (!loaded->isReady()) {
             // Not kept: the next attempt reads the file again, so installing
             // the patterns helps without a restart.
@@ -95,6 +106,7 @@ void EditorWindow::setSyllablesAutomatically()
             return;
         }
         m_syllabifier = std::move(loaded);
+        m_patternLoader.reset();
     }
 
     // Read at every use, so that a list edited beside the program counts.

@@ -79,10 +79,12 @@ void EditorWindow::loadSelectedFile()
         readColoursFromText();
 }
 
-bool EditorWindow::loadFileIntoField(const QString &path, platform::FileKind kind)
+bool EditorWindow::loadFileIntoField(const QString &path, platform::FileKind kind, bool asOneUndoStep)
 {
     QString error;
-    if (m_field->loadFile(path, kind, &error))
+    if (m_field->loadFile(path, kind, &error,
+                          asOneUndoStep ? platform::RichTextField::History::OneStep
+                                        : platform::RichTextField::History::Cleared))
         return true;
     m_dialogs.inform(error.isEmpty() ? QStringLiteral("Die Datei ''%1'' konnte nicht geladen werden.\r").arg(path)
                                      : error,

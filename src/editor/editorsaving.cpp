@@ -7,6 +7,7 @@
 #include "platform/filelistbox.h"
 #include "platform/printer.h"
 #include "platform/richtextfield.h"
+#include "textcore/colourwindowrules.h"
 #include "textcore/separators.h"
 
 #include <QDir>
@@ -41,7 +42,12 @@ SaveKindInfo infoFor(SaveKind kind)
             QStringLiteral("TXT-Datei sichern"), QStringLiteral("*.TXT")};
 }
 
-const QString kHelpFileName = QStringLiteral("KOLORATHELP.RTF");
+// Every window writes a name in capitals by the same rule, so one answer
+// always names one file.
+QString upperCaseFileName(const QString &name)
+{
+    return QString::fromStdU16String(textcore::UpperCaseFileName(name.toStdU16String()));
+}
 
 // The worksheet is opened by PDF viewers and mail programs, which go by the
 // ending: "BLATT" alone would open nowhere. The program's own kinds need
@@ -71,7 +77,7 @@ bool EditorWindow::fileExistsInFolder(const QString &upperName) const
     // not: replacing a hidden file without asking would destroy it unseen.
     const QStringList names = QDir(m_folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names)
-        if (name.toUpper() == upperName)
+        if (upperCaseFileName(name) == upperName)
             return true;
     return false;
 }
@@ -83,11 +89,12 @@ void EditorWindow::saveText(SaveKind kind)
                                            QStringLiteral("Textseite speichern"), info.defaultName);
     if (answer.isEmpty())
         return;
-    if (answer.toUpper() == kHelpFileName) {
+    const QString answerUpper = upperCaseFileName(answer);
+    if (textcore::IsReservedFileName(answerUpper.toStdU16String())) {
         reservedNameMessage();
         return;
     }
-    const QString upper = kind == SaveKind::Pdf ? withPdfEnding(answer.toUpper()) : answer.toUpper();
+    const QString upper = kind == SaveKind::Pdf ? withPdfEnding(answerUpper) : answerUpper;
     if (fileExistsInFolder(upper)
         && !m_dialogs.ask(QStringLiteral("Eine Datei mit diesem Namen ist schon vorhanden!\rWollen Sie die vorhandene "
                                          "Datei hiermit ersetzen?\r\r"),

@@ -27,14 +27,18 @@ QColor toQColor(textcore::Colour c)
     return QColor(int(textcore::red(c)), int(textcore::green(c)), int(textcore::blue(c)));
 }
 
+// What the separator commands type: the chosen separator, or the mark that
+// stands in for one from the settings file that is no boundary character.
+QString typedSeparator(const QString &separator)
+{
+    return separator.isEmpty() ? separator : QString(QChar(textcore::visibleSeparator(separator.toStdU16String())));
+}
+
 } // namespace
 
 char16_t EditorWindow::visibleSeparator() const
 {
-    // A blank separator line in the settings leaves the separator empty;
-    // converting to "nothing" would delete every boundary, so the default
-    // stands in for it.
-    return m_separator.isEmpty() ? u'-' : m_separator.at(0).unicode();
+    return textcore::visibleSeparator(m_separator.toStdU16String());
 }
 
 int EditorWindow::convertBoundaries(char16_t target, bool restoreTypingColour)
@@ -141,7 +145,7 @@ void EditorWindow::replaceBySeparator()
 {
     const QString selection = m_field->selText();
     const textcore::ReplaceBySeparatorResult result = textcore::ReplaceBySeparator(
-        m_field->text().toStdU16String(), selection.toStdU16String(), m_separator.toStdU16String());
+        m_field->text().toStdU16String(), selection.toStdU16String(), typedSeparator(m_separator).toStdU16String());
     switch (result.outcome) {
     case textcore::ReplaceBySeparatorOutcome::NothingSelected:
         m_dialogs.inform(QStringLiteral("Sie müssen das Trennzeichen erst markieren.\r\r"),
@@ -149,11 +153,11 @@ void EditorWindow::replaceBySeparator()
         return;
     case textcore::ReplaceBySeparatorOutcome::SelectionIsSeparator:
         m_dialogs.inform(QStringLiteral("Auswahl und Zielzeichen sind identisch.\r\rTextauswahl:   ") + selection
-                             + QStringLiteral("\rTrennzeichen:   ") + m_separator + QStringLiteral("\r"),
+                             + QStringLiteral("\rTrennzeichen:   ") + typedSeparator(m_separator) + QStringLiteral("\r"),
                          QStringLiteral("Trennzeichen"));
         return;
     case textcore::ReplaceBySeparatorOutcome::Replaced:
-        m_field->setText(QString::fromStdU16String(result.text));
+        m_field->setText(QString::fromStdU16String(result.text), platform::RichTextField::History::OneStep);
         return;
     }
 }
@@ -192,7 +196,7 @@ void EditorWindow::onTextClick()
     // click-mode hint warns.
     m_field->setSelColor(m_separatorColour);
     // Like a key press, the keystroke arrives once the click is handled.
-    QTimer::singleShot(0, this, [this] { typeLiteral(m_separator); });
+    QTimer::singleShot(0, this, [this] { typeLiteral(typedSeparator(m_separator)); });
 }
 
 } // namespace editor

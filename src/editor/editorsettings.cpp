@@ -33,7 +33,12 @@ std::filesystem::path settingsPath(const QString &folder)
 
 void EditorWindow::readSettings()
 {
-    const textcore::SettingsReadResult result = textcore::ReadSettings(settingsPath(m_folder));
+    const std::filesystem::path path = settingsPath(m_folder);
+    const textcore::SettingsReadResult result = textcore::ReadSettings(path);
+    // What was not taken over would be gone after the exit writes the file;
+    // the file is kept aside before that first write.
+    std::error_code ignored;
+    m_settingsToKeep = !result.takenOverWhole() && std::filesystem::exists(path, ignored);
     const textcore::Settings &read = result.settings;
     const std::size_t lines = result.linesRead;
 
@@ -79,7 +84,18 @@ void EditorWindow::writeSettings()
     settings.separator = m_separator.toStdU16String();
     for (const QString &font : std::as_const(m_settings.fonts.names))
         settings.offeredFonts.push_back(font.toStdU16String());
-    if (!textcore::WriteSettings(settingsPath(m_folder), settings))
+    const std::filesystem::path path = settingsPath(m_folder);
+    if (m_settingsToKeep) {
+        if (!textcore::BackUpSettings(path)) {
+            m_dialogs.inform(QStringLiteral("Die Datei ''KOLORAT.INI'' konnte nicht vollständig gelesen und\r"
+                                            "nicht als ''KOLORAT.INI.BAK'' aufbewahrt werden. Sie bleibt, wie\r"
+                                            "sie ist; die Einstellungen dieser Sitzung gehen verloren.\r"),
+                             QStringLiteral("Dateifehler"), platform::Icon::Exclamation);
+            return;
+        }
+        m_settingsToKeep = false;
+    }
+    if (!textcore::WriteSettings(path, settings))
         m_dialogs.inform(QStringLiteral("Die Datei ''KOLORAT.INI'' konnte nicht geschrieben werden.\r"
                                         "Die Einstellungen dieser Sitzung gehen verloren.\r"),
                          QStringLiteral("Dateifehler"), platform::Icon::Exclamation);

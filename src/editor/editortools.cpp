@@ -16,6 +16,18 @@ namespace {
 
 const QString kHelpFileName = QStringLiteral("KOLORATHELP.RTF");
 
+// The help text "Anleitung" loads: the folder's own file wins (names
+// compared without case, as in the file browser), then the one installed
+// with the program. Empty when there is none.
+QString helpFilePath(const QString &folder)
+{
+    const QStringList names = QDir(folder).entryList(QDir::Files);
+    for (const QString &name : names)
+        if (name.toUpper() == kHelpFileName)
+            return folder + name;
+    return platform::findHelpFile(folder);
+}
+
 } // namespace
 
 bool EditorWindow::prepareHandOver(const QString &emptyTextTitle)
@@ -83,26 +95,31 @@ void EditorWindow::setReadingFieldsFont(const QString &fontName)
 
 void EditorWindow::showHelpText()
 {
-    // The folder's own help file wins; names are compared without case, as
-    // in the file browser. Without one, the help installed with the program.
-    QString path;
-    const QStringList names = QDir(m_folder).entryList(QDir::Files);
-    for (const QString &name : names)
-        if (name.toUpper() == kHelpFileName) {
-            path = m_folder + name;
-            break;
-        }
-    if (path.isEmpty())
-        path = platform::findHelpFile(m_folder);
+    const QString path = helpFilePath(m_folder);
     if (path.isEmpty()) {
         m_dialogs.inform(QStringLiteral("Die Hilfedatei ''KOLORATHELP.RTF'' wurde nicht gefunden.\r"
                                         "Sie gehört in den aktuellen Ordner oder zum installierten Programm.\r"),
                          QStringLiteral("Dateifehler"), platform::Icon::Exclamation);
         return;
     }
-    if (!loadFileIntoField(path, platform::FileKind::Rtf))
+    // The replaced text, colours and all, comes back with one undo step.
+    if (!loadFileIntoField(path, platform::FileKind::Rtf, true))
         return;
     m_textChanged = false;
+}
+
+void EditorWindow::showAuthorNote()
+{
+    // Only what the build and the folder tell: no address or author that
+    // nobody answers for.
+    const QString licence = QStringLiteral(KOLORAT_LICENCE);
+    const QString help = helpFilePath(m_folder);
+    m_dialogs.inform(QStringLiteral("Kolorat, farbige Lesehilfe, Version " KOLORAT_VERSION "\r\n")
+                         + QStringLiteral("Lizenz: ") + (licence.isEmpty() ? QStringLiteral("nicht angegeben") : licence)
+                         + QStringLiteral("\r\nHilfetext: ")
+                         + (help.isEmpty() ? QStringLiteral("nicht gefunden (") + kHelpFileName + QLatin1Char(')')
+                                           : QDir::toNativeSeparators(help)),
+                     QStringLiteral("Tintaro"));
 }
 
 void EditorWindow::searchReplace()
@@ -118,7 +135,7 @@ void EditorWindow::searchReplace()
     const std::optional<std::u16string> result = textcore::SearchReplace(
         m_field->text().toStdU16String(), find.toStdU16String(), replacement.toStdU16String());
     if (result)
-        m_field->setText(QString::fromStdU16String(*result));
+        m_field->setText(QString::fromStdU16String(*result), platform::RichTextField::History::OneStep);
 }
 
 void EditorWindow::filterCharacter()
@@ -128,7 +145,7 @@ void EditorWindow::filterCharacter()
     const std::optional<std::u16string> result
         = textcore::FilterCharacter(m_field->text().toStdU16String(), answer.toStdU16String());
     if (result)
-        m_field->setText(QString::fromStdU16String(*result));
+        m_field->setText(QString::fromStdU16String(*result), platform::RichTextField::History::OneStep);
 }
 
 } // namespace editor

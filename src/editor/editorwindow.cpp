@@ -148,7 +148,8 @@ void EditorWindow::createWidgets()
     infoFont.setPointSizeF(9.75);
     infoFont.setBold(true);
     m_infoField->setFont(infoFont);
-    m_infoField->setAccessibleName(QStringLiteral("Infofeld"));
+    // The hint itself is what a screen reader reads; the role goes beside it.
+    m_infoField->setAccessibleDescription(QStringLiteral("Infofeld"));
 
     m_logo = makeLabel(central, QStringLiteral("Picture1"), QString());
     m_logo->setPixmap(platform::windowIcon().pixmap(pixels(kLogo.width)));
@@ -418,17 +419,6 @@ bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
             showAuthorNote();
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void EditorWindow::showAuthorNote()
-{
-    m_dialogs.inform(QStringLiteral("Kolorat, farbige Lesehilfe, Version %1\r\n"
-                                    "Fragen und Hinweise bitte an das Kolorat-Team\r\n"
-                                    "https://kolorat.example.org")
-                         .arg(QCoreApplication::applicationVersion().isEmpty()
-                                  ? QStringLiteral("0.1")
-                                  : QCoreApplication::applicationVersion()),
-                     QStringLiteral("Tintaro"));
 }
 
 void EditorWindow::typeLiteral(const QString &text)

@@ -46,6 +46,7 @@ namespace fonts {
 struct OfferedFonts;
 }
 namespace syllabify {
+class PatternLoader;
 class Syllabifier;
 }
 
@@ -123,7 +124,14 @@ public:
     void setSyllablesAutomatically();
     void rememberException();
     // Where the hyphenation patterns are read from on first use.
-    void setPatternFile(const QString &path) { m_patternFile = path; }
+    void setPatternFile(const QString &path)
+    {
+        m_patternFile = path;
+        m_patternLoader.reset();
+    }
+    // Starts loading the hyphenation patterns in the background, so that
+    // the first automatic marking need not wait for them.
+    void preloadSyllabifier();
     // Lets several windows (the tests' many) share one loaded syllabifier.
     void setSyllabifier(std::shared_ptr<syllabify::Syllabifier> syllabifier)
     {
@@ -225,7 +233,8 @@ private:
 
     void onTextChange();
     // Loads into the WorkingText; an unreadable file is reported by name.
-    bool loadFileIntoField(const QString &path, platform::FileKind kind);
+    // `asOneUndoStep`: the text it replaces comes back with one undo step.
+    bool loadFileIntoField(const QString &path, platform::FileKind kind, bool asOneUndoStep = false);
     void readColoursFromText();
     bool fileExistsInFolder(const QString &upperName) const;
     // Brings the WorkingText into its hand-over form; false (after telling
@@ -243,6 +252,9 @@ private:
     // Working state.
     bool m_separatorsVisible = false;
     QString m_separator = QStringLiteral("-");
+    // The settings file was not taken over whole: it is kept as
+    // KOLORAT.INI.BAK before it is first written.
+    bool m_settingsToKeep = false;
     textcore::Colour m_separatorColour = textcore::kRed;
     bool m_clickMode = false;
     bool m_textChanged = false;
@@ -256,6 +268,7 @@ private:
     // Loaded on first use (seconds) and kept for the run; shared_ptr so the
     // window's destructor needs no syllabifier header.
     std::shared_ptr<syllabify::Syllabifier> m_syllabifier;
+    std::shared_ptr<syllabify::PatternLoader> m_patternLoader;
     QString m_patternFile;
     platform::ReadingView m_readingView;
 

@@ -94,7 +94,7 @@ void FontSelectionWindow::buildControls()
 
     hintLabel_ = new QLabel(this);
     hintLabel_->setObjectName(QStringLiteral("hintLabel"));
-    hintLabel_->setAccessibleName(QStringLiteral("Hinweis"));
+    hintLabel_->setAccessibleDescription(QStringLiteral("Hinweis"));
     place(hintLabel_, 4200, 120, 5055, 375);
     {
         // Arial, so that the hint fits the label on every system.
@@ -145,10 +145,11 @@ void FontSelectionWindow::buildControls()
     place(removeButton_, 4320, 3600, 615, 495);
     connect(removeButton_, &QPushButton::clicked, this, &FontSelectionWindow::removeSelectedFont);
 
-    const auto makeSample = [&](const char *name, const QString &accessibleName) {
+    const auto makeSample = [&](const char *name, const QString &description) {
         auto *sample = new QLabel(kSampleText, this);
         sample->setObjectName(QString::fromLatin1(name));
-        sample->setAccessibleName(accessibleName);
+        // A screen reader reads the sample text itself.
+        sample->setAccessibleDescription(description);
         sample->setAlignment(Qt::AlignCenter);
         sample->setFrameStyle(QFrame::Box | QFrame::Plain);
         return sample;

@@ -89,7 +89,8 @@ ColourMixer::ColourMixer(const MixerLayout &layout, const QString &dragToken, QW
         white.setColor(QPalette::Window, Qt::white);
         white.setColor(QPalette::WindowText, Qt::black);
         value->setPalette(white);
-        value->setAccessibleName(QStringLiteral("Wert ") + channel);
+        // Read by its number; what the number means goes into the description.
+        value->setAccessibleDescription(QStringLiteral("Wert ") + channel);
         value->setFont(small);
         m_values[i] = value;
     }

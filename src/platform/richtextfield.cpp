@@ -309,8 +309,12 @@ int RichTextField::length() const
     return d->plainLength();
 }
 
-void RichTextField::setText(const QString &plain)
+void RichTextField::setText(const QString &plain, History history)
 {
+    if (history == History::OneStep) {
+        replaceAllAsOneStep([&](QTextCursor &c) { c.insertText(normaliseLineBreaks(plain), QTextCharFormat()); });
+        return;
+    }
     ++d->ownChange;
     d->doc->setPlainText(normaliseLineBreaks(plain));
     reapplyReadingView();
@@ -735,18 +739,11 @@ StyledText RichTextField::styledText() const
     return runs;
 }
 
-void RichTextField::setStyledText(const StyledText &runs)
+namespace {
+// Neighbouring runs with one format go in as one piece. A CR LF split
+// between two runs is still one line break: the LF is dropped.
+void insertRuns(QTextCursor &c, const StyledText &runs)
 {
-    ++d->ownChange;
-    const bool undo = d->doc->isUndoRedoEnabled();
-    d->doc->setUndoRedoEnabled(false);
-    d->doc->clear();
-    d->mapValid = false;
-    d->cachedLength = -1;
-    QTextCursor c(d->doc);
-    c.beginEditBlock();
-    // Neighbouring runs with one format go in as one piece. A CR LF split
-    // between two runs is still one line break: the LF is dropped.
     bool pendingCr = false;
     auto take = [&pendingCr](const QString &t) {
         QString out = (pendingCr && t.startsWith(u'\n')) ? t.mid(1) : t;
@@ -763,9 +760,51 @@ void RichTextField::setStyledText(const StyledText &runs)
             c.insertText(normaliseLineBreaks(text), toQtFormat(runs[i].format));
         i = j;
     }
+}
+} // namespace
+
+void RichTextField::setStyledText(const StyledText &runs, History history)
+{
+    if (history == History::OneStep) {
+        replaceAllAsOneStep([&](QTextCursor &c) { insertRuns(c, runs); });
+        return;
+    }
+    ++d->ownChange;
+    const bool undo = d->doc->isUndoRedoEnabled();
+    d->doc->setUndoRedoEnabled(false);
+    d->doc->clear();
+    d->mapValid = false;
+    d->cachedLength = -1;
+    QTextCursor c(d->doc);
+    c.beginEditBlock();
+    insertRuns(c, runs);
     c.endEditBlock();
     reapplyReadingView();
     d->doc->setUndoRedoEnabled(undo);
+    d->mapValid = false;
+    d->cachedLength = -1;
+    setTextCursor(QTextCursor(d->doc));
+    setCurrentCharFormat(QTextCharFormat());
+    --d->ownChange;
+    emit changed();
+}
+
+void RichTextField::replaceAllAsOneStep(const std::function<void(QTextCursor &)> &insert)
+{
+    ++d->ownChange;
+    QTextCursor c(d->doc);
+    c.beginEditBlock();
+    c.select(QTextCursor::Document);
+    c.removeSelectedText();
+    // The emptied first paragraph keeps its formats; the new content starts
+    // from none, as after a fresh start.
+    c.setBlockFormat(QTextBlockFormat());
+    c.setBlockCharFormat(QTextCharFormat());
+    insert(c);
+    // Inside the step, so that undoing it takes the view's paragraph
+    // formats back with the text.
+    reapplyReadingView();
+    c.endEditBlock();
     d->mapValid = false;
     d->cachedLength = -1;
     setTextCursor(QTextCursor(d->doc));

@@ -23,6 +23,7 @@
 
 #include <QTextEdit>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -38,15 +39,21 @@ public:
     explicit RichTextField(QWidget *parent = nullptr);
     ~RichTextField() override;
 
+    // What a replacement of the whole content does to the undo history.
+    enum class History {
+        Cleared, // the content starts afresh: nothing before it can be undone
+        OneStep, // one undo step brings back the text and every format it replaced
+    };
+
     // --- plain text ---------------------------------------------------------
     // The whole text, line breaks "\r\n".
     QString text() const;
     // Replaces the whole content in the field's default font; all character
-    // formatting (also the typing format) is dropped, undo history cleared,
-    // caret at the start. Any line-break form ("\r\n", "\r", "\n", U+2028,
-    // U+2029) becomes one line break, so text() afterwards may differ from
-    // `plain` in exactly those places. Raises changed() once.
-    void setText(const QString &plain);
+    // formatting (also the typing format) is dropped, caret at the start.
+    // Any line-break form ("\r\n", "\r", "\n", U+2028, U+2029) becomes one
+    // line break, so text() afterwards may differ from `plain` in exactly
+    // those places. Raises changed() once.
+    void setText(const QString &plain, History history = History::Cleared);
     // Length of text() without building it (O(1)).
     int length() const;
 
@@ -126,12 +133,13 @@ public:
     // Font names and sizes are the effective ones (never empty or 0).
     StyledText styledText() const;
     // Replaces the content by the runs (empty font name / size 0: the field's
-    // default). Line-break forms as in setText(). Caret at the start, undo
-    // history cleared, changed() raised once.
-    void setStyledText(const StyledText &runs);
+    // default). Line-break forms as in setText(). Caret at the start,
+    // changed() raised once.
+    void setStyledText(const StyledText &runs, History history = History::Cleared);
     // Replaces the content with the file's. On failure the content stays,
     // the German message goes to *error and the result is false.
-    bool loadFile(const QString &path, FileKind kind, QString *error = nullptr);
+    bool loadFile(const QString &path, FileKind kind, QString *error = nullptr,
+                  History history = History::Cleared);
     // Writes the content (RTF: every character's colour, font, size, bold,
     // italic; plain text: text()). On failure *error gets the German message.
     bool saveFile(const QString &path, FileKind kind, QString *error = nullptr) const;
@@ -163,6 +171,9 @@ protected:
 
 private:
     void setFontOfWholeField(const QFont &font, const QTextCharFormat &format);
+    // Replaces the content by what `insert` writes at the start of the
+    // emptied document, as one undo step.
+    void replaceAllAsOneStep(const std::function<void(QTextCursor &)> &insert);
     // Gives the document the view again after its content or font was replaced.
     void reapplyReadingView();
 

@@ -4,7 +4,7 @@
 
 namespace platform {
 
-bool RichTextField::loadFile(const QString &path, FileKind kind, QString *error)
+bool RichTextField::loadFile(const QString &path, FileKind kind, QString *error, History history)
 {
     const DocumentLoadResult result = loadDocument(path, kind, CharFormat{});
     if (!result.ok) {
@@ -12,7 +12,7 @@ bool RichTextField::loadFile(const QString &path, FileKind kind, QString *error)
             *error = result.errorMessage;
         return false;
     }
-    setStyledText(result.text);
+    setStyledText(result.text, history);
     if (error)
         error->clear();
     return true;

@@ -213,10 +213,13 @@ const std::unordered_map<std::string_view, Kw> &keywords()
 // A colour table entry costs more memory than its bytes in the file.
 constexpr std::size_t kMaxColours = 1 << 16;
 
+// A run without \fs is 12 points in RTF, as Word and LibreOffice show it.
+constexpr int kDefaultHalfPoints = 24;
+
 struct State {
     Dest dest = Dest::Text;
     int font = -1;       // -1: the document's default font
-    int halfPoints = 0;  // 0: not given
+    int halfPoints = kDefaultHalfPoints;
     int colour = -1;     // index into the colour table; -1: automatic
     bool bold = false;
     bool italic = false;
@@ -568,8 +571,14 @@ void Parser::handleKeyword(Kw kw, bool hasParam, int param)
         formatDirty_ = true;
         return;
     case Kw::Par:
-    case Kw::Sect:
         putBreak(true);
+        return;
+    case Kw::Sect:
+        // A section break ends the paragraph still open; right after a \par
+        // it opens no empty paragraph of its own, so a text whose writer puts
+        // one behind its last paragraph ends there.
+        if (lastParagraphEnd_ != text_.size())
+            putBreak(true);
         return;
     case Kw::Line:
         putBreak(false);
@@ -589,7 +598,7 @@ void Parser::handleKeyword(Kw kw, bool hasParam, int param)
         return;
     case Kw::Plain:
         st_.font = -1;
-        st_.halfPoints = 0;
+        st_.halfPoints = kDefaultHalfPoints;
         st_.colour = -1;
         st_.bold = st_.italic = false;
         formatDirty_ = true;
@@ -599,7 +608,7 @@ void Parser::handleKeyword(Kw kw, bool hasParam, int param)
         formatDirty_ = true;
         return;
     case Kw::FontSize:
-        st_.halfPoints = hasParam ? std::clamp(param, 0, 3276) : 24;
+        st_.halfPoints = hasParam ? std::clamp(param, 0, 3276) : kDefaultHalfPoints;
         formatDirty_ = true;
         return;
     case Kw::Colour:

@@ -5,13 +5,14 @@
 //
 // Conventions, chosen to match how LibreOffice reads the same files:
 // - every \par ends a paragraph; paragraphs are joined by "\r\n", so a final
-//   \par adds no line break at the end;
+//   \par adds no line break at the end; \sect ends an open paragraph only;
 // - \line is a line break as well; table cells are joined by a tab and every
 //   row ends with a line break;
 // - fields give their result text; pictures, objects, footnotes, headers and
 //   the other hidden destinations give nothing;
 // - \cf0, a missing colour entry and the automatic colour read as black;
-// - a run's fontName is empty and its pointSize 0 where the file does not say.
+// - a run's fontName is empty where the file does not say (the field's
+//   default font), its pointSize RTF's default of 12 without \fs.
 #include "platform/styledtext.h"
 
 #include <QByteArray>

@@ -169,6 +169,10 @@ void SyllableColourWindow::buildControls()
     textField_->setObjectName(QStringLiteral("RichTextBox1"));
     textField_->setAccessibleName(QStringLiteral("Text in Silbenfarben"));
     textField_->setUndoEnabled(false);
+    // The colours go back into the WorkingText position by position, so the
+    // field must keep exactly the editor's characters.
+    textField_->setReadOnly(true);
+    textField_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     textField_->setFieldFont(kFieldFont, kFieldFontSize);
     textField_->setFieldFontBold(true);
     place(textField_, 1680, 240, 8535, 7830);

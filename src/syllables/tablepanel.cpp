@@ -71,7 +71,9 @@ void TablePanel::buildControls()
     place(countCaption_, 120, kStripTop, 735, kLabelHeight);
     countLabel_ = new QLabel(QStringLiteral("0"), this);
     countLabel_->setObjectName(QStringLiteral("countLabel"));
-    countLabel_->setAccessibleName(QStringLiteral("Anzahl der Silben"));
+    // Labels that show a value are read by their text; what the value
+    // means goes into the description.
+    countLabel_->setAccessibleDescription(QStringLiteral("Anzahl der Silben"));
     place(countLabel_, 855, kStripTop, 615, kLabelHeight);
 
     const auto makeSlider = [&](const char *name, const QString &caption, const QString &accessible, int left,
@@ -88,7 +90,7 @@ void TablePanel::buildControls()
         place(slider, left + captionWidth, kSliderTop, 1440, kSliderHeight);
         valueLabel = new QLabel(this);
         valueLabel->setObjectName(QString::fromLatin1(name) + QStringLiteral("Value"));
-        valueLabel->setAccessibleName(accessible + QStringLiteral(" Wert"));
+        valueLabel->setAccessibleDescription(accessible + QStringLiteral(" Wert"));
         place(valueLabel, left + captionWidth + 1500, kStripTop, 420, kLabelHeight);
         return slider;
     };

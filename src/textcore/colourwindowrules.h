@@ -1,7 +1,7 @@
 #pragma once
 // Rules the two colour windows share: what a typed colour number does to the
 // mixer's custom colour, how the mixer writes a colour as a number, and which
-// name a coloured text is saved under.
+// name a text is saved under (the editor's saves follow the same rule).
 #include "textcore/colour.h"
 
 #include <string>

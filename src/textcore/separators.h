@@ -25,10 +25,12 @@ constexpr bool isBoundary(char16_t c)
 
 // The character boundaries take in the visible form. A blank separator line
 // in the settings file leaves the separator empty; converting to "nothing"
-// would delete every boundary the teacher set, so "-" stands in for it.
+// would delete every boundary the teacher set, so "-" stands in for it. So
+// it does for a separator from the file that is no boundary character ("x"):
+// marks shown as letters could never be told from the text again.
 constexpr char16_t visibleSeparator(std::u16string_view separator)
 {
-    return separator.empty() ? u'-' : separator.front();
+    return separator.empty() || !isBoundary(separator.front()) ? u'-' : separator.front();
 }
 
 struct BoundaryConversion {

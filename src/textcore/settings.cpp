@@ -2,7 +2,9 @@
 
 #include "textcore/cp1252.h"
 
+#include <cstdint>
 #include <fstream>
+#include <iterator>
 #include <optional>
 #include <system_error>
 
@@ -36,11 +38,16 @@ std::optional<Colour> parseColour(std::string_view line)
     std::size_t i = 0;
     while (i < line.size() && isBlank(line[i]))
         ++i;
+    const bool negative = i < line.size() && line[i] == '-';
+    if (negative)
+        ++i;
     const std::size_t digitsStart = i;
-    Colour value = 0;
+    // A 32-bit integer: up to 2147483647, or 2147483648 after a minus sign.
+    const std::int64_t limit = negative ? std::int64_t(1) << 31 : (std::int64_t(1) << 31) - 1;
+    std::int64_t value = 0;
     while (i < line.size() && line[i] >= '0' && line[i] <= '9') {
-        value = value * 10 + static_cast<Colour>(line[i] - '0');
-        if (value > kMaxColour)
+        value = value * 10 + (line[i] - '0');
+        if (value > limit)
             return std::nullopt;
         ++i;
     }
@@ -51,7 +58,8 @@ std::optional<Colour> parseColour(std::string_view line)
     for (; i < line.size(); ++i)
         if (!isBlank(line[i]))
             return std::nullopt;
-    return value;
+    // The lowest 24 bits, in two's complement for a negative number.
+    return static_cast<Colour>(static_cast<std::uint64_t>(negative ? -value : value)) & kMaxColour;
 }
 
 // Splits a line into input fields: leading and trailing blanks dropped,
@@ -74,23 +82,20 @@ std::vector<std::u16string> inputFields(std::string_view line)
     }
 }
 
-bool isSeparatorValue(const std::u16string &s)
+// Appends the non-empty fonts as long as the font window can hold them;
+// returns how many were left out.
+std::size_t appendFonts(std::vector<std::u16string> &fonts, const std::vector<std::u16string> &fields)
 {
-    return s.empty() || (s.size() == 1 && kSeparatorChoices.find(s[0]) != std::u16string_view::npos);
-}
-
-// Appends the non-empty fonts; false when the list would grow beyond what the
-// font window can hold.
-bool appendFonts(std::vector<std::u16string> &fonts, const std::vector<std::u16string> &fields)
-{
+    std::size_t leftOut = 0;
     for (const auto &f : fields) {
         if (f.empty())
             continue;
         if (fonts.size() == kMaxOfferedFonts)
-            return false;
-        fonts.push_back(f);
+            ++leftOut;
+        else
+            fonts.push_back(f);
     }
-    return true;
+    return leftOut;
 }
 
 // One line of a string value: anything that would end the line or break
@@ -160,20 +165,17 @@ SettingsReadResult parseSettings(std::string_view bytes)
                 s.specialGroupsText = decodeCp1252(line);
             } else {
                 auto fields = inputFields(line);
-                std::vector<std::u16string> fonts = s.offeredFonts;
                 if (lineNo == kSeparatorLine) {
-                    if (!isSeparatorValue(fields.front())) {
+                    // One character or none: the editor converts syllable
+                    // marks character for character.
+                    if (fields.front().size() > 1) {
                         result.failed = true;
                         return result;
                     }
                     s.separator = fields.front();
                     fields.erase(fields.begin());
                 }
-                if (!appendFonts(fonts, fields)) {
-                    result.failed = true;
-                    return result;
-                }
-                s.offeredFonts = std::move(fonts);
+                result.fontsLeftOut += appendFonts(s.offeredFonts, fields);
             }
         }
         result.linesRead = lineNo;
@@ -243,6 +245,59 @@ bool WriteSettings(const std::filesystem::path &path, const Settings &settings)
     }
     std::error_code ec;
     std::filesystem::rename(temp, path, ec);
+    if (ec) {
+        std::error_code ignored;
+        std::filesystem::remove(temp, ignored);
+        return false;
+    }
+    return true;
+}
+
+std::filesystem::path SettingsBackupPath(const std::filesystem::path &path)
+{
+    std::filesystem::path backup = path;
+    backup += ".BAK";
+    return backup;
+}
+
+bool BackUpSettings(const std::filesystem::path &path)
+{
+    std::error_code ec;
+    const auto fileTime = std::filesystem::last_write_time(path, ec);
+    if (ec)
+        return false;
+    const std::filesystem::path backup = SettingsBackupPath(path);
+    const auto backupTime = std::filesystem::last_write_time(backup, ec);
+    if (!ec && backupTime > fileTime)
+        return true; // a newer broken file is kept already
+
+    std::string bytes;
+    {
+        std::ifstream in(path, std::ios::binary);
+        if (!in)
+            return false;
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        if (in.bad())
+            return false;
+    }
+    std::filesystem::path temp = backup;
+    temp += ".new";
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (!out)
+            return false;
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::filesystem::remove(temp, ec);
+            return false;
+        }
+    }
+    // The backup carries the time of the file it keeps, so that a later
+    // broken file is compared with that file, not with the moment of copying.
+    std::filesystem::last_write_time(temp, fileTime, ec);
+    std::filesystem::rename(temp, backup, ec);
     if (ec) {
         std::error_code ignored;
         std::filesystem::remove(temp, ignored);

@@ -10,15 +10,20 @@
 // place (a blank) or minus sign, the digits and one blank (" 255 ").
 //
 // Reading rules:
-// - Number lines: blanks are skipped; the number ends at a blank, a comma or
-//   the line end; only blanks (after at most one comma) may follow it. It must be a colour
-//   (0 to 16777215); anything else is a broken file.
+// - Number lines: blanks are skipped; the number, with a minus sign in
+//   front when it is negative, ends at a blank, a comma or the line end; only
+//   blanks (after at most one comma) may follow it. Any 32-bit integer is
+//   taken, as its lowest 24 bits (-1 is white): every such value is a colour
+//   the windows can show. Anything else is a broken file.
 // - Line 9 is taken whole.
 // - Input fields (line 12 and the font lines): leading blanks are skipped and
 //   a field ends at a comma or the line end, so a font name holding a comma
 //   comes back as two fonts. Empty fields are skipped. Further fields after a
 //   comma on line 12 are read as fonts, because the reader takes fields one
 //   after another.
+// - The separator is one character or none; a longer one is a broken file.
+// - Fonts beyond the first 18 are left out (the font window holds no more);
+//   the file still counts as read, but not as taken over whole.
 // - Line ends may be CR LF, a lone CR or a lone LF.
 // A broken file is read up to the first bad line; the values before it are
 // kept, the rest stay at their defaults and the caller tells the user.
@@ -31,10 +36,6 @@
 #include <vector>
 
 namespace textcore {
-
-// The separators the user can choose; an empty separator is also accepted
-// when read, since the file may hold a blank line 12.
-constexpr std::u16string_view kSeparatorChoices = u"-=~/";
 
 constexpr std::size_t kMaxOfferedFonts = 18;
 // Longer lines and larger files are not settings files.
@@ -55,6 +56,11 @@ struct SettingsReadResult {
     Settings settings;      // defaults where reading did not get
     bool failed = false;    // missing, unreadable, too short or broken file
     std::size_t linesRead = 0; // lines taken over before reading stopped
+    std::size_t fontsLeftOut = 0; // fonts beyond the first 18
+
+    // Everything the file holds was taken over: writing the settings back
+    // loses nothing of it.
+    bool takenOverWhole() const { return !failed && fontsLeftOut == 0; }
 };
 
 // Reads the settings from the bytes of a settings file.
@@ -74,5 +80,16 @@ SettingsReadResult ReadSettings(const std::filesystem::path &path);
 // file. Returns false when the file could not be written; an existing file
 // is then left as it was.
 bool WriteSettings(const std::filesystem::path &path, const Settings &settings);
+
+// The name a settings file not taken over whole is kept under: path + ".BAK".
+std::filesystem::path SettingsBackupPath(const std::filesystem::path &path);
+
+// Keeps the file at `path` as SettingsBackupPath(path), written through a
+// temporary file and renamed, with the file's own time. An existing backup
+// is replaced only by a file that is not older than it, so the newest
+// broken file is the one kept. True when the backup holds the file's bytes
+// afterwards (also when the existing backup was newer and stays); false
+// when the file could not be read or the backup not written.
+bool BackUpSettings(const std::filesystem::path &path);
 
 } // namespace textcore

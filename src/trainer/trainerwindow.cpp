@@ -233,8 +233,8 @@ void TrainerWindow::open()
     QMainWindow::show();
     raise();
     activateWindow();
-    // A window manager may add its frame only now; the view is meant for
-    // the outer size.
+    // Shown in the full-screen state; asked again now that the window
+    // exists on the screen.
     applyFullScreenView();
     returnFocus();
 }
@@ -309,6 +309,7 @@ void TrainerWindow::colourDisplay()
 
 void TrainerWindow::applyWindowView()
 {
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
     const bool sounds = kind_ == TrainerKind::Sounds;
     const QSize outer(px(this, sounds ? kSoundWindowWidth : kSyllableWindowWidth),
                       px(this, sounds ? kSoundWindowHeight : kSyllableWindowHeight));
@@ -321,8 +322,19 @@ void TrainerWindow::applyWindowView()
 
 void TrainerWindow::applyFullScreenView()
 {
-    setOuterGeometry(screenArea(this));
+    // The whole screen, the desktop's panels included: nothing else stays in
+    // sight of the learner. A hidden window takes the state when it is shown.
+    if (isVisible())
+        showFullScreen();
+    else
+        setWindowState(windowState() | Qt::WindowFullScreen);
+    // The geometry as well, for a display whose window manager does not
+    // handle the full-screen state (or that has none).
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen && geometry() != screen->geometry())
+        setGeometry(screen->geometry());
     fullScreenView_ = true;
+    fitReadingField();
 }
 
 void TrainerWindow::setOuterGeometry(const QRect &outer)
@@ -337,7 +349,9 @@ void TrainerWindow::setOuterGeometry(const QRect &outer)
 
 void TrainerWindow::fitReadingField()
 {
-    const QSize outer = frameGeometry().size();
+    // A full-screen window has no frame, whatever frame the window system
+    // reported before.
+    const QSize outer = isFullScreen() ? size() : frameGeometry().size();
     readingField_->resize(std::max(0, outer.width() - px(this, kFieldWidthMargin)),
                           std::max(0, outer.height() - px(this, kFieldHeightMargin)));
 }

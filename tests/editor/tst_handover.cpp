@@ -4,9 +4,12 @@
 
 #include "editor/editorwindow.h"
 #include "platform/richtextfield.h"
+#include "platform/styledtextdump.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTest>
 
@@ -29,6 +32,8 @@ private slots:
     void filterCharacter_data();
     void filterCharacter();
     void authorNote();
+    void wholeTextCommandsUndoInOneStep_data();
+    void wholeTextCommandsUndoInOneStep();
 
 private:
     std::unique_ptr<EditorHarness> h;
@@ -239,11 +244,60 @@ void TestHandOver::filterCharacter()
 
 void TestHandOver::authorNote()
 {
+    h->writeFile(QStringLiteral("KoloratHelp.rtf"), "{\\rtf1 Hilfe}");
     h->dialogs.queueAnswer(Answer::Ok);
     QTest::mouseClick(h->window().findChild<QLabel *>(QStringLiteral("Picture1")), Qt::LeftButton);
     QVERIFY(h->dialogs.verifyAllAnswered());
     QCOMPARE(h->dialogs.lastCall().title, QStringLiteral("Tintaro"));
-    QCOMPARE(h->dialogs.lastCall().prompt.split(QStringLiteral("\r\n")).size(), 3);
+    // Only what is true: the build's version, and the help text that
+    // "Anleitung" would load.
+    const QStringList lines = h->dialogs.lastCall().prompt.split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 3);
+    QVERIFY2(QRegularExpression(QStringLiteral("^Kolorat, .* Version \\d+\\.\\d+\\.\\d+$")).match(lines[0]).hasMatch(),
+             qPrintable(lines[0]));
+    QVERIFY(lines[1].startsWith(QStringLiteral("Lizenz: ")));
+    QCOMPARE(lines[2], QStringLiteral("Hilfetext: ")
+                           + QDir::toNativeSeparators(h->folder() + QStringLiteral("/KoloratHelp.rtf")));
+}
+
+void TestHandOver::wholeTextCommandsUndoInOneStep_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("selStart");
+    QTest::addColumn<QString>("typed"); // the input box's answer; empty: no box
+
+    QTest::newRow("Suchen/Ersetzen") << "searchReplaceEntry" << 0 << "Bo";
+    QTest::newRow("Textfilter wählen") << "filterEntry" << 0 << "\"";
+    QTest::newRow("Trennzeichen > Ersetzen") << "replaceSeparatorEntry" << 4 << "";
+    QTest::newRow("Anleitung") << "manualEntry" << 0 << "";
+}
+
+void TestHandOver::wholeTextCommandsUndoInOneStep()
+{
+    QFETCH(QString, entry);
+    QFETCH(int, selStart);
+    QFETCH(QString, typed);
+    h->writeFile(QStringLiteral("KOLORATHELP.RTF"), "{\\rtf1 Hilfe\\par}");
+    platform::CharFormat red;
+    red.colour = textcore::kRed;
+    platform::CharFormat boldBlue{textcore::rgb(0, 0, 255), QStringLiteral("Verdana"), 20, true, false};
+    platform::CharFormat green;
+    green.colour = textcore::rgb(0, 192, 0);
+    green.italic = true;
+    h->field().setStyledText({{QStringLiteral("Rote "), red},
+                              {QStringLiteral("Ro\u00ADsen\r\n"), boldBlue},
+                              {QStringLiteral("\"blau\" und gr\u00FCn"), green}});
+    const QByteArray before = platform::dumpStyledText(h->field().styledText());
+
+    h->field().setSel(selStart, 2);
+    if (!typed.isEmpty())
+        h->dialogs.queueInput(typed);
+    h->window().findChild<QAction *>(entry)->trigger();
+    QVERIFY(h->dialogs.verifyAllAnswered());
+    QVERIFY(platform::dumpStyledText(h->field().styledText()) != before);
+
+    QTest::keyClick(&h->field(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(platform::dumpStyledText(h->field().styledText()), before);
 }
 
 QTEST_MAIN(TestHandOver)

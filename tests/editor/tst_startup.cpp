@@ -254,18 +254,22 @@ void TestStartup::exitWithYesWritesTheSettings_data()
 {
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("defaults after a missing file") << QString() << "settings-defaults-written.ini";
-    QTest::newRow("full file read and written back") << "settings-full.ini" << "settings-full-written.ini";
+    QTest::addColumn<bool>("keptAside"); // as KOLORAT.INI.BAK, not read whole
+    QTest::newRow("defaults after a missing file") << QString() << "settings-defaults-written.ini" << false;
+    QTest::newRow("full file read and written back") << "settings-full.ini" << "settings-full-written.ini" << false;
+    QTest::newRow("broken file kept aside") << "settings-short.ini" << "settings-short-written.ini" << true;
 }
 
 void TestStartup::exitWithYesWritesTheSettings()
 {
     QFETCH(QString, input);
     QFETCH(QString, expected);
+    QFETCH(bool, keptAside);
     EditorHarness h;
     if (!input.isEmpty())
         h.copyData(input, QStringLiteral("KOLORAT.INI"));
-    h.start(input.isEmpty());
+    const QByteArray original = h.readFile(QStringLiteral("KOLORAT.INI"));
+    h.start(input.isEmpty() || keptAside);
     h.window().show();
     h.dialogs.queueAnswer(Answer::Yes);
     QVERIFY(h.window().close());
@@ -273,6 +277,9 @@ void TestStartup::exitWithYesWritesTheSettings()
     QFile expectedFile(QStringLiteral(KOLORAT_TEST_DATA "/editor/") + expected);
     QVERIFY(expectedFile.open(QIODevice::ReadOnly));
     QCOMPARE(h.readFile(QStringLiteral("KOLORAT.INI")), expectedFile.readAll());
+    QCOMPARE(QFile::exists(h.folder() + QStringLiteral("/KOLORAT.INI.BAK")), keptAside);
+    if (keptAside)
+        QCOMPARE(h.readFile(QStringLiteral("KOLORAT.INI.BAK")), original);
 }
 
 void TestStartup::formattingBoxesApplyToTheWholeText()

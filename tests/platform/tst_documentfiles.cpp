@@ -45,7 +45,7 @@ private slots:
     void encodePlainText();
     void plainTextFileRoundTrip();
     void plainTextTakesTheDefaults();
-    void rtfFillsOpenFontAndSizeFromDefaults();
+    void rtfFillsOpenFontFromDefaults();
     void rtfFileRoundTrip();
     void loadFailures_data();
     void loadFailures();
@@ -135,7 +135,7 @@ void TestDocumentFiles::plainTextTakesTheDefaults()
     QVERIFY(empty.text.empty());
 }
 
-void TestDocumentFiles::rtfFillsOpenFontAndSizeFromDefaults()
+void TestDocumentFiles::rtfFillsOpenFontFromDefaults()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("A.RTF"));
@@ -143,13 +143,14 @@ void TestDocumentFiles::rtfFillsOpenFontAndSizeFromDefaults()
     const DocumentLoadResult loaded = loadDocument(path, FileKind::Rtf, defaultFormat());
     QVERIFY(loaded.ok);
     QCOMPARE(loaded.text.size(), 4u);
-    // The colour the file leaves automatic is black, not the default colour.
+    // The colour the file leaves automatic is black, not the default colour;
+    // the size it does not give is RTF's 12 pt, not the default size.
     QCOMPARE(loaded.text[0].text, u"a"_qs);
     QCOMPARE(loaded.text[0].format.fontName, u"Verdana"_qs);
-    QCOMPARE(loaded.text[0].format.pointSize, 14.0);
+    QCOMPARE(loaded.text[0].format.pointSize, 12.0);
     QCOMPARE(loaded.text[0].format.colour, 0u);
     QCOMPARE(loaded.text[1].format.fontName, u"Arial"_qs);
-    QCOMPARE(loaded.text[1].format.pointSize, 14.0);
+    QCOMPARE(loaded.text[1].format.pointSize, 12.0);
     QCOMPARE(loaded.text[2].format.pointSize, 10.0);
     QCOMPARE(loaded.text[2].format.colour, 255u);
     QCOMPARE(loaded.text[3].format.fontName, u"Verdana"_qs);

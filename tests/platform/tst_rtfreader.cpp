@@ -109,6 +109,8 @@ void TestRtfReader::plainText_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("final par adds no break") << QByteArray(R"({\rtf1 Hallo\par})") << u"Hallo"_qs;
     QTest::newRow("two final pars keep one break") << QByteArray(R"({\rtf1 Hallo\par\par})") << u"Hallo\r\n"_qs;
+    QTest::newRow("sect after the final par adds no break") << QByteArray(R"({\rtf1 a\par b\par\sect})") << u"a\r\nb"_qs;
+    QTest::newRow("sect ends an open paragraph") << QByteArray(R"({\rtf1 a\sect b})") << u"a\r\nb"_qs;
     QTest::newRow("no par at all") << QByteArray(R"({\rtf1 Hallo})") << u"Hallo"_qs;
     QTest::newRow("line is a break and stays at the end") << QByteArray(R"({\rtf1 a\line b\line})") << u"a\r\nb\r\n"_qs;
     QTest::newRow("backslash newline is a par") << QByteArray("{\\rtf1 a\\\nb}") << u"a\r\nb"_qs;
@@ -177,35 +179,35 @@ void TestRtfReader::formats_data()
     QTest::addColumn<QString>("runs");
     const QByteArray header = R"({\rtf1\ansi\deff0{\fonttbl{\f0 Arial;}{\f1\fnil Times New Roman;}}{\colortbl;\red255\green0\blue0;\red0\green0\blue255;})";
     QTest::newRow("colours, cf0 and missing entries are black")
-        << header + R"(\cf1 a\cf2 b\cf0 c\cf9 d})" << u"a=255,Arial,0 | b=16711680,Arial,0 | cd=0,Arial,0"_qs;
+        << header + R"(\cf1 a\cf2 b\cf0 c\cf9 d})" << u"a=255,Arial,12 | b=16711680,Arial,12 | cd=0,Arial,12"_qs;
     QTest::newRow("sizes in half points")
         << header + R"(\fs24 a\fs21 b\fs0 c})" << u"a=0,Arial,12 | b=0,Arial,10.5 | c=0,Arial,0"_qs;
     QTest::newRow("bold and italic on and off")
-        << header + R"(\b a\i b\b0 c\i0 d\b1 e})" << u"a=0,Arial,0,b | b=0,Arial,0,b,i | c=0,Arial,0,i | d=0,Arial,0 | e=0,Arial,0,b"_qs;
+        << header + R"(\b a\i b\b0 c\i0 d\b1 e})" << u"a=0,Arial,12,b | b=0,Arial,12,b,i | c=0,Arial,12,i | d=0,Arial,12 | e=0,Arial,12,b"_qs;
     QTest::newRow("group end restores the format")
-        << header + R"(a{\cf1\b\f1\fs30 b}c})" << u"a=0,Arial,0 | b=255,Times New Roman,15,b | c=0,Arial,0"_qs;
+        << header + R"(a{\cf1\b\f1\fs30 b}c})" << u"a=0,Arial,12 | b=255,Times New Roman,15,b | c=0,Arial,12"_qs;
     QTest::newRow("plain resets to the default font")
-        << header + R"(\f1\fs30\cf2\b\i a\plain b})" << u"a=16711680,Times New Roman,15,b,i | b=0,Arial,0"_qs;
+        << header + R"(\f1\fs30\cf2\b\i a\plain b})" << u"a=16711680,Times New Roman,15,b,i | b=0,Arial,12"_qs;
     QTest::newRow("pard keeps the character format")
-        << header + R"(\cf1 a\par\pard b})" << u"a\r\nb=255,Arial,0"_qs;
+        << header + R"(\cf1 a\par\pard b})" << u"a\r\nb=255,Arial,12"_qs;
     QTest::newRow("unknown font number leaves the font open")
-        << header + R"(\f7 a})" << u"a=0,,0"_qs;
+        << header + R"(\f7 a})" << u"a=0,,12"_qs;
     QTest::newRow("no deff leaves the font open")
-        << QByteArray(R"({\rtf1{\fonttbl{\f0 Arial;}}a\f0 b})") << u"a=0,,0 | b=0,Arial,0"_qs;
+        << QByteArray(R"({\rtf1{\fonttbl{\f0 Arial;}}a\f0 b})") << u"a=0,,12 | b=0,Arial,12"_qs;
     QTest::newRow("backgrounds are not kept")
-        << header + R"({\highlight1 a}{\cb2\chcbpat1 b}\cf2 c})" << u"ab=0,Arial,0 | c=16711680,Arial,0"_qs;
+        << header + R"({\highlight1 a}{\cb2\chcbpat1 b}\cf2 c})" << u"ab=0,Arial,12 | c=16711680,Arial,12"_qs;
     QTest::newRow("line break takes the format at the par")
-        << header + R"({\cf1 a\par}b})" << u"a\r\n=255,Arial,0 | b=0,Arial,0"_qs;
+        << header + R"({\cf1 a\par}b})" << u"a\r\n=255,Arial,12 | b=0,Arial,12"_qs;
     QTest::newRow("font name with panose, falt and hex byte")
-        << QByteArray(R"({\rtf1{\fonttbl{\f3{\*\panose 0102}Gr\'fc{\*\falt X}n Sans;}}\f3 a})") << u"a=0,Grün Sans,0"_qs;
+        << QByteArray(R"({\rtf1{\fonttbl{\f3{\*\panose 0102}Gr\'fc{\*\falt X}n Sans;}}\f3 a})") << u"a=0,Grün Sans,12"_qs;
     QTest::newRow("font table without groups")
-        << QByteArray(R"({\rtf1{\fonttbl\f0\fswiss Helvetica;\f1\fmodern Courier;}\f1 a\f0 b})") << u"a=0,Courier,0 | b=0,Helvetica,0"_qs;
+        << QByteArray(R"({\rtf1{\fonttbl\f0\fswiss Helvetica;\f1\fmodern Courier;}\f1 a\f0 b})") << u"a=0,Courier,12 | b=0,Helvetica,12"_qs;
     QTest::newRow("colour table without the empty first entry")
-        << QByteArray(R"({\rtf1{\colortbl\red0\green128\blue0;}\cf0 a})") << u"a=32768,,0"_qs;
+        << QByteArray(R"({\rtf1{\colortbl\red0\green128\blue0;}\cf0 a})") << u"a=32768,,12"_qs;
     QTest::newRow("colour table with partial components")
-        << QByteArray(R"({\rtf1{\colortbl;\green255;\red300;}\cf1 a\cf2 b})") << u"a=65280,,0 | b=255,,0"_qs;
+        << QByteArray(R"({\rtf1{\colortbl;\green255;\red300;}\cf1 a\cf2 b})") << u"a=65280,,12 | b=255,,12"_qs;
     QTest::newRow("loch hich dbch switches")
-        << header + R"({\loch\af1\hich\af1\dbch\af1\loch\f1\cf1 a\-}b})" << u"a\u00AD=255,Times New Roman,0 | b=0,Arial,0"_qs;
+        << header + R"({\loch\af1\hich\af1\dbch\af1\loch\f1\cf1 a\-}b})" << u"a\u00AD=255,Times New Roman,12 | b=0,Arial,12"_qs;
 }
 
 void TestRtfReader::formats()

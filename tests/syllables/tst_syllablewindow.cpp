@@ -161,8 +161,9 @@ void SyllableWindowTest::namesEveryFieldWithoutText()
     for (auto *w : f.window->findChildren<ColourField *>())
         check(w);
     check(f.window->textField());
+    // Labels showing a value are read by that value, not by a name.
     for (auto *w : f.window->findChildren<QLabel *>())
-        if (w->text().isEmpty() || w->text().at(0).isDigit())
+        if (w->text().isEmpty())
             check(w);
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", ")));
 }

@@ -76,6 +76,7 @@ TEST(ConvertBoundaries, EmptySeparatorKeepsTheBoundaries)
     const auto r = ConvertBoundaries(u"Ha\u00ADse", visibleSeparator(u""));
     EXPECT_EQ(r.text, u"Ha-se");
     EXPECT_EQ(visibleSeparator(u"~"), u'~');
+    EXPECT_EQ(visibleSeparator(u"x"), u'-');
 }
 
 TEST(ConvertBoundaries, VeryLongLine)

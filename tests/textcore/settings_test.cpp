@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -117,6 +118,8 @@ TEST_P(SettingsReadsGoodFile, TakesOverTheValues)
     const SettingsReadResult r = parseSettings(GetParam().bytes);
     EXPECT_FALSE(r.failed);
     EXPECT_EQ(r.linesRead, GetParam().linesRead);
+    EXPECT_EQ(r.takenOverWhole(), r.fontsLeftOut == 0);
+    EXPECT_EQ(r.fontsLeftOut, r.linesRead > 30 ? r.linesRead - 30 : 0);
     GetParam().check(r.settings);
 }
 
@@ -136,12 +139,21 @@ INSTANTIATE_TEST_SUITE_P(
                  [](const Settings &s) { EXPECT_EQ(s.syllableColours.first, 12u); }},
         GoodFile{"largest_colour", withLine(11, " 16777215 "), 12,
                  [](const Settings &s) { EXPECT_EQ(s.syllableColours.second, kWhite); }},
+        // Any 32-bit integer is a colour by its lowest 24 bits.
+        GoodFile{"negative_number", withLine(4, "-255 "), 12,
+                 [](const Settings &s) { EXPECT_EQ(s.soundColours[SoundClass::Vowels], kWhite - 254); }},
+        GoodFile{"smallest_32_bit_number", withLine(5, "-2147483648"), 12,
+                 [](const Settings &s) { EXPECT_EQ(s.soundColours[SoundClass::Umlauts], kBlack); }},
+        GoodFile{"number_above_24_bits", withLine(2, " 16777471 "), 12,
+                 [](const Settings &s) { EXPECT_EQ(s.soundColours[SoundClass::Background], kRed); }},
         GoodFile{"groups_line_keeps_commas_and_blanks", withLine(9, " \xDF, chs ,"), 12,
                  [](const Settings &s) { EXPECT_EQ(s.specialGroupsText, u" \u00DF, chs ,"); }},
         GoodFile{"separator_equals", withLine(12, "="), 12,
                  [](const Settings &s) { EXPECT_EQ(s.separator, u"="); }},
         GoodFile{"separator_with_leading_blanks", withLine(12, "   /"), 12,
                  [](const Settings &s) { EXPECT_EQ(s.separator, u"/"); }},
+        GoodFile{"letter_as_separator", withLine(12, "x"), 12,
+                 [](const Settings &s) { EXPECT_EQ(s.separator, u"x"); }},
         GoodFile{"blank_separator_line_gives_empty_separator", withLine(12, ""), 12,
                  [](const Settings &s) { EXPECT_EQ(s.separator, u""); }},
         GoodFile{"field_after_separator_is_read_as_font", withLine(12, "~,Arial Narrow"), 12,
@@ -170,7 +182,19 @@ INSTANTIATE_TEST_SUITE_P(
                          b += "Font " + std::to_string(i) + "\r\n";
                      return b;
                  }(),
-                 30, [](const Settings &s) { EXPECT_EQ(s.offeredFonts.size(), 18u); }}),
+                 30, [](const Settings &s) { EXPECT_EQ(s.offeredFonts.size(), 18u); }},
+        GoodFile{"fonts_beyond_eighteen_are_left_out",
+                 [] {
+                     std::string b = kDefaultLines;
+                     for (int i = 0; i < 20; ++i)
+                         b += "Font " + std::to_string(i) + "\r\n";
+                     return b;
+                 }(),
+                 32,
+                 [](const Settings &s) {
+                     EXPECT_EQ(s.offeredFonts.size(), 18u);
+                     EXPECT_EQ(s.offeredFonts.back(), u"Font 17");
+                 }}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // Broken files: reading stops at the bad line, keeps what came before and
@@ -200,8 +224,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         BrokenFile{"empty_file", "", 0},
         BrokenFile{"file_ends_before_separator_line", kDefaultLines.substr(0, kDefaultLines.size() - 3), 11},
-        BrokenFile{"colour_above_24_bits", withLine(2, " 16777216 "), 1},
-        BrokenFile{"negative_colour", withLine(4, "-255 "), 3},
+        BrokenFile{"number_beyond_32_bits", withLine(2, " 2147483648 "), 1},
+        BrokenFile{"minus_without_digits", withLine(4, " - "), 3},
         BrokenFile{"huge_number", withLine(5, " 99999999999999999999999 "), 4},
         BrokenFile{"word_instead_of_number", withLine(6, " rot "), 5},
         BrokenFile{"empty_number_line", withLine(7, ""), 6},
@@ -210,16 +234,7 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenFile{"decimal_fraction", withLine(11, " 2.5 "), 10},
         BrokenFile{"binary_in_groups_line", withLine(9, std::string("ch\0sch", 6)), 8},
         BrokenFile{"separator_of_two_characters", withLine(12, "--"), 11},
-        BrokenFile{"letter_as_separator", withLine(12, "x"), 11},
         BrokenFile{"huge_line", withLine(9, std::string(kMaxSettingsLineBytes + 1, 'a')), 8},
-        BrokenFile{"nineteen_fonts",
-                   [] {
-                       std::string b = kDefaultLines;
-                       for (int i = 0; i < 19; ++i)
-                           b += "Font " + std::to_string(i) + "\r\n";
-                       return b;
-                   }(),
-                   30},
         BrokenFile{"binary_font_line", kDefaultLines + "Garamond\r\n\x01\x02\x7F\r\n", 13},
         BrokenFile{"file_larger_than_a_settings_file",
                    kDefaultLines + std::string(kMaxSettingsFileBytes, '\n'), 12 + kMaxSettingsFileBytes - kDefaultLines.size()}),
@@ -334,4 +349,21 @@ TEST_F(SettingsFileOnDisk, OversizedFileIsRefused)
     const SettingsReadResult r = ReadSettings(dir / "KOLORAT.INI");
     EXPECT_TRUE(r.failed);
     EXPECT_EQ(r.linesRead, 12u);
+}
+
+TEST_F(SettingsFileOnDisk, BackupKeepsTheNewestBrokenFile)
+{
+    const auto ini = dir / "KOLORAT.INI";
+    const auto backUp = [&](const std::string &bytes, std::chrono::hours age) {
+        std::ofstream(ini, std::ios::binary) << bytes;
+        std::filesystem::last_write_time(ini, std::filesystem::file_time_type::clock::now() - age);
+        EXPECT_TRUE(BackUpSettings(ini));
+        return testdata::readFile(SettingsBackupPath(ini).string());
+    };
+    EXPECT_EQ(backUp("erste kaputte Datei", std::chrono::hours(2)), "erste kaputte Datei");
+    // An older broken file leaves the newer backup alone, a newer one replaces it.
+    EXPECT_EQ(backUp("alte Datei", std::chrono::hours(3)), "erste kaputte Datei");
+    EXPECT_EQ(backUp("neue Datei", std::chrono::hours(0)), "neue Datei");
+    EXPECT_FALSE(std::filesystem::exists(dir / "KOLORAT.INI.BAK.new"));
+    EXPECT_FALSE(BackUpSettings(dir / "missing.ini"));
 }

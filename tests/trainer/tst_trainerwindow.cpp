@@ -31,6 +31,14 @@ QRect screenArea()
     return QGuiApplication::primaryScreen()->availableGeometry();
 }
 
+// The "Monitor" view: the whole screen, panels included, in the window
+// system's full-screen state (whose geometry arrives as an event).
+bool coversTheWholeScreen(const QWidget *window)
+{
+    return window->frameGeometry() == QGuiApplication::primaryScreen()->geometry()
+        && window->windowState().testFlag(Qt::WindowFullScreen);
+}
+
 QStringList entries(const QListWidget *list)
 {
     QStringList texts;
@@ -179,7 +187,7 @@ void TrainerWindowTest::openingShowsWholeTextOnFullScreen()
     h.open(text);
     QVERIFY(h.window->isVisible());
     QVERIFY(h.window->isFullScreenView());
-    QCOMPARE(h.window->frameGeometry(), screenArea());
+    QTRY_VERIFY(coversTheWholeScreen(h.window.get()));
     QCOMPARE(h.shown(), text);
     QCOMPARE(h.window->trainer().CurrentStep(), textcore::ReadingStep::Text);
     QCOMPARE(h.window->trainer().SentenceCursor(), 1);
@@ -197,7 +205,7 @@ void TrainerWindowTest::openingShowsWholeTextOnFullScreen()
     QCOMPARE(entries(h.fontList()), (QStringList{"Arial", kind == TrainerKind::Sounds ? "Verdana" : "Bodoni",
                                                  kind == TrainerKind::Sounds ? "Bodoni" : "Verdana"}));
     QVERIFY(h.window->isFullScreenView());
-    QCOMPARE(h.window->frameGeometry(), screenArea());
+    QTRY_VERIFY(coversTheWholeScreen(h.window.get()));
     QCOMPARE(h.shown(), QStringLiteral("Neu hier. Zweiter Satz."));
     QCOMPARE(h.window->trainer().CurrentStep(), textcore::ReadingStep::Text);
     h.press(Qt::Key_Home);
@@ -228,7 +236,7 @@ void TrainerWindowTest::controlTogglesView()
         const QSize outer = h.window->frameGeometry().size();
         return h.readingField()->size() == QSize(outer.width() - px(100), outer.height() - px(700));
     };
-    QVERIFY(fieldFits());
+    QTRY_VERIFY(fieldFits());
 
     h.press(Qt::Key_Control);
     QCOMPARE(h.window->frameGeometry(), windowView);
@@ -238,7 +246,7 @@ void TrainerWindowTest::controlTogglesView()
     QCOMPARE(h.window->focusWidget(), h.keyField());
 
     h.press(Qt::Key_Control);
-    QCOMPARE(h.window->frameGeometry(), screen);
+    QTRY_VERIFY(coversTheWholeScreen(h.window.get()));
     QVERIFY(h.window->isFullScreenView());
     QVERIFY(fieldFits());
 
@@ -248,7 +256,7 @@ void TrainerWindowTest::controlTogglesView()
     h.trigger(QStringLiteral("menu2a"));
     QCOMPARE(h.window->frameGeometry(), windowView);
     h.trigger(QStringLiteral("menu2b"));
-    QCOMPARE(h.window->frameGeometry(), screen);
+    QTRY_VERIFY(coversTheWholeScreen(h.window.get()));
     h.press(Qt::Key_Control);
     QCOMPARE(h.window->frameGeometry(), windowView);
 

@@ -24,6 +24,8 @@ open("settings-short.ini", "wb").write(crlf.join(full[:7]) + crlf)
 defaults = [num(0), num(16777215), num(0), num(49152), num(16711680), num(255), num(12632064), num(12583104),
             b"", num(0), num(255), b"-"]
 open("settings-defaults-written.ini", "wb").write(crlf.join(defaults) + crlf)
+# what the exit writes after the file stopping after line 7: its colours, then defaults
+open("settings-short-written.ini", "wb").write(crlf.join(full[:7] + defaults[7:]) + crlf)
 # font lines as a hand-edited file may hold them: unsorted, twice, a fixed font
 open("settings-messy-fonts.ini", "wb").write(crlf.join(
     full[:12] + [b"Times New Roman", b"Arial", b"comic neue", b"Times New Roman", b"Andika"]) + crlf)
