@@ -22,6 +22,7 @@ class QAction;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
+class QMenu;
 
 namespace editor {
 class EditorAccess;
@@ -31,7 +32,9 @@ struct OfferedFonts;
 }
 namespace platform {
 class Dialogs;
+class ReadAloud;
 class RichTextField;
+class SpeechEngine;
 class Timers;
 }
 namespace soundcolours {
@@ -64,6 +67,10 @@ public:
 
     // The font selection window applies one font to every reading field.
     void setReadingFont(const QString &fontName);
+
+    // The voice for "Vorlesen" and the space bar; without one both do nothing.
+    void setSpeech(platform::SpeechEngine *engine);
+    platform::ReadAloud *readAloudControl() const { return readAloud_; }
 
     // Runs what the key with this Windows virtual-key code does; returns
     // false for keys without an action.
@@ -108,6 +115,8 @@ private:
     void fillFontList();
     void chooseFont(QListWidgetItem *item);
     void addToExerciseList();
+    void readAloud();
+    void stopReading();
     void showKeyHelp();
     void leave();
     void returnFocus();
@@ -126,6 +135,9 @@ private:
     QLineEdit *keyField_ = nullptr;
     QListWidget *fontList_ = nullptr;
     QListWidget *exerciseList_ = nullptr;
+    platform::ReadAloud *readAloud_ = nullptr;
+    QAction *readAloudEntry_ = nullptr;
+    QMenu *rateMenu_ = nullptr;
 };
 
 } // namespace trainer
