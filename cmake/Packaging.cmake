@@ -48,9 +48,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # What Qt loads at run time and the linker cannot see: the platform plugins
 # (X11, Wayland), the German button texts, a font for the texts, and the
-# German hyphenation patterns that automatic syllable marks are built on.
+# German hyphenation patterns that automatic syllable marks are built on,
+# and the German voice and sound output for reading aloud.
 set(kolorat_runtime_depends
-  "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6printsupport6 (>= 6.4), qt6-qpa-plugins, qt6-translations-l10n, fonts-dejavu-core, hyphen-de")
+  "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6printsupport6 (>= 6.4), libqt6multimedia6 (>= 6.4), qt6-qpa-plugins, qt6-translations-l10n, fonts-dejavu-core, hyphen-de, libespeak-ng1, espeak-ng-data")
 find_program(DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(DPKG_SHLIBDEPS)
   # The remaining libraries (C and C++ runtime) with the versions the binary

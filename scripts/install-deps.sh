@@ -8,6 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libgtest-dev libbenchmark-dev
   libhyphen-dev hyphen-de
+  libespeak-ng-dev espeak-ng-data qt6-multimedia-dev
   fonts-dejavu-core
   xvfb xauth
   libreoffice-writer-nogui

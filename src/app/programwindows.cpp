@@ -6,12 +6,15 @@
 #include "fonts/fontselectionwindow.h"
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
+#include "platform/espeakengine.h"
+#include "platform/readaloud.h"
 #include "platform/richtextfield.h"
 #include "platform/timers.h"
 #include "soundcolours/soundcolourwindow.h"
 #include "syllables/syllablecolourwindow.h"
 #include "trainer/trainerwindow.h"
 
+#include <QSettings>
 #include <QWidget>
 
 namespace app {
@@ -50,6 +53,14 @@ ProgramWindows::ProgramWindows(Program &program, WindowServices services)
         m_services.timers = m_ownTimers.get();
     }
 
+    if (!m_services.speech) {
+        m_ownSpeech = std::make_unique<platform::EspeakEngine>();
+        platform::rememberSpeechRate(*m_ownSpeech, new QSettings(QSettings::IniFormat, QSettings::UserScope,
+                                                                 QStringLiteral("kolorat"), QStringLiteral("kolorat")));
+        m_services.speech = m_ownSpeech.get();
+    }
+    m_program.editor().setSpeech(m_services.speech);
+
     editor::WindowHooks hooks;
     hooks.openSoundColours = [this](const QPoint &at) { soundColours().open(at); };
     hooks.openSyllableColours = [this](const QPoint &at) { syllableColours().openAt(at); };
@@ -73,6 +84,7 @@ ProgramWindows::~ProgramWindows()
     // The editor outlives us; it must not call into windows that are gone.
     m_program.setWindowHooks({});
     m_program.session().setRequests(nullptr);
+    m_program.editor().setSpeech(nullptr);
     for (trainer::TrainerWindow *&window : m_trainers) {
         delete window;
         window = nullptr;
@@ -150,6 +162,7 @@ trainer::TrainerWindow &ProgramWindows::trainerWindow(textcore::TrainerKind kind
         new OwnedDialogs(std::move(dialogs), window);
         parentDialogs(boxes, window);
         connect(window, &trainer::TrainerWindow::discarded, this, [this, kind] { discardTrainer(kind); });
+        window->setSpeech(m_services.speech);
         showReadingView(window, m_program.editor().readingView());
         std::optional<QString> &font = m_trainerFonts[slot(kind)];
         if (font) {

@@ -26,6 +26,7 @@ class Program;
 namespace platform {
 class Clipboard;
 class Dialogs;
+class SpeechEngine;
 class Timers;
 }
 namespace about {
@@ -55,6 +56,9 @@ struct WindowServices {
     platform::Clipboard *clipboard = nullptr;
     platform::Timers *timers = nullptr;
     std::function<QStringList()> installedFonts;
+    // The one voice of the editor and both trainers; the real one keeps its
+    // speaking rate between runs.
+    platform::SpeechEngine *speech = nullptr;
 };
 
 class ProgramWindows : public QObject, public session::Requests {
@@ -108,6 +112,7 @@ private:
     WindowServices m_services;
     std::unique_ptr<platform::Clipboard> m_ownClipboard;
     std::unique_ptr<platform::Timers> m_ownTimers;
+    std::unique_ptr<platform::SpeechEngine> m_ownSpeech;
 
     // Declared before the windows, so that the boxes outlive them.
     std::unique_ptr<platform::Dialogs> m_soundDialogs, m_syllableDialogs, m_fontDialogs;

@@ -118,6 +118,8 @@ void EditorWindow::newText()
 void EditorWindow::onTextChange()
 {
     m_textChanged = true;
+    // The word marks would no longer match the text.
+    stopReading();
     if (m_field->length() != 0)
         return;
     m_files->setSelectedIndex(-1);

@@ -113,6 +113,7 @@ QMenu *EditorWindow::createExtrasMenu()
             &QAction::triggered, this, &EditorWindow::searchReplace);
     connect(addEntry(menu, QStringLiteral("filterEntry"), QStringLiteral("Textfilter wählen")), &QAction::triggered,
             this, &EditorWindow::filterCharacter);
+    m_extrasMenu = menu;
     return menu;
 }
 

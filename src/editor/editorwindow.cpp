@@ -381,6 +381,9 @@ void EditorWindow::refreshEditorFonts()
 
 bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape
+        && stopReading())
+        return true;
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Insert) {
         // Insert types a hyphen; the key itself still reaches the control.
         typeLiteral(QStringLiteral("-"));

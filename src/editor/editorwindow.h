@@ -31,7 +31,9 @@ namespace platform {
 class Dialogs;
 class FileListBox;
 class Printer;
+class ReadAloud;
 class RichTextField;
+class SpeechEngine;
 enum class FileKind;
 } // namespace platform
 namespace session {
@@ -150,6 +152,15 @@ public:
     void filterCharacter();
     void showAuthorNote();
 
+    // Reading aloud: "Extras" > "Vorlesen" reads the selection, or from the
+    // caret to the end; again, or ESC, stops. Without an engine there are
+    // no such entries.
+    void setSpeech(platform::SpeechEngine *engine);
+    void readAloud();
+    // Stops reading; true when something was being read.
+    bool stopReading();
+    platform::ReadAloud *readAloudControl() const { return m_readAloud; }
+
     // State the tests and the other windows read.
     bool separatorsVisible() const { return m_separatorsVisible; }
     bool clickMode() const { return m_clickMode; }
@@ -264,6 +275,11 @@ private:
     QAction *m_aboutEntry = nullptr;
     QAction *m_arcsEntry = nullptr;
     QList<QAction *> m_spacingEntries; // "Abstände": letters, words, lines
+    QAction *m_readAloudSeparator = nullptr;
+    QAction *m_readAloudEntry = nullptr;
+    QMenu *m_extrasMenu = nullptr;
+    QMenu *m_speechRateMenu = nullptr;
+    platform::ReadAloud *m_readAloud = nullptr;
 };
 
 } // namespace editor

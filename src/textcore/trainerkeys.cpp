@@ -17,6 +17,8 @@ std::optional<TrainerAction> TrainerActionForKey(int virtualKey)
     case 13: return TrainerAction::TextStep;
     case 112: return TrainerAction::KeyHelp;
     case 46: return TrainerAction::ToggleFontList;
+    // A key a child finds without looking.
+    case 32: return TrainerAction::ReadAloud;
     default: return std::nullopt;
     }
 }

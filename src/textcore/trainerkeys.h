@@ -19,6 +19,7 @@ enum class TrainerAction {
     TextStep,          // ENTER, "Textweise"
     KeyHelp,           // F1, "?"
     ToggleFontList,    // DEL, "Schriften"
+    ReadAloud,         // space bar, "Vorlesen"
 };
 
 // The action of a key; none for every key the trainers do not use.

@@ -3,10 +3,12 @@
 #include "platform/application.h"
 #include "platform/dialogs.h"
 #include "platform/keys.h"
+#include "platform/readaloud.h"
 #include "platform/richtextfield.h"
 #include "platform/timers.h"
 #include "platform/twips.h"
 #include "session/session.h"
+#include "textcore/readaloud.h"
 #include "textcore/soundcolouring.h"
 #include "textcore/trainercolouring.h"
 
@@ -178,6 +180,25 @@ void TrainerWindow::buildMenu()
     addMenuAction(bar, QStringLiteral("?"), QStringLiteral("menu7"), runs(TrainerAction::KeyHelp));
 }
 
+void TrainerWindow::setSpeech(platform::SpeechEngine *engine)
+{
+    // Without a voice the two entries are not offered at all.
+    delete readAloud_;
+    readAloud_ = nullptr;
+    delete readAloudEntry_;
+    readAloudEntry_ = nullptr;
+    delete rateMenu_;
+    rateMenu_ = nullptr;
+    if (!engine)
+        return;
+    readAloud_ = new platform::ReadAloud(*engine, dialogs_, *readingField_, this);
+    readAloudEntry_ = addMenuAction(menuBar(), QStringLiteral("Vorlesen"), QStringLiteral("menu13"),
+                                    [this] { run(TrainerAction::ReadAloud); });
+    rateMenu_ = platform::ReadAloud::rateMenu(*engine, this);
+    rateMenu_->setObjectName(QStringLiteral("menu14"));
+    menuBar()->addMenu(rateMenu_);
+}
+
 const QString &TrainerWindow::keyHelpText()
 {
     static const QString text = QStringList{
@@ -192,6 +213,7 @@ const QString &TrainerWindow::keyHelpText()
         QStringLiteral("buchstabenweises Blättern mit dem TIEF-Pfeil."),
         QStringLiteral("Schrifthöhe mit LINKS-RECHTS-Pfeilen ändern."),
         QStringLiteral("Die Schriftart stellen Sie mit der Entf-Taste ein."),
+        QStringLiteral("Mit der LEER-Taste wird vorgelesen und angehalten."),
     }.join(QLatin1Char('\r')) + QStringLiteral("\r\r");
     return text;
 }
@@ -248,6 +270,7 @@ void TrainerWindow::run(TrainerAction action)
     case TrainerAction::TextStep: step(ReadingStep::Text); return;
     case TrainerAction::KeyHelp: showKeyHelp(); return;
     case TrainerAction::ToggleFontList: toggleFontList(); return;
+    case TrainerAction::ReadAloud: readAloud(); return;
     }
 }
 
@@ -259,6 +282,8 @@ void TrainerWindow::step(ReadingStep readingStep)
 
 void TrainerWindow::display(const std::u16string &displayText)
 {
+    // The mark would stand on characters that are gone.
+    stopReading();
     readingField_->setText(QString::fromStdU16String(displayText));
     colourDisplay();
 }
@@ -380,6 +405,20 @@ void TrainerWindow::addToExerciseList()
     returnFocus();
 }
 
+void TrainerWindow::readAloud()
+{
+    if (readAloud_)
+        readAloud_->toggle(textcore::TrainerSpeechPiece(trainer_.CurrentStep(),
+                                                        readingField_->text().toStdU16String()));
+    returnFocus();
+}
+
+void TrainerWindow::stopReading()
+{
+    if (readAloud_)
+        readAloud_->stop();
+}
+
 void TrainerWindow::showKeyHelp()
 {
     dialogs_.inform(keyHelpText(), QStringLiteral("Tastenbelegung"));
@@ -396,6 +435,7 @@ void TrainerWindow::leave()
         returnFocus();
         return;
     }
+    stopReading();
     readingField_->setText(QString());
     trainer_.Leave();
     fontList_->clear();
@@ -432,6 +472,7 @@ void TrainerWindow::closeEvent(QCloseEvent *event)
     if (!isVisible())
         return;
     // Should the owner keep this window after all, it still starts afresh.
+    stopReading();
     trainer_.Leave();
     readingField_->setText(QString());
     readingField_->setFieldFont(kReadingFont, kReadingFontSize);

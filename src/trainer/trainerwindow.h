@@ -22,10 +22,13 @@ class QAction;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
+class QMenu;
 
 namespace platform {
 class Dialogs;
+class ReadAloud;
 class RichTextField;
+class SpeechEngine;
 class Timers;
 } // namespace platform
 namespace session {
@@ -56,6 +59,10 @@ public:
 
     // The font selection window applies one font to every reading field.
     void setReadingFont(const QString &fontName);
+
+    // The voice for "Vorlesen" and the space bar; without one both do nothing.
+    void setSpeech(platform::SpeechEngine *engine);
+    platform::ReadAloud *readAloudControl() const { return readAloud_; }
 
     // Runs what the key with this Windows virtual-key code does; returns
     // false for keys without an action.
@@ -100,6 +107,8 @@ private:
     void fillFontList();
     void chooseFont(QListWidgetItem *item);
     void addToExerciseList();
+    void readAloud();
+    void stopReading();
     void showKeyHelp();
     void leave();
     void returnFocus();
@@ -118,6 +127,9 @@ private:
     QLineEdit *keyField_ = nullptr;
     QListWidget *fontList_ = nullptr;
     QListWidget *exerciseList_ = nullptr;
+    platform::ReadAloud *readAloud_ = nullptr;
+    QAction *readAloudEntry_ = nullptr;
+    QMenu *rateMenu_ = nullptr;
 };
 
 } // namespace trainer

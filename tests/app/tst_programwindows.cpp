@@ -109,8 +109,8 @@ void TestProgramWindows::everyEditorEntryIsEnabled()
         QVERIFY2(action->isEnabled(), qPrintable(action->objectName()));
         ++entries;
     }
-    // Datei 7, Extras 15, Farbauswahl 2, Lesetraining 2, Trennzeichen 13, ? 2.
-    QCOMPARE(entries, 41);
+    // Datei 7, Extras 19, Farbauswahl 2, Lesetraining 2, Trennzeichen 13, ? 2.
+    QCOMPARE(entries, 45);
 }
 
 void TestProgramWindows::menuBarsReadAsDesigned_data()
@@ -123,7 +123,7 @@ void TestProgramWindows::menuBarsReadAsDesigned_data()
                                "Als PDF-Datei ...)|-|Beenden)|Extras(Drucker sperren|Hilfetipps zeigen|-|"
                                "Silbenbögen zeigen|Abstände(Buchstaben(normal|+10 %|+25 %)|Wörter(normal|weit|"
                                "sehr weit)|Zeilen(1|1,5|2))|-|Schriftartenwahl|-|"
-                               "Suchen/Ersetzen|Textfilter wählen)|Farbauswahl(L a u t e|S i l b e n)|"
+                               "Suchen/Ersetzen|Textfilter wählen|-|Vorlesen|Sprechtempo(langsam|mittel|normal))|Farbauswahl(L a u t e|S i l b e n)|"
                                "Lesetraining(L a u t e|S i l b e n)|Trennzeichen(Taste -|Taste =|Taste ~|Taste /|-|"
                                "Farbwahl(blau|cyan|grau|grün|r o t|schwarz)|-|Ersetzen|-|Silben automatisch setzen|Als Ausnahme merken)|?(Anleitung|Copyright)";
     QTest::newRow("sound colours") << "Form2"
@@ -133,7 +133,8 @@ void TestProgramWindows::menuBarsReadAsDesigned_data()
         << "Abbruch|Drucken(Silbentabelle|Textseite)|Kopieren|Sichern|Schriften|Tabelle|"
            "Wortsilben(Alle Silben abwechselnd|Alle mehrsilbigen Wörter)|?";
     const QString trainerMenu = QStringLiteral("Abbruch|Ansicht(Fenster|Monitor)|Kopieren|Letterweise|Silbenweise|"
-                                               "Wortweise|Satzweise|Textweise|kleiner|größer|Schriften|?");
+                                               "Wortweise|Satzweise|Textweise|kleiner|größer|Schriften|?|"
+                                               "Vorlesen|Sprechtempo(langsam|mittel|normal)");
     QTest::newRow("sound trainer") << "Form1" << trainerMenu;
     QTest::newRow("syllable trainer") << "Form4" << trainerMenu;
 }

@@ -28,9 +28,10 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{40, TrainerAction::LetterStep}, KeyCase{35, TrainerAction::WordStep},
                     KeyCase{36, TrainerAction::SentenceStep}, KeyCase{13, TrainerAction::TextStep},
                     KeyCase{112, TrainerAction::KeyHelp}, KeyCase{46, TrainerAction::ToggleFontList},
+                    KeyCase{32, TrainerAction::ReadAloud},
                     // Neighbours of the table's keys and other keys a child may hit.
                     KeyCase{0, std::nullopt}, KeyCase{8, std::nullopt}, KeyCase{9, std::nullopt},
-                    KeyCase{16, std::nullopt}, KeyCase{18, std::nullopt}, KeyCase{32, std::nullopt},
+                    KeyCase{16, std::nullopt}, KeyCase{18, std::nullopt}, KeyCase{31, std::nullopt},
                     KeyCase{33, std::nullopt}, KeyCase{34, std::nullopt}, KeyCase{44, std::nullopt},
                     KeyCase{47, std::nullopt}, KeyCase{65, std::nullopt}, KeyCase{113, std::nullopt}));
 

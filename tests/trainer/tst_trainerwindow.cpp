@@ -339,7 +339,8 @@ void TrainerWindowTest::keyHelp()
                                         "Der HOCH-Pfeil erlaubt silbenweises Blättern,\r"
                                         "buchstabenweises Blättern mit dem TIEF-Pfeil.\r"
                                         "Schrifthöhe mit LINKS-RECHTS-Pfeilen ändern.\r"
-                                        "Die Schriftart stellen Sie mit der Entf-Taste ein.\r\r"));
+                                        "Die Schriftart stellen Sie mit der Entf-Taste ein.\r"
+                                        "Mit der LEER-Taste wird vorgelesen und angehalten.\r\r"));
     QCOMPARE(h.window->focusWidget(), h.keyField());
     QCOMPARE(h.shown(), kTwoSentences);
 }
