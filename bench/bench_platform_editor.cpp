@@ -5,11 +5,11 @@
 // The first marking of a one-page text, asked for 5 s after the program
 // started, answers in at most 300 ms: the patterns load in the background.
 #include "editor/editorwindow.h"
-#include "editor/program.h"
 #include "editor/welcometext.h"
 #include "platform/richtextfield.h"
-#include "platform/scripteddialogs.h"
+#include "session/session.h"
 #include "qtbench.h"
+#include "support/scripteddialogs.h"
 #include "syllabify/letters.h"
 #include "syllabify/syllabifier.h"
 
@@ -27,17 +27,18 @@ namespace {
 
 struct Setup {
     QTemporaryDir dir;
-    platform::ScriptedDialogs dialogs;
-    std::unique_ptr<editor::Program> program;
+    testsupport::ScriptedDialogs dialogs;
+    session::Session shared{dir.path()};
+    std::unique_ptr<editor::EditorWindow> window;
     QString text;
 
     Setup()
     {
-        program = std::make_unique<editor::Program>(dialogs, dir.path());
-        program->editor().setEndProgram([] {});
-        program->editor().startUpTimer().stop();
+        window = std::make_unique<editor::EditorWindow>(shared, dialogs);
+        window->setEndProgram([] {});
+        window->startUpTimer().stop();
         dialogs.queueAnswer(platform::Answer::Ok); // no settings file here
-        program->editor().startUpStep();
+        window->startUpStep();
         // About 100 KB of marked German text, about one mark in five characters.
         const QString block = editor::welcomeText();
         while (text.size() < 100 * 1024)
@@ -55,8 +56,8 @@ Setup &setup()
 
 void BM_ShowSeparators100KB(benchmark::State &state)
 {
-    editor::EditorWindow &w = setup().program->editor();
-    platform::RichTextField &field = w.workingTextField();
+    editor::EditorWindow &w = *setup().window;
+    platform::RichTextField &field = *w.findChild<platform::RichTextField *>(QStringLiteral("RichTextBox1"));
     for (auto _ : state) {
         state.PauseTiming();
         field.setText(setup().text);
@@ -70,8 +71,8 @@ BENCHMARK(BM_ShowSeparators100KB)->Unit(benchmark::kMillisecond);
 
 void BM_HideSeparators100KB(benchmark::State &state)
 {
-    editor::EditorWindow &w = setup().program->editor();
-    platform::RichTextField &field = w.workingTextField();
+    editor::EditorWindow &w = *setup().window;
+    platform::RichTextField &field = *w.findChild<platform::RichTextField *>(QStringLiteral("RichTextBox1"));
     for (auto _ : state) {
         state.PauseTiming();
         field.setText(setup().text);
@@ -84,8 +85,8 @@ BENCHMARK(BM_HideSeparators100KB)->Unit(benchmark::kMillisecond);
 
 void BM_ChooseSeparatorColour100KB(benchmark::State &state)
 {
-    editor::EditorWindow &w = setup().program->editor();
-    w.workingTextField().setText(setup().text);
+    editor::EditorWindow &w = *setup().window;
+    w.findChild<platform::RichTextField *>(QStringLiteral("RichTextBox1"))->setText(setup().text);
     bool blue = false;
     for (auto _ : state) {
         blue = !blue;
@@ -132,8 +133,8 @@ QString wordListText()
 // its own, as after colouring by sounds.
 void BM_SetSyllablesAutomatically100KB(benchmark::State &state)
 {
-    editor::EditorWindow &w = setup().program->editor();
-    platform::RichTextField &field = w.workingTextField();
+    editor::EditorWindow &w = *setup().window;
+    platform::RichTextField &field = *w.findChild<platform::RichTextField *>(QStringLiteral("RichTextBox1"));
     static const auto syllabifier = std::make_shared<syllabify::Syllabifier>();
     if (!syllabifier->isReady()) {
         state.SkipWithError("no hyphenation patterns");
@@ -172,18 +173,19 @@ void BM_FirstMarkingOfAPage(benchmark::State &state)
     }
     for (auto _ : state) {
         state.PauseTiming();
-        platform::ScriptedDialogs dialogs;
+        testsupport::ScriptedDialogs dialogs;
         QTemporaryDir dir;
-        editor::Program program(dialogs, dir.path());
-        editor::EditorWindow &w = program.editor();
+        session::Session shared(dir.path());
+        editor::EditorWindow w(shared, dialogs);
+        platform::RichTextField &field = *w.findChild<platform::RichTextField *>(QStringLiteral("RichTextBox1"));
         w.setEndProgram([] {});
         w.preloadSyllabifier();
         std::this_thread::sleep_for(std::chrono::seconds(state.range(0)));
-        w.workingTextField().setText(page);
+        field.setText(page);
         state.ResumeTiming();
         w.setSyllablesAutomatically();
         state.PauseTiming();
-        if (w.workingTextField().text().size() <= page.size())
+        if (field.text().size() <= page.size())
             state.SkipWithError("no marks set");
         state.ResumeTiming();
     }

@@ -3,16 +3,17 @@
 // activation step (copy the WorkingText and colour it), and "Abbruch" with
 // Yes copying every colour back. Layout is included: the document is laid
 // out to its end and the visible part painted.
-#include "editor/editoraccess.h"
-#include "fonts/offeredfonts.h"
 #include "platform/clipboard.h"
 #include "platform/printer.h"
 #include "platform/richtextfield.h"
-#include "platform/scripteddialogs.h"
 #include "platform/timers.h"
 #include "qtbench.h"
-#include "soundcolours/soundcolourstate.h"
+#include "session/session.h"
 #include "soundcolours/soundcolourwindow.h"
+#include "support/manualtimers.h"
+#include "support/recordingclipboard.h"
+#include "support/recordingprinter.h"
+#include "support/scripteddialogs.h"
 
 #include <QTextDocument>
 
@@ -24,21 +25,6 @@ namespace {
 
 constexpr int kTwentyPages = 50 * 1024;
 
-class BenchEditor : public editor::EditorAccess {
-public:
-    platform::RichTextField &workingTextField() override { return field; }
-    std::vector<std::u16string> sentenceList() const override { return {}; }
-    bool printerLocked() const override { return false; }
-    QString currentFolder() const override { return QStringLiteral("/tmp/"); }
-    QStringList listedFileNames() const override { return {}; }
-    void refreshFileList() override {}
-    bool loadRtfIntoWorkingText(const QString &) override { return true; }
-    void showEditor(std::optional<QPoint>) override {}
-    void setReadingFieldsFont(const QString &) override {}
-
-    platform::RichTextField field;
-};
-
 // The German sample (with soft hyphens, as handed over) repeated to `size`.
 QString longText(int size)
 {
@@ -49,9 +35,9 @@ struct Fixture {
     Fixture()
     {
         state.specialGroupsText = u"ß,chs,";
-        editor.field.setText(longText(kTwentyPages));
-        window = std::make_unique<soundcolours::SoundColourWindow>(state, fonts, editor, dialogs, printer,
-                                                                   clipboard, timers);
+        shared.workingText().attach(field);
+        field.setText(longText(kTwentyPages));
+        window = std::make_unique<soundcolours::SoundColourWindow>(shared, dialogs, printer, clipboard, timers);
         window->open(QPoint(0, 0));
         timers.fireAll();
         settle();
@@ -65,13 +51,13 @@ struct Fixture {
         benchmark::DoNotOptimize(window->preview().viewport()->grab());
     }
 
-    soundcolours::SoundColourState state;
-    fonts::OfferedFonts fonts;
-    BenchEditor editor;
-    platform::ScriptedDialogs dialogs;
-    platform::RecordingPrinter printer;
-    platform::RecordingClipboard clipboard;
-    platform::ManualTimers timers;
+    platform::RichTextField field;
+    session::Session shared{QString()};
+    session::SoundColourState &state = shared.sound();
+    testsupport::ScriptedDialogs dialogs;
+    testsupport::RecordingPrinter printer;
+    testsupport::RecordingClipboard clipboard;
+    testsupport::ManualTimers timers;
     std::unique_ptr<soundcolours::SoundColourWindow> window;
 };
 

@@ -1,16 +1,16 @@
 // Speed of the syllable colour window's colouring pass on a 50 KB text:
 // syllable colours into the shown field, caret, SyllableList and count.
-#include "editor/editoraccess.h"
-#include "fonts/offeredfonts.h"
 #include "platform/clipboard.h"
 #include "platform/printer.h"
 #include "platform/richtextfield.h"
-#include "platform/scripteddialogs.h"
 #include "platform/timers.h"
-#include "soundcolours/soundcolourstate.h"
+#include "session/session.h"
+#include "support/manualtimers.h"
+#include "support/recordingclipboard.h"
+#include "support/recordingprinter.h"
+#include "support/scripteddialogs.h"
 #include "syllables/syllablecolourwindow.h"
 #include "qtbench.h"
-#include "syllables/syllablestate.h"
 
 #include <QListWidget>
 
@@ -27,35 +27,19 @@ QString longText(int size)
     return qtbench::repeatedTo(qtbench::testText("engines/sample_de.txt"), size);
 }
 
-class BenchEditor : public editor::EditorAccess {
-public:
-    platform::RichTextField field;
-    platform::RichTextField &workingTextField() override { return field; }
-    std::vector<std::u16string> sentenceList() const override { return {}; }
-    bool printerLocked() const override { return true; }
-    QString currentFolder() const override { return {}; }
-    QStringList listedFileNames() const override { return {}; }
-    void refreshFileList() override {}
-    bool loadRtfIntoWorkingText(const QString &) override { return false; }
-    void showEditor(std::optional<QPoint>) override {}
-    void setReadingFieldsFont(const QString &) override {}
-};
-
 struct Window {
-    syllables::SyllableState state;
-    soundcolours::SoundColourState soundState;
-    fonts::OfferedFonts offered;
-    BenchEditor editor;
-    platform::ScriptedDialogs dialogs;
-    platform::RecordingPrinter printer;
-    platform::RecordingClipboard clipboard;
-    platform::ManualTimers timers;
-    syllables::SyllableColourWindow window{state, soundState, offered, editor, dialogs,
-                                           printer, clipboard, timers};
+    platform::RichTextField field;
+    session::Session shared{QString()};
+    testsupport::ScriptedDialogs dialogs;
+    testsupport::RecordingPrinter printer;
+    testsupport::RecordingClipboard clipboard;
+    testsupport::ManualTimers timers;
+    syllables::SyllableColourWindow window{shared, dialogs, printer, clipboard, timers};
 
     explicit Window(const QString &text)
     {
-        editor.field.setText(text);
+        shared.workingText().attach(field);
+        field.setText(text);
         window.openAt(QPoint(0, 0));
         timers.fireAll();
         QCoreApplication::processEvents();

@@ -1,15 +1,12 @@
 // Speed of a trainer step as the learner sees it: from the key press on the
 // key field to the coloured reading field, on a sentence of a 1 MB text, in
 // both trainers. One frame (16 ms) is the budget.
-#include "editor/editoraccess.h"
-#include "fonts/offeredfonts.h"
 #include "platform/dialogs.h"
 #include "platform/richtextfield.h"
 #include "platform/timers.h"
 #include "qtbench.h"
-#include "soundcolours/soundcolourstate.h"
-#include "syllables/syllablestate.h"
-#include "textcore/sentences.h"
+#include "session/session.h"
+#include "support/manualtimers.h"
 #include "trainer/trainerwindow.h"
 
 #include <QApplication>
@@ -35,23 +32,6 @@ QString longText(int size)
     return qtbench::repeatedTo(sample, size);
 }
 
-// The editor as far as a trainer asks: the working text and its sentences.
-class BenchEditor : public editor::EditorAccess {
-public:
-    platform::RichTextField field;
-    std::vector<std::u16string> sentences;
-
-    platform::RichTextField &workingTextField() override { return field; }
-    std::vector<std::u16string> sentenceList() const override { return sentences; }
-    bool printerLocked() const override { return false; }
-    QString currentFolder() const override { return QString(); }
-    QStringList listedFileNames() const override { return {}; }
-    void refreshFileList() override {}
-    bool loadRtfIntoWorkingText(const QString &) override { return false; }
-    void showEditor(std::optional<QPoint>) override {}
-    void setReadingFieldsFont(const QString &) override {}
-};
-
 class SilentDialogs : public platform::Dialogs {
 public:
     platform::Answer message(const platform::MessageRequest &request) override
@@ -62,23 +42,22 @@ public:
 };
 
 struct Setup {
-    BenchEditor editor;
+    platform::RichTextField field;
     SilentDialogs dialogs;
-    platform::ManualTimers timers;
-    soundcolours::SoundColourState sounds;
-    syllables::SyllableState syllables;
-    fonts::OfferedFonts offered;
+    testsupport::ManualTimers timers;
+    session::Session shared{QString()};
     std::unique_ptr<trainer::TrainerWindow> windows[2];
 
     Setup()
     {
         const QString text = longText(kTextSize);
-        editor.field.setText(text);
-        editor.sentences = textcore::BuildSentenceList(text.toStdU16String());
-        sounds.specialGroupsText = u"sch,ch,ei,ie,";
+        shared.workingText().attach(field);
+        field.setText(text);
+        shared.workingText().buildSentenceList();
+        shared.sound().specialGroupsText = u"sch,ch,ei,ie,";
         for (auto kind : {trainer::TrainerKind::Sounds, trainer::TrainerKind::Syllables}) {
             auto &w = windows[kind == trainer::TrainerKind::Sounds ? 0 : 1];
-            w = std::make_unique<trainer::TrainerWindow>(kind, sounds, syllables, offered, editor, dialogs, timers);
+            w = std::make_unique<trainer::TrainerWindow>(kind, shared, dialogs, timers);
             w->open();
         }
     }

@@ -22,9 +22,10 @@ function(kolorat_add_folder_tests folder)
   file(GLOB qt_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/tst_*.cpp)
   foreach(src ${qt_tests})
     get_filename_component(name ${src} NAME_WE)
-    file(GLOB helpers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/support/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/support/*.cpp)
+    file(GLOB helpers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/support/*.cpp)
     kolorat_add_test(NAME ${folder}_${name} SOURCES ${src} ${helpers}
-      LIBS ${lib} kolorat_textcore Qt6::Test Qt6::Widgets NEEDS_GUI)
+      LIBS ${lib} ${KOLORAT_TESTS_ALSO_LINK_${folder}} kolorat_testsupport kolorat_session kolorat_platform kolorat_textcore
+           Qt6::Test Qt6::Widgets NEEDS_GUI)
     target_include_directories(${folder}_${name} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
   endforeach()
   file(GLOB g_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${folder}/*_test.cpp)

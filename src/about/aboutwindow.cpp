@@ -1,8 +1,8 @@
 #include "about/aboutwindow.h"
 
-#include "editor/editoraccess.h"
 #include "platform/application.h"
 #include "platform/twips.h"
+#include "session/session.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -108,8 +108,8 @@ void applyFont(QWidget *widget, qreal pointSize, bool bold, bool italic = false,
 
 } // namespace
 
-AboutWindow::AboutWindow(editor::EditorAccess &editor, QWidget *parent)
-    : QWidget(parent, Qt::Window), editor_(editor)
+AboutWindow::AboutWindow(session::Session &session, QWidget *parent)
+    : QWidget(parent, Qt::Window), session_(session)
 {
     setObjectName(QStringLiteral("ZAFLABEL"));
     setWindowTitle(QStringLiteral("olorat"));
@@ -204,7 +204,7 @@ void AboutWindow::closeToEditor()
 {
     const QPoint corner = pos();
     hide();
-    editor_.showEditor(corner);
+    session_.requests().showEditor(corner);
 }
 
 void AboutWindow::closeEvent(QCloseEvent *event)

@@ -6,8 +6,8 @@
 class QLabel;
 class QPushButton;
 
-namespace editor {
-class EditorAccess;
+namespace session {
+class Session;
 }
 
 namespace about {
@@ -16,7 +16,7 @@ class AboutWindow : public QWidget {
     Q_OBJECT
 
 public:
-    explicit AboutWindow(editor::EditorAccess &editor, QWidget *parent = nullptr);
+    explicit AboutWindow(session::Session &session, QWidget *parent = nullptr);
     ~AboutWindow() override;
 
     // The editor hides itself, then calls this with its own top left corner.
@@ -38,7 +38,7 @@ protected:
 private:
     void buildControls();
 
-    editor::EditorAccess &editor_;
+    session::Session &session_;
     QLabel *noticeLabel_ = nullptr;
     QLabel *authorLabel_ = nullptr;
     QPushButton *okayField_ = nullptr;

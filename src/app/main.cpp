@@ -1,8 +1,9 @@
 // Kolorat's entry point: German Qt texts, the working folder, the program
 // object with its editor window, and the other windows joined to it.
+#include "app/program.h"
 #include "app/programwindows.h"
 #include "app/readingviewstore.h"
-#include "editor/program.h"
+#include "editor/editorwindow.h"
 #include "platform/application.h"
 #include "platform/dialogs.h"
 
@@ -29,7 +30,7 @@ int main(int argc, char *argv[])
     // KOLORAT.INI and the texts live in the current folder.
     const QString folder = platform::chooseWorkingFolder();
     platform::QtDialogs dialogs;
-    editor::Program program(dialogs, folder);
+    app::Program program(dialogs, folder);
     dialogs.setParent(&program.editor());
     app::ProgramWindows windows(program);
     program.editor().setReadingView(app::storedReadingView());

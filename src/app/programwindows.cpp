@@ -1,7 +1,8 @@
 #include "app/programwindows.h"
 
 #include "about/aboutwindow.h"
-#include "editor/program.h"
+#include "app/program.h"
+#include "editor/editorwindow.h"
 #include "fonts/fontselectionwindow.h"
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
@@ -40,7 +41,7 @@ struct ProgramWindows::OwnedDialogs : QObject {
     std::unique_ptr<platform::Dialogs> dialogs;
 };
 
-ProgramWindows::ProgramWindows(editor::Program &program, WindowServices services)
+ProgramWindows::ProgramWindows(Program &program, WindowServices services)
     : m_program(program), m_services(std::move(services))
 {
     if (!m_services.clipboard) {
@@ -68,8 +69,8 @@ ProgramWindows::ProgramWindows(editor::Program &program, WindowServices services
     // The font window keeps the centred place it took when it was built.
     hooks.openFontSelection = [this](const QPoint &) { fontSelection().open(); };
     hooks.openAbout = [this](const QPoint &at) { about().openAt(at); };
-    hooks.setReadingFieldsFont = [this](const QString &name) { setReadingFieldsFont(name); };
     m_program.setWindowHooks(hooks);
+    m_program.session().setRequests(this);
     connect(&m_program.editor(), &editor::EditorWindow::readingViewChanged, this,
             [this](const platform::ReadingView &view) {
                 for (QWidget *window : {static_cast<QWidget *>(m_sound.get()), static_cast<QWidget *>(m_syllables.get()),
@@ -82,6 +83,7 @@ ProgramWindows::~ProgramWindows()
 {
     // The editor outlives us; it must not call into windows that are gone.
     m_program.setWindowHooks({});
+    m_program.session().setRequests(nullptr);
     m_program.editor().setSpeech(nullptr);
     for (trainer::TrainerWindow *&window : m_trainers) {
         delete window;
@@ -107,8 +109,7 @@ soundcolours::SoundColourWindow &ProgramWindows::soundColours()
     if (!m_sound) {
         m_soundDialogs = makeDialogs();
         m_sound = std::make_unique<soundcolours::SoundColourWindow>(
-            m_program.soundColours(), m_program.offeredFonts(), m_program.editor(), *m_soundDialogs,
-            m_program.printer(), *m_services.clipboard, *m_services.timers);
+            m_program.session(), *m_soundDialogs, m_program.printer(), *m_services.clipboard, *m_services.timers);
         parentDialogs(*m_soundDialogs, m_sound.get());
         // One background for both colour windows.
         connect(m_sound.get(), &soundcolours::SoundColourWindow::backgroundChanged, this,
@@ -130,8 +131,7 @@ syllables::SyllableColourWindow &ProgramWindows::syllableColours()
     if (!m_syllables) {
         m_syllableDialogs = makeDialogs();
         m_syllables = std::make_unique<syllables::SyllableColourWindow>(
-            m_program.syllables(), m_program.soundColours(), m_program.offeredFonts(), m_program.editor(),
-            *m_syllableDialogs, m_program.printer(), *m_services.clipboard, *m_services.timers);
+            m_program.session(), *m_syllableDialogs, m_program.printer(), *m_services.clipboard, *m_services.timers);
         parentDialogs(*m_syllableDialogs, m_syllables.get());
         showReadingView(m_syllables.get(), m_program.editor().readingView());
         if (m_syllableFont) {
@@ -158,9 +158,7 @@ trainer::TrainerWindow &ProgramWindows::trainerWindow(textcore::TrainerKind kind
     if (!window) {
         std::unique_ptr<platform::Dialogs> dialogs = makeDialogs();
         platform::Dialogs &boxes = *dialogs;
-        window = new trainer::TrainerWindow(kind, m_program.soundColours(), m_program.syllables(),
-                                            m_program.offeredFonts(), m_program.editor(), boxes,
-                                            *m_services.timers);
+        window = new trainer::TrainerWindow(kind, m_program.session(), boxes, *m_services.timers);
         new OwnedDialogs(std::move(dialogs), window);
         parentDialogs(boxes, window);
         connect(window, &trainer::TrainerWindow::discarded, this, [this, kind] { discardTrainer(kind); });
@@ -190,7 +188,7 @@ fonts::FontSelectionWindow &ProgramWindows::fontSelection()
 {
     if (!m_fonts) {
         m_fontDialogs = makeDialogs();
-        m_fonts = std::make_unique<fonts::FontSelectionWindow>(m_program.editor(), m_program.offeredFonts(),
+        m_fonts = std::make_unique<fonts::FontSelectionWindow>(m_program.session(),
                                                                *m_fontDialogs, *m_services.timers,
                                                                m_services.installedFonts);
         parentDialogs(*m_fontDialogs, m_fonts.get());
@@ -201,8 +199,28 @@ fonts::FontSelectionWindow &ProgramWindows::fontSelection()
 about::AboutWindow &ProgramWindows::about()
 {
     if (!m_about)
-        m_about = std::make_unique<about::AboutWindow>(m_program.editor());
+        m_about = std::make_unique<about::AboutWindow>(m_program.session());
     return *m_about;
+}
+
+void ProgramWindows::showEditor(std::optional<QPoint> topLeft)
+{
+    m_program.editor().showEditor(topLeft);
+}
+
+QStringList ProgramWindows::listedFileNames() const
+{
+    return m_program.editor().listedFileNames();
+}
+
+void ProgramWindows::refreshFileList()
+{
+    m_program.editor().refreshFileList();
+}
+
+bool ProgramWindows::loadRtfIntoWorkingText(const QString &path)
+{
+    return m_program.editor().loadRtfIntoWorkingText(path);
 }
 
 void ProgramWindows::setReadingFieldsFont(const QString &fontName)

@@ -1,10 +1,10 @@
 #pragma once
 // Joins the windows to the program: registers the editor's hooks, builds
-// each window the first time it is touched with the services it needs, and
-// keeps what the windows share (the background colour, the reading font)
-// in step. The editor owns the text and the settings; the windows know the
-// editor only through EditorAccess, so this is the one place that knows
-// every window.
+// each window the first time it is touched with the services it needs,
+// answers the windows' requests and keeps what the windows share (the
+// background colour, the reading font) in step. The windows know only the
+// session, so this is the one place that knows every window.
+#include "session/requests.h"
 #include "textcore/colour.h"
 #include "textcore/readingtrainer.h"
 
@@ -20,7 +20,7 @@
 
 class QWidget;
 
-namespace editor {
+namespace app {
 class Program;
 }
 namespace platform {
@@ -61,14 +61,14 @@ struct WindowServices {
     platform::SpeechEngine *speech = nullptr;
 };
 
-class ProgramWindows : public QObject {
+class ProgramWindows : public QObject, public session::Requests {
     Q_OBJECT
 
 public:
     // Registers the hooks with the program's editor at once; every menu
     // entry of the editor is enabled from then on. The program (and its
     // printer) must outlive this object.
-    explicit ProgramWindows(editor::Program &program, WindowServices services = {});
+    explicit ProgramWindows(Program &program, WindowServices services = {});
     ~ProgramWindows() override;
 
     // Each window, built on first touch and kept from then on (a trainer is
@@ -90,9 +90,14 @@ public:
     // included. Exactly one, whenever the user can act.
     QList<QWidget *> visibleWindows() const;
 
-    // The font the font selection window gives the four reading fields:
-    // the windows built now take it at once, the others when they are built.
-    void setReadingFieldsFont(const QString &fontName);
+    // The windows' requests: the editor's answers, and the font the font
+    // selection window gives the four reading fields (the windows built now
+    // take it at once, the others when they are built).
+    void showEditor(std::optional<QPoint> topLeft) override;
+    QStringList listedFileNames() const override;
+    void refreshFileList() override;
+    bool loadRtfIntoWorkingText(const QString &path) override;
+    void setReadingFieldsFont(const QString &fontName) override;
 
 private:
     struct OwnedDialogs;
@@ -103,7 +108,7 @@ private:
     void discardTrainer(textcore::TrainerKind kind);
     static std::size_t slot(textcore::TrainerKind kind);
 
-    editor::Program &m_program;
+    Program &m_program;
     WindowServices m_services;
     std::unique_ptr<platform::Clipboard> m_ownClipboard;
     std::unique_ptr<platform::Timers> m_ownTimers;

@@ -4,6 +4,7 @@
 
 #include "platform/dialogs.h"
 #include "platform/richtextfield.h"
+#include "session/session.h"
 #include "syllabify/exceptionlist.h"
 #include "syllabify/letters.h"
 #include "syllabify/marktext.h"
@@ -14,8 +15,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QTextCursor>
-#include <QTextDocument>
 
 #include <filesystem>
 
@@ -34,11 +33,6 @@ public:
     WaitCursor(const WaitCursor &) = delete;
     WaitCursor &operator=(const WaitCursor &) = delete;
 };
-
-QColor toQColor(textcore::Colour c)
-{
-    return QColor(int(textcore::red(c)), int(textcore::green(c)), int(textcore::blue(c)));
-}
 
 std::filesystem::path toPath(const QString &path)
 {
@@ -62,11 +56,12 @@ QString EditorWindow::exceptionListPath() const
     // A list copied from elsewhere may carry its name in small letters; the
     // teacher's list is the same file whatever the case.
     const QString upper = QString::fromLatin1(syllabify::exceptionFileName);
-    const QStringList names = QDir(m_folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    const QString &folder = m_session.folder();
+    const QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names)
         if (name.toUpper() == upper)
-            return m_folder + name;
-    return m_folder + upper;
+            return folder + name;
+    return folder + upper;
 }
 
 void EditorWindow::preloadSyllabifier()
@@ -123,28 +118,20 @@ void EditorWindow::setSyllablesAutomatically()
     // the marker see a digit or a mark touching the range's first and last word.
     const std::size_t from = start > 0 ? start - 1 : start;
     const std::size_t to = std::min(end + 1, text.size());
-    const char16_t mark = m_separatorsVisible ? visibleSeparator() : syllabify::softHyphen;
+    const char16_t mark = m_separatorsVisible ? m_session.separator().visibleMark() : textcore::kSoftHyphen;
     const syllabify::MarkResult result =
         syllabify::markText(std::u16string_view(text).substr(from, to - from), mark, *m_syllabifier, exceptions);
 
     if (!result.inserted.empty()) {
         // Only the new marks enter the document, each in the separator
-        // colour with the font and style of the letter before it; every
-        // other character keeps its formatting, and one undo step takes
-        // them all back. From the last to the first, so that the positions
-        // still to come stay valid.
-        const QColor colour = toQColor(m_separatorColour);
-        const QString markText{QChar(mark)};
-        QTextCursor cursor(m_field->document());
-        cursor.beginEditBlock();
-        for (std::size_t k = result.inserted.size(); k-- > 0;) {
-            const std::size_t before = from + result.inserted[k] - k;
-            cursor.setPosition(m_field->documentPosition(int(before)));
-            QTextCharFormat format = cursor.charFormat();
-            format.setForeground(colour);
-            cursor.insertText(markText, format);
-        }
-        cursor.endEditBlock();
+        // colour with the font and style of the letter before it; one undo
+        // step takes them all back. The marker counts a mark's place in
+        // its result, the field in the text as it stands.
+        std::vector<std::size_t> positions;
+        positions.reserve(result.inserted.size());
+        for (std::size_t k = 0; k < result.inserted.size(); ++k)
+            positions.push_back(from + result.inserted[k] - k);
+        m_field->insertMarks(positions, mark, m_session.separator().colour);
         buildSentenceList();
     }
     QString info = wordsMarkedInfo(result.wordsMarked);

@@ -5,10 +5,8 @@
 #include "platform/dialogs.h"
 #include "platform/filelistbox.h"
 #include "platform/richtextfield.h"
-#include "soundcolours/soundcolourstate.h"
-#include "syllables/syllablestate.h"
+#include "session/session.h"
 #include "textcore/colourreadback.h"
-#include "textcore/sentences.h"
 
 namespace editor {
 
@@ -67,9 +65,9 @@ void EditorWindow::loadSelectedFile()
     const QString kindName = name.toUpper();
     bool loaded = false;
     if (kindName.endsWith(QStringLiteral(".RTF")))
-        loaded = loadFileIntoField(m_folder + name, platform::FileKind::Rtf);
+        loaded = loadFileIntoField(m_session.folder() + name, platform::FileKind::Rtf);
     else if (kindName.endsWith(QStringLiteral(".TXT")))
-        loaded = loadFileIntoField(m_folder + name, platform::FileKind::PlainText);
+        loaded = loadFileIntoField(m_session.folder() + name, platform::FileKind::PlainText);
 
     setInfo(QStringLiteral("Sie können den Text jetzt bearbeiten."));
     m_textChanged = false;
@@ -102,8 +100,8 @@ void EditorWindow::readColoursFromText()
     const std::vector<textcore::Colour> colours = m_field->coloursOfAllPositions();
     const textcore::ColourReadBack found
         = textcore::ReadColoursFromText(m_field->text().toStdU16String(), colours);
-    found.applyTo(m_settings.sound.colours);
-    m_settings.syllables.colours = found.syllableColours;
+    found.applyTo(m_session.sound().colours);
+    m_session.syllables().colours = found.syllableColours;
 }
 
 void EditorWindow::newText()
@@ -131,7 +129,7 @@ void EditorWindow::onTextChange()
 
 void EditorWindow::buildSentenceList()
 {
-    m_sentences = textcore::BuildSentenceList(m_field->text().toStdU16String());
+    m_session.workingText().buildSentenceList();
 }
 
 } // namespace editor

@@ -3,6 +3,7 @@
 #include "editor/editorwindow.h"
 
 #include "platform/dialogs.h"
+#include "session/session.h"
 
 #include <QActionGroup>
 #include <QMenuBar>
@@ -97,8 +98,8 @@ QMenu *EditorWindow::createExtrasMenu()
     menu->setObjectName(QStringLiteral("extrasMenu"));
     m_printerLockEntry = addEntry(menu, QStringLiteral("printerLockEntry"), QStringLiteral("Drucker sperren"));
     m_printerLockEntry->setCheckable(true);
-    m_printerLockEntry->setChecked(m_printerLocked);
-    connect(m_printerLockEntry, &QAction::toggled, this, [this](bool on) { m_printerLocked = on; });
+    m_printerLockEntry->setChecked(m_session.printerLocked());
+    connect(m_printerLockEntry, &QAction::toggled, this, [this](bool on) { m_session.setPrinterLocked(on); });
     m_helpTipsEntry = addEntry(menu, QStringLiteral("helpTipsEntry"), QStringLiteral("Hilfetipps zeigen"));
     m_helpTipsEntry->setCheckable(true);
     m_helpTipsEntry->setChecked(m_helpTipsShown);
@@ -152,7 +153,7 @@ QMenu *EditorWindow::createSeparatorMenu()
     for (const Choice &choice : choices) {
         QAction *entry = addEntry(colours, QString::fromLatin1(choice.name), choice.text);
         entry->setCheckable(true);
-        entry->setChecked(choice.colour == m_separatorColour);
+        entry->setChecked(choice.colour == m_session.separator().colour);
         entry->setData(QVariant::fromValue(choice.colour));
         const textcore::Colour colour = choice.colour;
         connect(entry, &QAction::triggered, this, [this, colour] { chooseSeparatorColour(colour); });

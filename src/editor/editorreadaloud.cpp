@@ -3,6 +3,7 @@
 
 #include "platform/readaloud.h"
 #include "platform/richtextfield.h"
+#include "session/session.h"
 #include "textcore/readaloud.h"
 
 #include <QMenu>
@@ -50,7 +51,7 @@ void EditorWindow::readAloud()
         length = text.size() - start;
     }
     // Visible separators are syllable marks, not text to be read.
-    const std::u16string leftOut = m_separatorsVisible ? m_separator.toStdU16String() : std::u16string();
+    const std::u16string leftOut = m_separatorsVisible ? std::u16string(1, m_session.separator().visibleMark()) : std::u16string();
     m_readAloud->toggle(textcore::RangeSpeechPiece(text, start, length, leftOut));
 }
 

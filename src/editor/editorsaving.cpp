@@ -7,6 +7,7 @@
 #include "platform/filelistbox.h"
 #include "platform/printer.h"
 #include "platform/richtextfield.h"
+#include "session/session.h"
 #include "textcore/colourwindowrules.h"
 #include "textcore/separators.h"
 
@@ -75,7 +76,7 @@ bool EditorWindow::fileExistsInFolder(const QString &upperName) const
 {
     // Every file of the folder counts, listed under the current pattern or
     // not: replacing a hidden file without asking would destroy it unseen.
-    const QStringList names = QDir(m_folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    const QStringList names = QDir(m_session.folder()).entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString &name : names)
         if (upperCaseFileName(name) == upperName)
             return true;
@@ -103,7 +104,7 @@ void EditorWindow::saveText(SaveKind kind)
     if (m_separatorsVisible)
         toggleSeparators();
 
-    const QString path = m_folder + upper;
+    const QString path = m_session.folder() + upper;
     QString error;
     bool saved = false;
     switch (kind) {
@@ -144,7 +145,7 @@ void EditorWindow::saveText(SaveKind kind)
 void EditorWindow::printText()
 {
     const QString title = QStringLiteral("Drucken");
-    if (m_printerLocked) {
+    if (m_session.printerLocked()) {
         m_dialogs.inform(QStringLiteral("Der Drucker ist deaktiviert.\rIm Menü 'Extras' änderbar.\r\r"), title);
         return;
     }

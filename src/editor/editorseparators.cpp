@@ -6,12 +6,11 @@
 #include "platform/dialogs.h"
 #include "platform/richtextfield.h"
 #include "platform/twips.h"
+#include "session/session.h"
 #include "textcore/separators.h"
 
 #include <QAction>
 #include <QPushButton>
-#include <QTextCursor>
-#include <QTextDocument>
 #include <QTimer>
 #include <QToolButton>
 
@@ -22,11 +21,6 @@ namespace {
 constexpr int kClickModeButtonHeight = 315;
 constexpr int kClickModeButtonHeightOn = 855;
 
-QColor toQColor(textcore::Colour c)
-{
-    return QColor(int(textcore::red(c)), int(textcore::green(c)), int(textcore::blue(c)));
-}
-
 // What the separator commands type: the chosen separator, or the mark that
 // stands in for one from the settings file that is no boundary character.
 QString typedSeparator(const QString &separator)
@@ -36,9 +30,14 @@ QString typedSeparator(const QString &separator)
 
 } // namespace
 
-char16_t EditorWindow::visibleSeparator() const
+QString EditorWindow::currentSeparator() const
 {
-    return textcore::visibleSeparator(m_separator.toStdU16String());
+    return m_session.separator().mark;
+}
+
+textcore::Colour EditorWindow::separatorColour() const
+{
+    return m_session.separator().colour;
 }
 
 int EditorWindow::convertBoundaries(char16_t target, bool restoreTypingColour)
@@ -48,43 +47,21 @@ int EditorWindow::convertBoundaries(char16_t target, bool restoreTypingColour)
     if (conversion.changedPositions.empty())
         return 0;
 
-    // One edit block for the whole text: only the boundary characters are
-    // touched, each keeping its font and style and taking the separator
-    // colour; every other character keeps its formatting.
-    const QColor colour = toQColor(m_separatorColour);
-    const QString targetText{QChar(target)};
-    QTextCursor cursor(m_field->document());
-    QBrush lastOldColour;
-    cursor.beginEditBlock();
-    for (const std::size_t position : conversion.changedPositions) {
-        const int start = m_field->documentPosition(int(position));
-        cursor.setPosition(start);
-        cursor.setPosition(start + 1, QTextCursor::KeepAnchor);
-        QTextCharFormat format = cursor.charFormat();
-        lastOldColour = format.foreground();
-        format.setForeground(colour);
-        if (plain[position] == target)
-            cursor.setCharFormat(format);
-        else
-            cursor.insertText(targetText, format);
-    }
-    cursor.endEditBlock();
-    // The caret stands behind the last boundary, as after a replacement
-    // there. Showing and hiding give the typing colour back to what that
-    // boundary had before; applying leaves the separator colour.
-    cursor.clearSelection();
-    m_field->setTextCursor(cursor);
-    if (restoreTypingColour) {
-        QTextCharFormat typing;
-        typing.setForeground(lastOldColour.style() == Qt::NoBrush ? QBrush(Qt::black) : lastOldColour);
-        m_field->mergeCurrentCharFormat(typing);
-    }
+    // Only the boundary characters change, each keeping its font and style
+    // and taking the separator colour, in one undo step. The caret stands
+    // behind the last boundary, as after a replacement there. Showing and
+    // hiding give the typing colour back to what that boundary had before;
+    // applying leaves the separator colour.
+    const std::optional<textcore::Colour> lastColour
+        = m_field->replaceCharacters(conversion.changedPositions, target, m_session.separator().colour);
+    if (restoreTypingColour && lastColour)
+        m_field->setSelColor(*lastColour);
     return int(conversion.changedPositions.size());
 }
 
 void EditorWindow::showSeparators()
 {
-    const int count = convertBoundaries(visibleSeparator(), true);
+    const int count = convertBoundaries(m_session.separator().visibleMark(), true);
     if (count == 0)
         m_dialogs.inform(QStringLiteral("Der Text enthält keine Trennzeichen!\r\r"), QStringLiteral("Trennzeichen"));
     buildSentenceList();
@@ -98,7 +75,7 @@ void EditorWindow::hideSeparators()
 
 void EditorWindow::applySeparator()
 {
-    convertBoundaries(visibleSeparator(), false);
+    convertBoundaries(m_session.separator().visibleMark(), false);
     buildSentenceList();
 }
 
@@ -121,7 +98,7 @@ void EditorWindow::markSeparatorEntries()
     // contained in every caption and so checks all four.
     for (QAction *entry : std::as_const(m_separatorEntries)) {
         entry->setChecked(false);
-        entry->setChecked(entry->text().contains(m_separator));
+        entry->setChecked(entry->text().contains(m_session.separator().mark));
     }
 }
 
@@ -129,7 +106,7 @@ void EditorWindow::chooseSeparator(const QString &separator)
 {
     for (QAction *entry : std::as_const(m_separatorEntries))
         entry->setChecked(entry->text() == QStringLiteral("Taste ") + separator);
-    m_separator = separator;
+    m_session.separator().mark = separator;
     applySeparator();
 }
 
@@ -137,7 +114,7 @@ void EditorWindow::chooseSeparatorColour(textcore::Colour colour)
 {
     for (QAction *entry : std::as_const(m_separatorColourEntries))
         entry->setChecked(entry->data().value<textcore::Colour>() == colour);
-    m_separatorColour = colour;
+    m_session.separator().colour = colour;
     applySeparator();
 }
 
@@ -145,7 +122,7 @@ void EditorWindow::replaceBySeparator()
 {
     const QString selection = m_field->selText();
     const textcore::ReplaceBySeparatorResult result = textcore::ReplaceBySeparator(
-        m_field->text().toStdU16String(), selection.toStdU16String(), typedSeparator(m_separator).toStdU16String());
+        m_field->text().toStdU16String(), selection.toStdU16String(), typedSeparator(m_session.separator().mark).toStdU16String());
     switch (result.outcome) {
     case textcore::ReplaceBySeparatorOutcome::NothingSelected:
         m_dialogs.inform(QStringLiteral("Sie müssen das Trennzeichen erst markieren.\r\r"),
@@ -153,7 +130,7 @@ void EditorWindow::replaceBySeparator()
         return;
     case textcore::ReplaceBySeparatorOutcome::SelectionIsSeparator:
         m_dialogs.inform(QStringLiteral("Auswahl und Zielzeichen sind identisch.\r\rTextauswahl:   ") + selection
-                             + QStringLiteral("\rTrennzeichen:   ") + typedSeparator(m_separator) + QStringLiteral("\r"),
+                             + QStringLiteral("\rTrennzeichen:   ") + typedSeparator(m_session.separator().mark) + QStringLiteral("\r"),
                          QStringLiteral("Trennzeichen"));
         return;
     case textcore::ReplaceBySeparatorOutcome::Replaced:
@@ -194,9 +171,9 @@ void EditorWindow::onTextClick()
         return;
     // The separator colour stays the typing colour afterwards, as the
     // click-mode hint warns.
-    m_field->setSelColor(m_separatorColour);
+    m_field->setSelColor(m_session.separator().colour);
     // Like a key press, the keystroke arrives once the click is handled.
-    QTimer::singleShot(0, this, [this] { typeLiteral(typedSeparator(m_separator)); });
+    QTimer::singleShot(0, this, [this] { typeLiteral(typedSeparator(m_session.separator().mark)); });
 }
 
 } // namespace editor

@@ -5,6 +5,8 @@
 #include "platform/application.h"
 #include "platform/dialogs.h"
 #include "platform/richtextfield.h"
+#include "session/session.h"
+#include "textcore/colourwindowrules.h"
 #include "textcore/edittools.h"
 
 #include <QDir>
@@ -14,7 +16,7 @@ namespace editor {
 
 namespace {
 
-const QString kHelpFileName = QStringLiteral("KOLORATHELP.RTF");
+const QString kHelpFileName = QString::fromStdU16String(std::u16string(textcore::kHelpFileName));
 
 // The help text "Anleitung" loads: the folder's own file wins (names
 // compared without case, as in the file browser), then the one installed
@@ -87,15 +89,9 @@ void EditorWindow::openAbout()
     handOver(m_hooks.openAbout);
 }
 
-void EditorWindow::setReadingFieldsFont(const QString &fontName)
-{
-    if (m_hooks.setReadingFieldsFont)
-        m_hooks.setReadingFieldsFont(fontName);
-}
-
 void EditorWindow::showHelpText()
 {
-    const QString path = helpFilePath(m_folder);
+    const QString path = helpFilePath(m_session.folder());
     if (path.isEmpty()) {
         m_dialogs.inform(QStringLiteral("Die Hilfedatei ''KOLORATHELP.RTF'' wurde nicht gefunden.\r"
                                         "Sie gehört in den aktuellen Ordner oder zum installierten Programm.\r"),
@@ -113,7 +109,7 @@ void EditorWindow::showAuthorNote()
     // Only what the build and the folder tell: no address or author that
     // nobody answers for.
     const QString licence = QStringLiteral(KOLORAT_LICENCE);
-    const QString help = helpFilePath(m_folder);
+    const QString help = helpFilePath(m_session.folder());
     m_dialogs.inform(QStringLiteral("Kolorat, farbige Lesehilfe, Version " KOLORAT_VERSION "\r\n")
                          + QStringLiteral("Lizenz: ") + (licence.isEmpty() ? QStringLiteral("nicht angegeben") : licence)
                          + QStringLiteral("\r\nHilfetext: ")

@@ -1,13 +1,13 @@
 #include "editor/editorwindow.h"
 
 #include "editor/welcometext.h"
-#include "fonts/offeredfonts.h"
 #include "platform/dialogs.h"
 #include "platform/filelistbox.h"
 #include "platform/keys.h"
 #include "platform/richtextfield.h"
 #include "platform/twips.h"
 #include "platform/application.h"
+#include "session/session.h"
 
 #include <algorithm>
 #include <QApplication>
@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
-#include <QTextCursor>
 #include <QToolButton>
 
 namespace editor {
@@ -77,9 +76,8 @@ QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text)
 
 } // namespace
 
-EditorWindow::EditorWindow(SharedSettings settings, platform::Dialogs &dialogs, const QString &folder,
-                           QWidget *parent)
-    : QMainWindow(parent), m_settings(settings), m_dialogs(dialogs)
+EditorWindow::EditorWindow(session::Session &session, platform::Dialogs &dialogs, QWidget *parent)
+    : QMainWindow(parent), m_session(session), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("Form0"));
     setWindowTitle(QStringLiteral("olorat: Editor"));
@@ -94,11 +92,8 @@ EditorWindow::EditorWindow(SharedSettings settings, platform::Dialogs &dialogs, 
     placeWidgets();
     createMenus();
     platform::centreWindow(this, kWindowWidth, kWindowHeight);
-    m_folder = folder;
-    if (!m_folder.endsWith(QLatin1Char('/')))
-        m_folder += QLatin1Char('/');
-    m_folderLabel->setText(m_folder);
-    m_files->setPath(m_folder);
+    m_folderLabel->setText(m_session.folder());
+    m_files->setPath(m_session.folder());
     m_files->setPattern(QStringLiteral("*.ZAF"));
     m_files->setPattern(QStringLiteral("*.RTF;*.TXT"));
 
@@ -108,7 +103,10 @@ EditorWindow::EditorWindow(SharedSettings settings, platform::Dialogs &dialogs, 
     m_startUpTimer.start();
 }
 
-EditorWindow::~EditorWindow() = default;
+EditorWindow::~EditorWindow()
+{
+    m_session.workingText().detach();
+}
 
 void EditorWindow::setWindowHooks(const WindowHooks &hooks)
 {
@@ -216,6 +214,7 @@ void EditorWindow::createWidgets()
     m_field = new platform::RichTextField(central);
     m_field->setObjectName(QStringLiteral("RichTextBox1"));
     m_field->setAccessibleName(QStringLiteral("Aktueller Text"));
+    m_session.workingText().attach(*m_field);
     connect(m_field, &platform::RichTextField::changed, this, &EditorWindow::onTextChange);
     // The keystroke follows the click like a key press, once the click's own
     // handling is over.
@@ -305,26 +304,6 @@ void EditorWindow::showWelcomeText()
                            "über die Zwischenablage ein."));
 }
 
-namespace {
-
-// Merges `format` into every character of the field and into the format of
-// text typed next, in one edit block.
-void formatWholeText(platform::RichTextField &field, const QTextCharFormat &format)
-{
-    QTextCursor cursor(field.document());
-    cursor.beginEditBlock();
-    cursor.select(QTextCursor::Document);
-    cursor.mergeCharFormat(format);
-    cursor.endEditBlock();
-    QTextCursor end(field.document());
-    end.movePosition(QTextCursor::End);
-    field.setTextCursor(end);
-    field.mergeCurrentCharFormat(format);
-    field.setFocus();
-}
-
-} // namespace
-
 void EditorWindow::applyFontSize(int index)
 {
     m_field->setFontForAll(QString(), m_fontSizes->itemText(index).toDouble());
@@ -339,16 +318,14 @@ void EditorWindow::applyFontName(int index)
 
 void EditorWindow::applyStyle(int index)
 {
-    QTextCharFormat format;
+    // "fett" and "kursiv" add to what the text has; "normal" takes both away.
     if (index == 0)
-        format.setFontWeight(QFont::Bold);
+        m_field->setStyleForAll(true, std::nullopt);
     else if (index == 1)
-        format.setFontItalic(true);
-    else {
-        format.setFontWeight(QFont::Normal);
-        format.setFontItalic(false);
-    }
-    formatWholeText(*m_field, format);
+        m_field->setStyleForAll(std::nullopt, true);
+    else
+        m_field->setStyleForAll(false, false);
+    m_field->setFocus();
 }
 
 bool EditorWindow::confirmExit()
@@ -392,7 +369,7 @@ void EditorWindow::refreshEditorFonts()
 {
     // The font window may have changed the offered fonts while the editor
     // was hidden; the teacher expects to find them in the font box at once.
-    const QStringList fonts = QStringList{QStringLiteral("Arial"), QStringLiteral("Verdana")} + m_settings.fonts.names;
+    const QStringList fonts = m_session.fonts().fontListEntries();
     if (fonts == m_editorFonts)
         return;
     const QString current = m_fontNames->currentText();

@@ -1,10 +1,9 @@
 #pragma once
-// The editor window (Form0): the start window that owns the WorkingText, the
-// file browser and the separators, reads the settings at start-up and writes
-// them on a confirmed exit. Other windows reach it only through
-// EditorAccess; the program object hands it the shared settings holders and
-// the hooks that open the other windows.
-#include "editor/editoraccess.h"
+// The editor window (Form0): the start window whose field holds the working
+// text, with the file browser and the separators; it reads the settings at
+// start-up and writes them on a confirmed exit. It shares the text and the
+// settings with the other windows through the session and opens them
+// through the hooks the program registers; it knows none of them.
 #include "platform/readingview.h"
 #include "textcore/colour.h"
 
@@ -16,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,14 +36,8 @@ class RichTextField;
 class SpeechEngine;
 enum class FileKind;
 } // namespace platform
-namespace soundcolours {
-struct SoundColourState;
-}
-namespace syllables {
-struct SyllableState;
-}
-namespace fonts {
-struct OfferedFonts;
+namespace session {
+class Session;
 }
 namespace syllabify {
 class PatternLoader;
@@ -51,14 +45,6 @@ class Syllabifier;
 }
 
 namespace editor {
-
-// The holders other windows own; the editor fills them from KOLORAT.INI and
-// writes them back on exit.
-struct SharedSettings {
-    soundcolours::SoundColourState &sound;
-    syllables::SyllableState &syllables;
-    fonts::OfferedFonts &fonts;
-};
 
 // Opens another window. The editor has already prepared the WorkingText and
 // hidden itself; `editorTopLeft` is where it stood, for the windows that open
@@ -72,19 +58,17 @@ struct WindowHooks {
     OpenWindowHook openSyllableTrainer;
     OpenWindowHook openFontSelection;
     OpenWindowHook openAbout;
-    // Gives every reading field of the colour windows and trainers this font.
-    std::function<void(const QString &fontName)> setReadingFieldsFont;
 };
 
 enum class SaveKind { Rtf, Txt, Unformatted, Pdf };
 
-class EditorWindow : public QMainWindow, public EditorAccess {
+class EditorWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // `folder` is the program's current folder; every file is loaded from and
-    // saved to it. The window arms its 100 ms start-up timer at once.
-    EditorWindow(SharedSettings settings, platform::Dialogs &dialogs, const QString &folder,
-                 QWidget *parent = nullptr);
+    // The session's folder is where every file is loaded from and saved to;
+    // the window attaches its field as the session's working text. It arms
+    // its 100 ms start-up timer at once.
+    EditorWindow(session::Session &session, platform::Dialogs &dialogs, QWidget *parent = nullptr);
     ~EditorWindow() override;
 
     void setWindowHooks(const WindowHooks &hooks);
@@ -182,22 +166,17 @@ public:
     bool clickMode() const { return m_clickMode; }
     bool isTextChanged() const { return m_textChanged; }
     bool helpTipsShown() const { return m_helpTipsShown; }
-    QString currentSeparator() const { return m_separator; }
-    textcore::Colour separatorColour() const { return m_separatorColour; }
+    QString currentSeparator() const;
+    textcore::Colour separatorColour() const;
     QStringList editorFonts() const { return m_editorFonts; }
     QString infoText() const { return m_infoText; }
     platform::FileListBox &fileBrowser() { return *m_files; }
 
-    // EditorAccess
-    platform::RichTextField &workingTextField() override { return *m_field; }
-    std::vector<std::u16string> sentenceList() const override { return m_sentences; }
-    bool printerLocked() const override { return m_printerLocked; }
-    QString currentFolder() const override { return m_folder; }
-    QStringList listedFileNames() const override;
-    void refreshFileList() override;
-    bool loadRtfIntoWorkingText(const QString &path) override;
-    void showEditor(std::optional<QPoint> topLeft) override;
-    void setReadingFieldsFont(const QString &fontName) override;
+    // What the other windows ask of the editor, through the program.
+    QStringList listedFileNames() const;
+    void refreshFileList();
+    bool loadRtfIntoWorkingText(const QString &path);
+    void showEditor(std::optional<QPoint> topLeft);
 
 signals:
     // The reader changed the syllable arcs or the spacing.
@@ -225,7 +204,6 @@ private:
     // Separators: converts every boundary to `target` in the separator
     // colour; returns how many boundaries the text held.
     int convertBoundaries(char16_t target, bool restoreTypingColour);
-    char16_t visibleSeparator() const;
     void markSeparatorEntries();
     void onTextClick();
     void typeLiteral(const QString &text);
@@ -242,7 +220,7 @@ private:
     bool prepareHandOver(const QString &emptyTextTitle);
     void handOver(const OpenWindowHook &hook);
 
-    SharedSettings m_settings;
+    session::Session &m_session;
     platform::Dialogs &m_dialogs;
     platform::Printer *m_printer = nullptr;
     WindowHooks m_hooks;
@@ -251,16 +229,8 @@ private:
 
     // Working state.
     bool m_separatorsVisible = false;
-    QString m_separator = QStringLiteral("-");
-    // The settings file was not taken over whole: it is kept as
-    // KOLORAT.INI.BAK before it is first written.
-    bool m_settingsToKeep = false;
-    textcore::Colour m_separatorColour = textcore::kRed;
     bool m_clickMode = false;
     bool m_textChanged = false;
-    QString m_folder;
-    std::vector<std::u16string> m_sentences;
-    bool m_printerLocked = true;
     bool m_helpTipsShown = true;
     QStringList m_editorFonts{QStringLiteral("Arial"), QStringLiteral("Verdana")};
     bool m_exitConfirmed = false;

@@ -1,10 +1,12 @@
 #include "editor/welcometext.h"
 
+#include "textcore/separators.h"
+
 namespace editor {
 
 QString welcomeText()
 {
-    const QString shy(QChar(0x00AD));
+    const QString shy(QChar(textcore::kSoftHyphen));
     const QString crlf = QStringLiteral("\r\n");
     QString text;
     text += QStringLiteral("Will-kom-men bei Ko-lo-rat!") + crlf + crlf;

@@ -1,10 +1,10 @@
 #include "fonts/fontselectionwindow.h"
 
-#include "editor/editoraccess.h"
 #include "platform/application.h"
 #include "platform/dialogs.h"
 #include "platform/timers.h"
 #include "platform/twips.h"
+#include "session/session.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -54,10 +54,10 @@ void selectRow(QListWidget *list, int row)
 
 } // namespace
 
-FontSelectionWindow::FontSelectionWindow(editor::EditorAccess &editor, OfferedFonts &offered,
+FontSelectionWindow::FontSelectionWindow(session::Session &session,
                                          platform::Dialogs &dialogs, platform::Timers &timers,
                                          FontSource installedFonts, QWidget *parent)
-    : QWidget(parent, Qt::Window), editor_(editor), offered_(offered), dialogs_(dialogs), timers_(timers),
+    : QWidget(parent, Qt::Window), session_(session), offered_(session.fonts()), dialogs_(dialogs), timers_(timers),
       installedFonts_(installedFonts ? std::move(installedFonts) : FontSource(installedFamilies)),
       rightFontName_(kArial)
 {
@@ -189,7 +189,7 @@ void FontSelectionWindow::clearOfferedFonts()
 
 void FontSelectionWindow::appendOfferedFont(const QString &name)
 {
-    if (offered_.add(name) != OfferedFonts::AddResult::Refused)
+    if (offered_.add(name) != session::OfferedFonts::AddResult::Refused)
         refreshOfferedList();
 }
 
@@ -235,7 +235,7 @@ void FontSelectionWindow::showEvent(QShowEvent *event)
 void FontSelectionWindow::loadInstalledFonts()
 {
     QStringList families = installedFonts_();
-    std::sort(families.begin(), families.end(), OfferedFonts::sortsBefore);
+    std::sort(families.begin(), families.end(), session::OfferedFonts::sortsBefore);
     families.erase(std::unique(families.begin(), families.end()), families.end());
     systemList_->clear();
     systemList_->addItems(families);
@@ -272,17 +272,17 @@ void FontSelectionWindow::addSelectedFont()
     const QString name = selectedText(systemList_);
     if (name.isEmpty())
         return;
-    const OfferedFonts::AddResult result = offered_.add(name);
+    const session::OfferedFonts::AddResult result = offered_.add(name);
     switch (result) {
-    case OfferedFonts::AddResult::Refused:
+    case session::OfferedFonts::AddResult::Refused:
         return;
-    case OfferedFonts::AddResult::Added:
+    case session::OfferedFonts::AddResult::Added:
         refreshOfferedList();
         return;
-    case OfferedFonts::AddResult::AddedNowFull:
+    case session::OfferedFonts::AddResult::AddedNowFull:
         refreshOfferedList();
         break;
-    case OfferedFonts::AddResult::AlreadyFull:
+    case session::OfferedFonts::AddResult::AlreadyFull:
         break;
     }
     dialogs_.inform(QStringLiteral("Es können maximal 18 Schriften hinzugefügt werden!\r"),
@@ -302,7 +302,7 @@ void FontSelectionWindow::apply()
 {
     // The fields are only given the font; each window recolours its text
     // the next time it opens.
-    editor_.setReadingFieldsFont(rightFontName_);
+    session_.requests().setReadingFieldsFont(rightFontName_);
     leave();
 }
 
@@ -312,7 +312,7 @@ void FontSelectionWindow::leave()
     // The installed fonts are many; they are read again at the next opening.
     systemList_->clear();
     hide();
-    editor_.showEditor(std::nullopt);
+    session_.requests().showEditor(std::nullopt);
 }
 
 void FontSelectionWindow::closeEvent(QCloseEvent *event)

@@ -5,8 +5,6 @@
 //
 // Created once at start-up (the settings reading fills its lists) and then
 // only hidden and shown; it keeps the position it took on creation.
-#include "fonts/offeredfonts.h"
-
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -17,9 +15,10 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 
-namespace editor {
-class EditorAccess;
-}
+namespace session {
+struct OfferedFonts;
+class Session;
+} // namespace session
 namespace platform {
 class Dialogs;
 class Timers;
@@ -35,7 +34,7 @@ public:
     // database. Tests pass a fixed list.
     using FontSource = std::function<QStringList()>;
 
-    FontSelectionWindow(editor::EditorAccess &editor, OfferedFonts &offered,
+    FontSelectionWindow(session::Session &session,
                         platform::Dialogs &dialogs, platform::Timers &timers,
                         FontSource installedFonts = {}, QWidget *parent = nullptr);
     ~FontSelectionWindow() override;
@@ -77,8 +76,8 @@ private:
     void onRightSelection(QListWidget *chosen);
     void setSampleFont(QLabel *sample, const QString &family);
 
-    editor::EditorAccess &editor_;
-    OfferedFonts &offered_;
+    session::Session &session_;
+    session::OfferedFonts &offered_;
     platform::Dialogs &dialogs_;
     platform::Timers &timers_;
     FontSource installedFonts_;

@@ -1,5 +1,7 @@
 #include "platform/application.h"
 
+#include "textcore/colourwindowrules.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -61,14 +63,11 @@ QString chooseWorkingFolder(const QString &current, const QString &home, const Q
 
 QString findHelpFile(const QString &currentFolder)
 {
-    const QString name = QStringLiteral("KOLORATHELP.RTF");
+    const QString name = QString::fromStdU16String(std::u16string(textcore::kHelpFileName));
     QStringList candidates{QDir(currentFolder).filePath(name)};
     if (QCoreApplication::instance())
         candidates << QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/kolorat/") + name);
     candidates << QStandardPaths::locate(QStandardPaths::GenericDataLocation, QStringLiteral("kolorat/") + name);
-#ifdef KOLORAT_SOURCE_DATA_DIR
-    candidates << QDir(QStringLiteral(KOLORAT_SOURCE_DATA_DIR)).filePath(name);
-#endif
     for (const QString &candidate : candidates) {
         if (!candidate.isEmpty() && QFileInfo(candidate).isFile())
             return QDir::cleanPath(candidate);

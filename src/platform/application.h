@@ -27,8 +27,8 @@ QString chooseWorkingFolder(const QString &current, const QString &home, const Q
 
 // The help text "KOLORATHELP.RTF": the copy in `currentFolder` when there
 // is one (a teacher may keep her own), else the one installed with the
-// program (share/kolorat beside bin, or the system's data folders), else the
-// one in the source tree of a developer build. Empty when none exists.
+// program (share/kolorat beside bin, where a build also puts a copy, or the
+// system's data folders). Empty when none exists.
 QString findHelpFile(const QString &currentFolder);
 
 // Applies chooseWorkingFolder to this process (QDir::setCurrent) with the

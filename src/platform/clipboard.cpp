@@ -25,16 +25,4 @@ void QtClipboard::setText(const QString &text)
         board->setText(clipboardText(text));
 }
 
-void RecordingClipboard::clear()
-{
-    m_text.clear();
-    ++m_clears;
-}
-
-void RecordingClipboard::setText(const QString &text)
-{
-    m_text = text;
-    ++m_sets;
-}
-
 } // namespace platform

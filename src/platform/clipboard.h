@@ -20,22 +20,6 @@ public:
     void setText(const QString &text) override;
 };
 
-// Test double: remembers the text exactly as given and counts the calls.
-class RecordingClipboard : public Clipboard {
-public:
-    void clear() override;
-    void setText(const QString &text) override;
-
-    QString text() const { return m_text; }
-    int clearCount() const { return m_clears; }
-    int setCount() const { return m_sets; }
-
-private:
-    QString m_text;
-    int m_clears = 0;
-    int m_sets = 0;
-};
-
 // The text as the system clipboard receives it: CR LF and lone CR become LF.
 QString clipboardText(const QString &text);
 

@@ -1,5 +1,7 @@
 #include "platform/colourfield.h"
 
+#include "platform/qtcolour.h"
+
 #include <QApplication>
 #include <QDrag>
 #include <QDragEnterEvent>
@@ -15,16 +17,6 @@ namespace {
 // The drag image stays small so that the target under it remains visible.
 constexpr int kMaxDragImageSide = 32;
 } // namespace
-
-QColor toQColor(textcore::Colour colour)
-{
-    return QColor(int(textcore::red(colour)), int(textcore::green(colour)), int(textcore::blue(colour)));
-}
-
-textcore::Colour fromQColor(const QColor &colour)
-{
-    return textcore::rgb(unsigned(colour.red()), unsigned(colour.green()), unsigned(colour.blue()));
-}
 
 std::optional<DraggedField> draggedField(const QMimeData *mime)
 {

@@ -94,8 +94,4 @@ private:
 // fields that are no drag source.
 ColourField *draggedSource(const QWidget &window, const QString &ownToken, const QString &token, const QString &name);
 
-// A QColor for a colour integer and back.
-QColor toQColor(textcore::Colour colour);
-textcore::Colour fromQColor(const QColor &colour);
-
 } // namespace platform

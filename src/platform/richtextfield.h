@@ -121,6 +121,24 @@ public:
     // Undo history on or off (off for preview and reading fields).
     void setUndoEnabled(bool enabled);
 
+    // --- edits of single characters -------------------------------------
+    // Each one undo step, every character not named keeping its formatting.
+    //
+    // Puts `character` in `colour` at each plain-text position (ascending;
+    // line breaks are never named). Each keeps its font and style; one that
+    // holds `character` already only takes the colour. The caret ends behind
+    // the last position. Returns the colour the last position had before,
+    // none when no position was named.
+    std::optional<textcore::Colour> replaceCharacters(const std::vector<std::size_t> &positions,
+                                                      char16_t character, textcore::Colour colour);
+    // Inserts `mark` in `colour` before each plain-text position of the
+    // present text (ascending), each with the font and style of the
+    // character before it.
+    void insertMarks(const std::vector<std::size_t> &positions, char16_t mark, textcore::Colour colour);
+    // Bold and italic for every character and for text typed next; an empty
+    // value leaves that part as it is. The caret ends at the end.
+    void setStyleForAll(std::optional<bool> bold, std::optional<bool> italic);
+
     // --- reading view ---------------------------------------------------------
     // Syllable arcs and spacing for this field and its prints. Display only:
     // text(), styledText() and saved files stay as they are, and changed()

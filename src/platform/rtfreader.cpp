@@ -1,6 +1,7 @@
 #include "platform/rtfreader.h"
 
 #include "textcore/cp1252.h"
+#include "textcore/separators.h"
 
 #include <QHash>
 #include <QStringDecoder>
@@ -446,7 +447,7 @@ void Parser::controlSymbol()
         break;
     case '-':
         if (st_.dest == Dest::Text)
-            put(0x00AD);
+            put(textcore::kSoftHyphen);
         break;
     case '_':
         if (st_.dest == Dest::Text)

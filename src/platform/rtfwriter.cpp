@@ -1,6 +1,7 @@
 #include "platform/rtfwriter.h"
 
 #include "textcore/cp1252.h"
+#include "textcore/separators.h"
 
 #include <QHash>
 
@@ -189,7 +190,7 @@ QByteArray writeRtf(const StyledText &text)
             case u'\t':
                 out += "\\tab ";
                 continue;
-            case 0x00AD:
+            case textcore::kSoftHyphen:
                 out += "\\-";
                 continue;
             case 0x00A0:

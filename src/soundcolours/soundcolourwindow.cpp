@@ -1,7 +1,5 @@
 #include "soundcolours/soundcolourwindow.h"
 
-#include "editor/editoraccess.h"
-#include "fonts/offeredfonts.h"
 #include "platform/application.h"
 #include "platform/colourfield.h"
 #include "platform/colourmixer.h"
@@ -9,7 +7,7 @@
 #include "platform/richtextfield.h"
 #include "platform/timers.h"
 #include "platform/twips.h"
-#include "soundcolours/soundcolourstate.h"
+#include "session/session.h"
 #include "soundcolours/soundcommands.h"
 #include "textcore/soundcolouring.h"
 #include "textcore/soundwindowrules.h"
@@ -91,11 +89,10 @@ void setListColours(QListWidget *list)
 
 } // namespace
 
-SoundColourWindow::SoundColourWindow(SoundColourState &state, const fonts::OfferedFonts &offeredFonts,
-                                     editor::EditorAccess &editor, platform::Dialogs &dialogs,
+SoundColourWindow::SoundColourWindow(session::Session &session, platform::Dialogs &dialogs,
                                      platform::Printer &printer, platform::Clipboard &clipboard,
                                      platform::Timers &timers, QWidget *parent)
-    : QMainWindow(parent), m_state(state), m_offeredFonts(offeredFonts), m_editor(editor), m_dialogs(dialogs),
+    : QMainWindow(parent), m_session(session), m_state(session.sound()), m_offeredFonts(session.fonts()), m_dialogs(dialogs),
       m_timers(timers), m_dragToken(ColourField::dragTokenFor(QStringLiteral("Form2"), this))
 {
     setObjectName(QStringLiteral("Form2"));
@@ -113,7 +110,7 @@ SoundColourWindow::SoundColourWindow(SoundColourState &state, const fonts::Offer
 
     buildFields(client);
     buildLists(client);
-    m_commands = std::make_unique<SoundCommands>(state, *m_preview, editor, dialogs, printer, clipboard);
+    m_commands = std::make_unique<SoundCommands>(session, *m_preview, dialogs, printer, clipboard);
     createMenus();
     placeAll();
     showState();
@@ -294,7 +291,7 @@ void SoundColourWindow::open(const QPoint &editorTopLeft)
 void SoundColourWindow::activationStep()
 {
     refillFontList();
-    m_preview->setText(m_editor.workingTextField().text());
+    m_preview->setText(m_session.workingText().text());
     rtfarben();
 }
 
@@ -415,13 +412,13 @@ void SoundColourWindow::cancel()
 {
     if (m_dialogs.ask(QStringLiteral("Die Farben so übernehmen?\r\r"), QStringLiteral("Lautefarben"))) {
         // One bulk edit: the WorkingText takes the colour of every position.
-        m_editor.workingTextField().applyColours(m_preview->coloursOfAllPositions());
+        m_session.workingText().applyColours(m_preview->coloursOfAllPositions());
     }
     ++m_openings;
     m_preview->setText(QString());
     const QPoint topLeft = pos();
     hide();
-    m_editor.showEditor(topLeft);
+    m_session.requests().showEditor(topLeft);
 }
 
 void SoundColourWindow::closeEvent(QCloseEvent *event)
@@ -434,7 +431,7 @@ void SoundColourWindow::closeEvent(QCloseEvent *event)
     ++m_openings;
     if (wasShown) {
         hide();
-        m_editor.showEditor(std::nullopt);
+        m_session.requests().showEditor(std::nullopt);
     }
 }
 

@@ -16,19 +16,17 @@ class QAction;
 class QLineEdit;
 class QListWidget;
 
-namespace editor {
-class EditorAccess;
-}
-namespace fonts {
+namespace session {
+class Session;
 struct OfferedFonts;
-}
+struct SoundColourState;
+} // namespace session
 
 namespace soundcolours {
 
 using platform::ColourField;
 using platform::ColourMixer;
 class SoundCommands;
-struct SoundColourState;
 
 class SoundColourWindow : public QMainWindow {
     Q_OBJECT
@@ -38,8 +36,7 @@ public:
 
     // Loads the window: sizes and centres it, sets up the preview's font and
     // size list and the mixer. Shows nothing.
-    SoundColourWindow(SoundColourState &state, const fonts::OfferedFonts &offeredFonts, editor::EditorAccess &editor,
-                      platform::Dialogs &dialogs, platform::Printer &printer, platform::Clipboard &clipboard,
+    SoundColourWindow(session::Session &session, platform::Dialogs &dialogs, platform::Printer &printer, platform::Clipboard &clipboard,
                       platform::Timers &timers, QWidget *parent = nullptr);
     ~SoundColourWindow() override;
 
@@ -112,9 +109,9 @@ private:
     void setFontListShown(bool shown);
     void updateSpecialGroupsHover();
 
-    SoundColourState &m_state;
-    const fonts::OfferedFonts &m_offeredFonts;
-    editor::EditorAccess &m_editor;
+    session::Session &m_session;
+    session::SoundColourState &m_state;
+    const session::OfferedFonts &m_offeredFonts;
     platform::Dialogs &m_dialogs;
     platform::Timers &m_timers;
     QString m_dragToken;

@@ -1,13 +1,12 @@
 #include "soundcolours/soundcommands.h"
 
-#include "editor/editoraccess.h"
 #include "platform/clipboard.h"
 #include "platform/colouredtextsave.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
 #include "platform/richtextfield.h"
 #include "soundcolours/coloursheet.h"
-#include "soundcolours/soundcolourstate.h"
+#include "session/session.h"
 
 #include <QTextDocument>
 
@@ -20,9 +19,9 @@ const QString kPrintingMessage = QStringLiteral("Die Daten werden gedruckt ...\r
 
 } // namespace
 
-SoundCommands::SoundCommands(SoundColourState &state, platform::RichTextField &preview, editor::EditorAccess &editor,
-                             platform::Dialogs &dialogs, platform::Printer &printer, platform::Clipboard &clipboard)
-    : m_state(state), m_preview(preview), m_editor(editor), m_dialogs(dialogs), m_printer(printer),
+SoundCommands::SoundCommands(session::Session &session, platform::RichTextField &preview, platform::Dialogs &dialogs,
+                             platform::Printer &printer, platform::Clipboard &clipboard)
+    : m_session(session), m_state(session.sound()), m_preview(preview), m_dialogs(dialogs), m_printer(printer),
       m_clipboard(clipboard)
 {
 }
@@ -55,7 +54,7 @@ void SoundCommands::printColourSheet()
 
 void SoundCommands::printTextPage()
 {
-    if (m_editor.printerLocked()) {
+    if (m_session.printerLocked()) {
         m_dialogs.inform(QStringLiteral("Drucker ist deaktiviert.\r\r"), kPrintTitle);
         return;
     }
@@ -83,9 +82,9 @@ void SoundCommands::copyText()
 void SoundCommands::saveText()
 {
     platform::saveColouredText(m_preview, m_dialogs,
-                               {m_editor.currentFolder(), m_editor.listedFileNames(),
-                                [this](const QString &path) { m_editor.loadRtfIntoWorkingText(path); },
-                                [this] { m_editor.refreshFileList(); }});
+                               {m_session.folder(), m_session.requests().listedFileNames(),
+                                [this](const QString &path) { m_session.requests().loadRtfIntoWorkingText(path); },
+                                [this] { m_session.requests().refreshFileList(); }});
 }
 
 bool SoundCommands::enterSpecialGroups()

@@ -4,24 +4,23 @@
 // letter groups.
 #include <QString>
 
-namespace editor {
-class EditorAccess;
-}
 namespace platform {
 class Clipboard;
 class Dialogs;
 class Printer;
 class RichTextField;
 } // namespace platform
+namespace session {
+class Session;
+struct SoundColourState;
+} // namespace session
 
 namespace soundcolours {
 
-struct SoundColourState;
-
 class SoundCommands {
 public:
-    SoundCommands(SoundColourState &state, platform::RichTextField &preview, editor::EditorAccess &editor,
-                  platform::Dialogs &dialogs, platform::Printer &printer, platform::Clipboard &clipboard);
+    SoundCommands(session::Session &session, platform::RichTextField &preview, platform::Dialogs &dialogs,
+                  platform::Printer &printer, platform::Clipboard &clipboard);
 
     // "Drucken" > "Farbwerte": asks, asks for a title, prints the sheet.
     // Prints also while the editor's printer lock is on.
@@ -40,9 +39,9 @@ public:
 private:
     bool printerReady();
 
-    SoundColourState &m_state;
+    session::Session &m_session;
+    session::SoundColourState &m_state;
     platform::RichTextField &m_preview;
-    editor::EditorAccess &m_editor;
     platform::Dialogs &m_dialogs;
     platform::Printer &m_printer;
     platform::Clipboard &m_clipboard;

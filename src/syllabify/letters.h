@@ -9,8 +9,6 @@
 
 namespace syllabify {
 
-constexpr char16_t softHyphen = textcore::kSoftHyphen;
-
 // The five characters that count as a syllable boundary anywhere in a text,
 // the same set the editor converts.
 constexpr bool isBoundaryMark(char16_t c)

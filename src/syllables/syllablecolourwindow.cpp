@@ -1,16 +1,14 @@
 #include "syllables/syllablecolourwindow.h"
 
-#include "editor/editoraccess.h"
-#include "fonts/offeredfonts.h"
 #include "platform/application.h"
 #include "platform/colourfield.h"
 #include "platform/colourmixer.h"
 #include "platform/dialogs.h"
+#include "platform/qtcolour.h"
 #include "platform/richtextfield.h"
 #include "platform/timers.h"
 #include "platform/twips.h"
-#include "soundcolours/soundcolourstate.h"
-#include "syllables/syllablestate.h"
+#include "session/session.h"
 #include "syllables/tablepanel.h"
 #include "textcore/syllablelist.h"
 
@@ -72,12 +70,11 @@ void paintText(QWidget *widget, const QColor &colour)
 
 } // namespace
 
-SyllableColourWindow::SyllableColourWindow(SyllableState &state, soundcolours::SoundColourState &soundState,
-                                           const fonts::OfferedFonts &offeredFonts, editor::EditorAccess &editor,
-                                           platform::Dialogs &dialogs, platform::Printer &printer,
-                                           platform::Clipboard &clipboard, platform::Timers &timers,
-                                           QWidget *parent)
-    : QMainWindow(parent), state_(state), soundState_(soundState), offeredFonts_(offeredFonts), editor_(editor),
+SyllableColourWindow::SyllableColourWindow(session::Session &session, platform::Dialogs &dialogs,
+                                           platform::Printer &printer, platform::Clipboard &clipboard,
+                                           platform::Timers &timers, QWidget *parent)
+    : QMainWindow(parent), session_(session), state_(session.syllables()), soundState_(session.sound()),
+      offeredFonts_(session.fonts()),
       dialogs_(dialogs), printer_(printer), clipboard_(clipboard), timers_(timers),
       dragToken_(ColourField::dragTokenFor(QStringLiteral("Form3"), this))
 {
@@ -403,7 +400,7 @@ void SyllableColourWindow::receiveText(int opening)
     if (opening != opening_ || !isVisible())
         return;
     refillFontList();
-    const QString text = editor_.workingTextField().text();
+    const QString text = session_.workingText().text();
     // An empty text never comes from the editor; if it does, the field
     // keeps what it had and is coloured again.
     if (!text.isEmpty())

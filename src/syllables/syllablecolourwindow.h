@@ -25,21 +25,17 @@ class QLineEdit;
 class QListWidget;
 class QSlider;
 
-namespace editor {
-class EditorAccess;
-}
-namespace fonts {
+namespace session {
+class Session;
 struct OfferedFonts;
-}
-namespace soundcolours {
 struct SoundColourState;
-}
+struct SyllableState;
+} // namespace session
 
 namespace syllables {
 
 using platform::ColourField;
 class TablePanel;
-struct SyllableState;
 
 class SyllableColourWindow : public QMainWindow {
     Q_OBJECT
@@ -50,10 +46,8 @@ public:
     static constexpr int textDelayMs = 200;
     static constexpr int paletteSize = 16;
 
-    SyllableColourWindow(SyllableState &state, soundcolours::SoundColourState &soundState,
-                         const fonts::OfferedFonts &offeredFonts, editor::EditorAccess &editor,
-                         platform::Dialogs &dialogs, platform::Printer &printer, platform::Clipboard &clipboard,
-                         platform::Timers &timers, QWidget *parent = nullptr);
+    SyllableColourWindow(session::Session &session, platform::Dialogs &dialogs, platform::Printer &printer,
+                         platform::Clipboard &clipboard, platform::Timers &timers, QWidget *parent = nullptr);
     ~SyllableColourWindow() override;
 
     // The editor hides itself, then calls this with its own top left
@@ -133,10 +127,10 @@ private:
     void leave();
     bool refusedWhilePrinterLocked();
 
-    SyllableState &state_;
-    soundcolours::SoundColourState &soundState_;
-    const fonts::OfferedFonts &offeredFonts_;
-    editor::EditorAccess &editor_;
+    session::Session &session_;
+    session::SyllableState &state_;
+    session::SoundColourState &soundState_;
+    const session::OfferedFonts &offeredFonts_;
     platform::Dialogs &dialogs_;
     platform::Printer &printer_;
     platform::Clipboard &clipboard_;

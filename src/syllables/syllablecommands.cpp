@@ -2,12 +2,12 @@
 // and leave, and its help message.
 #include "syllables/syllablecolourwindow.h"
 
-#include "editor/editoraccess.h"
 #include "platform/clipboard.h"
 #include "platform/colouredtextsave.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
 #include "platform/richtextfield.h"
+#include "session/session.h"
 #include "syllables/tablepanel.h"
 #include "textcore/colourwindowrules.h"
 
@@ -26,7 +26,7 @@ const QString kPrinting = QStringLiteral("Die Daten werden gedruckt ...\r\r");
 
 bool SyllableColourWindow::refusedWhilePrinterLocked()
 {
-    if (editor_.printerLocked()) {
+    if (session_.printerLocked()) {
         dialogs_.inform(QStringLiteral("Drucker ist deaktiviert.\r\r"), kPrintTitle);
         return true;
     }
@@ -81,15 +81,15 @@ void SyllableColourWindow::copyText()
 void SyllableColourWindow::saveColouredText()
 {
     platform::saveColouredText(*textField_, dialogs_,
-                               {editor_.currentFolder(), editor_.listedFileNames(),
-                                [this](const QString &path) { editor_.loadRtfIntoWorkingText(path); },
-                                [this] { editor_.refreshFileList(); }});
+                               {session_.folder(), session_.requests().listedFileNames(),
+                                [this](const QString &path) { session_.requests().loadRtfIntoWorkingText(path); },
+                                [this] { session_.requests().refreshFileList(); }});
 }
 
 void SyllableColourWindow::leaveWithQuestion()
 {
     if (dialogs_.ask(QStringLiteral("Die Farben so übernehmen?\r\r"), QStringLiteral("Silbenfarben")))
-        editor_.workingTextField().applyColours(textField_->coloursOfAllPositions());
+        session_.workingText().applyColours(textField_->coloursOfAllPositions());
     leave();
 }
 
@@ -99,7 +99,7 @@ void SyllableColourWindow::leave()
     textField_->setText(QString());
     const QPoint corner = pos();
     hide();
-    editor_.showEditor(corner);
+    session_.requests().showEditor(corner);
 }
 
 void SyllableColourWindow::closeEvent(QCloseEvent *event)
@@ -113,7 +113,7 @@ void SyllableColourWindow::closeEvent(QCloseEvent *event)
     }
     event->ignore();
     hide();
-    editor_.showEditor(std::nullopt);
+    session_.requests().showEditor(std::nullopt);
 }
 
 void SyllableColourWindow::showHelp()

@@ -68,7 +68,7 @@ std::u16string UpperCaseFileName(std::u16string_view answer)
 
 bool IsReservedFileName(std::u16string_view upperCaseName)
 {
-    return upperCaseName == u"KOLORATHELP.RTF";
+    return upperCaseName == kHelpFileName;
 }
 
 std::size_t CountListedName(const std::vector<std::u16string> &listed, std::u16string_view upperCaseName)

@@ -40,7 +40,10 @@ std::u16string ColourNumberText(Colour colour);
 // and the other Latin-1 letters too; ß has no single capital and stays).
 std::u16string UpperCaseFileName(std::u16string_view answer);
 
-// "KOLORATHELP.RTF" belongs to the help text and is never saved over. The
+// The help text's file name, in the current folder or installed.
+constexpr std::u16string_view kHelpFileName = u"KOLORATHELP.RTF";
+
+// kHelpFileName belongs to the help text and is never saved over. The
 // name is compared as given; the caller upper-cases it first.
 bool IsReservedFileName(std::u16string_view upperCaseName);
 

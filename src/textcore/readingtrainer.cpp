@@ -1,13 +1,13 @@
 #include "textcore/readingtrainer.h"
 
+#include "textcore/separators.h"
+
 #include <algorithm>
 
 namespace textcore {
 
-namespace {
-// Every syllable boundary reaches the colour windows and trainers as a soft hyphen.
-constexpr char16_t kSyllableBoundary = u'\u00AD';
-} // namespace
+// Every syllable boundary reaches the colour windows and trainers as a
+// soft hyphen.
 
 ReadingTrainer::ReadingTrainer(TrainerKind kind)
     : kind_(kind)
@@ -94,7 +94,7 @@ void ReadingTrainer::loadPieces(std::u16string_view sentence, bool bySyllables)
     // The appended blank ends the last piece.
     for (std::size_t i = 0; i <= sentence.size(); ++i) {
         const char16_t c = i < sentence.size() ? sentence[i] : u' ';
-        if (c == u' ' || (bySyllables && c == kSyllableBoundary)) {
+        if (c == u' ' || (bySyllables && c == kSoftHyphen)) {
             std::u16string piece(sentence.substr(start, i - start));
             if (bySyllables)
                 piece.push_back(c);
@@ -161,7 +161,7 @@ const std::u16string &ReadingTrainer::LetterStep()
     const std::u16string *s = &sentences_[static_cast<std::size_t>(sentenceCursor_)];
     std::size_t n = letterPosition_ + 1;
     // A blank or soft hyphen is taken together with the character after it (once).
-    if (n > s->size() || (*s)[n - 1] == u' ' || (*s)[n - 1] == kSyllableBoundary)
+    if (n > s->size() || (*s)[n - 1] == u' ' || (*s)[n - 1] == kSoftHyphen)
         ++n;
     letterPosition_ = n;
     if (n > s->size()) {

@@ -13,6 +13,8 @@ namespace {
 
 constexpr std::size_t kNumberLinesBeforeGroups = 8;
 constexpr std::size_t kGroupsLine = 9;
+constexpr std::size_t kFirstSyllableLine = 10;
+constexpr std::size_t kSecondSyllableLine = 11;
 constexpr std::size_t kSeparatorLine = 12;
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
@@ -144,7 +146,7 @@ SettingsReadResult parseSettings(std::string_view bytes)
             return result;
         }
 
-        if (lineNo <= kNumberLinesBeforeGroups || lineNo == 10 || lineNo == 11) {
+        if (lineNo <= kNumberLinesBeforeGroups || lineNo == kFirstSyllableLine || lineNo == kSecondSyllableLine) {
             const auto colour = parseColour(line);
             if (!colour) {
                 result.failed = true;
@@ -152,7 +154,7 @@ SettingsReadResult parseSettings(std::string_view bytes)
             }
             if (lineNo <= kNumberLinesBeforeGroups)
                 s.soundColours.colours[lineNo - 1] = *colour;
-            else if (lineNo == 10)
+            else if (lineNo == kFirstSyllableLine)
                 s.syllableColours.first = *colour;
             else
                 s.syllableColours.second = *colour;
@@ -184,6 +186,23 @@ SettingsReadResult parseSettings(std::string_view bytes)
     if (lineNo < kSeparatorLine)
         result.failed = true;
     return result;
+}
+
+void ApplyReadSettings(const SettingsReadResult &read, Settings &current)
+{
+    const std::size_t lines = read.linesRead;
+    for (std::size_t line = 1; line <= kNumberLinesBeforeGroups && line <= lines; ++line)
+        current.soundColours.colours[line - 1] = read.settings.soundColours.colours[line - 1];
+    if (lines >= kGroupsLine)
+        current.specialGroupsText = read.settings.specialGroupsText;
+    if (lines >= kFirstSyllableLine)
+        current.syllableColours.first = read.settings.syllableColours.first;
+    if (lines >= kSecondSyllableLine)
+        current.syllableColours.second = read.settings.syllableColours.second;
+    if (lines >= kSeparatorLine) {
+        current.separator = read.settings.separator;
+        current.offeredFonts = read.settings.offeredFonts;
+    }
 }
 
 std::string formatSettings(const Settings &settings)

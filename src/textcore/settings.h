@@ -71,6 +71,11 @@ SettingsReadResult parseSettings(std::string_view bytes);
 // are written as blanks, since they would shift every following line.
 std::string formatSettings(const Settings &settings);
 
+// Takes over into `current` what a read got to before it stopped: a value
+// replaces the current one only when its line was read (the offered fonts
+// together with the separator line), so a broken file keeps the rest.
+void ApplyReadSettings(const SettingsReadResult &read, Settings &current);
+
 // Reads the file at path; a file that cannot be opened takes the failure
 // path with no line read.
 SettingsReadResult ReadSettings(const std::filesystem::path &path);

@@ -1,14 +1,14 @@
 #include "textcore/soundcolouring.h"
 
+#include "textcore/separators.h"
+
 #include <algorithm>
 #include <array>
 
 namespace textcore {
 
-namespace {
-// Every syllable boundary reaches the colour windows and trainers as a soft hyphen.
-constexpr char16_t kSyllableBoundary = u'\u00AD';
-} // namespace
+// Every syllable boundary reaches the colour windows and trainers as a
+// soft hyphen.
 
 std::vector<std::u16string> ParseSpecialGroups(std::u16string_view text)
 {
@@ -78,7 +78,7 @@ SoundColouring ColourBySounds(std::u16string_view text, const SoundColours &colo
         const std::size_t j = i - 2;
         const char16_t first = text[j];
         const char16_t next = text[j + 1];
-        if (next == kSyllableBoundary && (c == first || (first == u't' && c == u'z')))
+        if (next == kSoftHyphen && (c == first || (first == u't' && c == u'z')))
             out[j] = out[j + 1] = out[j + 2] = doubled;
         else if (next == first || (first == u'c' && next == u'k') || (first == u't' && next == u'z'))
             out[j] = out[j + 1] = doubled;

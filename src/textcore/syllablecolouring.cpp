@@ -1,11 +1,11 @@
 #include "textcore/syllablecolouring.h"
 
+#include "textcore/separators.h"
+
 namespace textcore {
 
-namespace {
-// Every syllable boundary reaches the colour windows and trainers as a soft hyphen.
-constexpr char16_t kSyllableBoundary = u'\u00AD';
-} // namespace
+// Every syllable boundary reaches the colour windows and trainers as a
+// soft hyphen.
 
 std::vector<Colour> ColourBySyllables(std::u16string_view text, Colour first, Colour second,
                                       SyllableCounting mode)
@@ -16,14 +16,14 @@ std::vector<Colour> ColourBySyllables(std::u16string_view text, Colour first, Co
     if (mode == SyllableCounting::AllSyllablesAlternating) {
         for (std::size_t i = 0; i < text.size(); ++i) {
             const char16_t c = text[i];
-            if (c == kSyllableBoundary || StartsNewWord(c))
+            if (c == kSoftHyphen || StartsNewWord(c))
                 k ^= 1u;
             colours[i] = pick[k];
         }
     } else {
         for (std::size_t i = 0; i < text.size(); ++i) {
             const char16_t c = text[i];
-            if (c == kSyllableBoundary)
+            if (c == kSoftHyphen)
                 k ^= 1u;
             else if (StartsNewWord(c))
                 k = 0;

@@ -1,7 +1,5 @@
 #include "trainer/trainerwindow.h"
 
-#include "editor/editoraccess.h"
-#include "fonts/offeredfonts.h"
 #include "platform/application.h"
 #include "platform/dialogs.h"
 #include "platform/keys.h"
@@ -9,8 +7,7 @@
 #include "platform/richtextfield.h"
 #include "platform/timers.h"
 #include "platform/twips.h"
-#include "soundcolours/soundcolourstate.h"
-#include "syllables/syllablestate.h"
+#include "session/session.h"
 #include "textcore/readaloud.h"
 #include "textcore/soundcolouring.h"
 #include "textcore/trainercolouring.h"
@@ -67,12 +64,10 @@ QRect screenArea(const QWidget *widget)
 
 } // namespace
 
-TrainerWindow::TrainerWindow(TrainerKind kind, const soundcolours::SoundColourState &soundColours,
-                             const syllables::SyllableState &syllableState, const fonts::OfferedFonts &offeredFonts,
-                             editor::EditorAccess &editor, platform::Dialogs &dialogs, platform::Timers &timers,
-                             QWidget *parent)
-    : QMainWindow(parent, Qt::Window), kind_(kind), soundColours_(soundColours), syllableState_(syllableState),
-      offeredFonts_(offeredFonts), editor_(editor), dialogs_(dialogs), trainer_(kind)
+TrainerWindow::TrainerWindow(TrainerKind kind, session::Session &session, platform::Dialogs &dialogs,
+                             platform::Timers &timers, QWidget *parent)
+    : QMainWindow(parent, Qt::Window), kind_(kind), session_(session), soundColours_(session.sound()),
+      syllableState_(session.syllables()), offeredFonts_(session.fonts()), dialogs_(dialogs), trainer_(kind)
 {
     Q_UNUSED(timers);
     const bool sounds = kind_ == TrainerKind::Sounds;
@@ -227,7 +222,7 @@ void TrainerWindow::open()
 {
     readingField_->setBackColor(soundColours_.colours[textcore::SoundClass::Background]);
     applyFullScreenView();
-    trainer_.Activate(editor_.workingTextField().text().toStdU16String(), editor_.sentenceList());
+    trainer_.Activate(session_.workingText().text().toStdU16String(), session_.workingText().sentenceList());
     display(trainer_.DisplayText());
     fillFontList();
     QMainWindow::show();
@@ -383,7 +378,7 @@ void TrainerWindow::fillFontList()
     QStringList names{QStringLiteral("Arial"), kReadingFont};
     names += offeredFonts_.names;
     if (kind_ == TrainerKind::Syllables)
-        std::stable_sort(names.begin(), names.end(), fonts::OfferedFonts::sortsBefore);
+        std::stable_sort(names.begin(), names.end(), session::OfferedFonts::sortsBefore);
     fontList_->clear();
     fontList_->addItems(names);
 }
@@ -447,7 +442,7 @@ void TrainerWindow::leave()
     fontList_->hide();
     exerciseList_->clear();
     hide();
-    editor_.showEditor(std::nullopt);
+    session_.requests().showEditor(std::nullopt);
 }
 
 void TrainerWindow::returnFocus()
@@ -486,7 +481,7 @@ void TrainerWindow::closeEvent(QCloseEvent *event)
     fontList_->hide();
     exerciseList_->clear();
     hide();
-    editor_.showEditor(std::nullopt);
+    session_.requests().showEditor(std::nullopt);
     emit discarded();
 }
 

@@ -24,25 +24,19 @@ class QListWidget;
 class QListWidgetItem;
 class QMenu;
 
-namespace editor {
-class EditorAccess;
-}
-namespace fonts {
-struct OfferedFonts;
-}
 namespace platform {
 class Dialogs;
 class ReadAloud;
 class RichTextField;
 class SpeechEngine;
 class Timers;
-}
-namespace soundcolours {
+} // namespace platform
+namespace session {
+class Session;
+struct OfferedFonts;
 struct SoundColourState;
-}
-namespace syllables {
 struct SyllableState;
-}
+} // namespace session
 
 namespace trainer {
 
@@ -55,10 +49,8 @@ public:
     // The holders are read at every colouring, so a colour changed in a
     // colour window shows at the next step. The trainer arms no delays;
     // `timers` is taken so that every window is built alike.
-    TrainerWindow(TrainerKind kind, const soundcolours::SoundColourState &soundColours,
-                  const syllables::SyllableState &syllableState, const fonts::OfferedFonts &offeredFonts,
-                  editor::EditorAccess &editor, platform::Dialogs &dialogs, platform::Timers &timers,
-                  QWidget *parent = nullptr);
+    TrainerWindow(TrainerKind kind, session::Session &session, platform::Dialogs &dialogs,
+                  platform::Timers &timers, QWidget *parent = nullptr);
     ~TrainerWindow() override;
 
     // The editor has handed over its text and hidden itself: take the text
@@ -123,10 +115,10 @@ private:
     static const QString &keyHelpText();
 
     TrainerKind kind_;
-    const soundcolours::SoundColourState &soundColours_;
-    const syllables::SyllableState &syllableState_;
-    const fonts::OfferedFonts &offeredFonts_;
-    editor::EditorAccess &editor_;
+    session::Session &session_;
+    const session::SoundColourState &soundColours_;
+    const session::SyllableState &syllableState_;
+    const session::OfferedFonts &offeredFonts_;
     platform::Dialogs &dialogs_;
     textcore::ReadingTrainer trainer_;
     bool fullScreenView_ = false;

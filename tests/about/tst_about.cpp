@@ -1,6 +1,7 @@
 // The about window: its look, and handing its place back to the editor.
 #include "about/aboutwindow.h"
-#include "support/recordingeditor.h"
+#include "session/session.h"
+#include "support/recordingrequests.h"
 #include "support/widgetlookup.h"
 
 #include <QLabel>
@@ -46,14 +47,17 @@ private:
         return testsupport::child<T>(*window, name);
     }
 
-    std::unique_ptr<testsupport::RecordingEditor> editor;
+    std::unique_ptr<testsupport::RecordingRequests> editor;
+    std::unique_ptr<session::Session> shared;
     std::unique_ptr<AboutWindow> window;
 };
 
 void TestAbout::init()
 {
-    editor = std::make_unique<testsupport::RecordingEditor>();
-    window = std::make_unique<AboutWindow>(*editor);
+    editor = std::make_unique<testsupport::RecordingRequests>();
+    shared = std::make_unique<session::Session>(QString());
+    shared->setRequests(editor.get());
+    window = std::make_unique<AboutWindow>(*shared);
 }
 
 void TestAbout::cleanup()

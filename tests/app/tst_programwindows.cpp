@@ -293,14 +293,14 @@ void TestProgramWindows::readingFontReachesAllFourFields()
     ProgramFixture f;
     f.start(true);
     // Before any window is built: each takes the font when it is built.
-    f.editor().setReadingFieldsFont(QStringLiteral("Andika"));
+    f.program().session().requests().setReadingFieldsFont(QStringLiteral("Andika"));
     QList<QWidget *> all{&f.windows().trainerWindow(TrainerKind::Sounds), &f.windows().soundColours(),
                          &f.windows().syllableColours(), &f.windows().trainerWindow(TrainerKind::Syllables)};
     for (QWidget *window : all)
         QCOMPARE(readingField(*window)->fieldFontName(), QStringLiteral("Andika"));
 
     // Built windows take it at once.
-    f.editor().setReadingFieldsFont(QStringLiteral("DejaVu Sans"));
+    f.program().session().requests().setReadingFieldsFont(QStringLiteral("DejaVu Sans"));
     for (QWidget *window : all)
         QCOMPARE(readingField(*window)->fieldFontName(), QStringLiteral("DejaVu Sans"));
 
@@ -314,7 +314,7 @@ void TestProgramWindows::readingFontReachesAllFourFields()
     QCOMPARE(f.windows().visibleWindows(), QList<QWidget *>{&f.editor()});
 
     // A trainer discarded after the font was applied starts with its own.
-    f.editor().setReadingFieldsFont(QStringLiteral("Andika"));
+    f.program().session().requests().setReadingFieldsFont(QStringLiteral("Andika"));
     QVERIFY(ProgramFixture::trigger(f.editor(), QStringLiteral("syllableTrainerEntry")));
     f.windows().trainerIfBuilt(TrainerKind::Syllables)->close();
     deleteDiscardedWindows();
@@ -391,7 +391,7 @@ void TestProgramWindows::backgroundIsOneValueForBothColourWindows()
     f.timers.fireAll();
     QCOMPARE(soundWindow.categoryField(SoundClass::Background)->colour(), blue);
     QCOMPARE(soundWindow.preview().backColor(), blue);
-    QCOMPARE(f.program().soundColours().colours[SoundClass::Background], blue);
+    QCOMPARE(f.program().session().sound().colours[SoundClass::Background], blue);
     QVERIFY(f.dialogs.verifyAllAnswered());
 }
 

@@ -43,25 +43,25 @@ QString soft(QString text)
     return text.replace(QLatin1Char('^'), kSoft);
 }
 
-SoundColours coloursOf(editor::Program &program)
+SoundColours coloursOf(app::Program &program)
 {
-    return program.soundColours().colours;
+    return program.session().sound().colours;
 }
 
 // What the sound colour window's preview must show for this text.
-std::vector<Colour> previewColours(editor::Program &program, const QString &text)
+std::vector<Colour> previewColours(app::Program &program, const QString &text)
 {
-    return textcore::ColourBySounds(text.toStdU16String(), program.soundColours().colours,
-                                    program.soundColours().specialGroupsText, textcore::SoundVariant::ColourWindow)
+    return textcore::ColourBySounds(text.toStdU16String(), program.session().sound().colours,
+                                    program.session().sound().specialGroupsText, textcore::SoundVariant::ColourWindow)
         .colours;
 }
 
 // What the sound trainer must show for this display text.
-std::vector<Colour> trainerColours(editor::Program &program, const QString &text)
+std::vector<Colour> trainerColours(app::Program &program, const QString &text)
 {
-    return textcore::ColourReadingText(TrainerKind::Sounds, text.toStdU16String(), program.soundColours().colours,
-                                       textcore::ParseSpecialGroups(program.soundColours().specialGroupsText),
-                                       program.syllables().colours, program.syllables().counting)
+    return textcore::ColourReadingText(TrainerKind::Sounds, text.toStdU16String(), program.session().sound().colours,
+                                       textcore::ParseSpecialGroups(program.session().sound().specialGroupsText),
+                                       program.session().syllables().colours, program.session().syllables().counting)
         .colours;
 }
 

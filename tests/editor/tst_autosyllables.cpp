@@ -5,6 +5,7 @@
 #include "editor/editorwindow.h"
 #include "editor/welcometext.h"
 #include "platform/richtextfield.h"
+#include "support/scripteddialogs.h"
 #include "syllabify/syllabifier.h"
 
 #include <QAction>
@@ -364,7 +365,7 @@ void TestAutoSyllables::missingPatternsAreReported()
     markAutomatically(fresh);
     QCOMPARE(fresh.field().text(), QStringLiteral("Katze"));
     QCOMPARE(fresh.dialogs.calls().size(), 1);
-    const platform::DialogCall &call = fresh.dialogs.lastCall();
+    const testsupport::DialogCall &call = fresh.dialogs.lastCall();
     QCOMPARE(call.title, QStringLiteral("Trennzeichen"));
     // The syllabifier's own words: what is missing and how to get it.
     QVERIFY2(call.prompt.contains(QStringLiteral("Silbenmuster")), qPrintable(call.prompt));

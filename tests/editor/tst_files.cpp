@@ -128,11 +128,11 @@ void TestFiles::loadingPlainText()
     QCOMPARE(h->field().text(), kLetterText.arg(QStringLiteral("-")));
     // A plain text is black: every read-back class becomes black, and some
     // class is missing, so the second syllable colour is black as well.
-    const textcore::SoundColours &sound = h->program().soundColours().colours;
+    const textcore::SoundColours &sound = h->session().sound().colours;
     QCOMPARE(sound[textcore::SoundClass::Vowels], textcore::kBlack);
     QCOMPARE(sound[textcore::SoundClass::Capitals], textcore::kBlack);
     QCOMPARE(sound[textcore::SoundClass::Background], textcore::kWhite);
-    QCOMPARE(h->program().syllables().colours, (textcore::SyllableColours{0, 0}));
+    QCOMPARE(h->session().syllables().colours, (textcore::SyllableColours{0, 0}));
     QVERIFY(h->dialogs.verifyAllAnswered());
 }
 
@@ -150,7 +150,7 @@ void TestFiles::loadingRichTextKeepsFormatsAndReadsColoursBack()
     QCOMPARE(formats[9].fontName, QStringLiteral("Verdana"));
     QCOMPARE(formats[9].colour, textcore::rgb(0, 192, 0));
 
-    const textcore::SoundColours &sound = h->program().soundColours().colours;
+    const textcore::SoundColours &sound = h->session().sound().colours;
     QCOMPARE(sound[textcore::SoundClass::Capitals], textcore::kRed);
     QCOMPARE(sound[textcore::SoundClass::Umlauts], textcore::rgb(0, 192, 0));  // the «ü» of «grün»
     QCOMPARE(sound[textcore::SoundClass::Consonants], textcore::rgb(0, 192, 0)); // the «n»
@@ -162,7 +162,7 @@ void TestFiles::unreadableFileIsReportedByName()
 {
     h->copyData(QStringLiteral("KAPUTT.RTF"), QStringLiteral("KAPUTT.RTF"));
     h->window().refreshFileList();
-    const textcore::SoundColours before = h->program().soundColours().colours;
+    const textcore::SoundColours before = h->session().sound().colours;
     h->dialogs.queueAnswer(Answer::No);
     h->dialogs.queueAnswer(Answer::Ok);
     QVERIFY(h->clickFile(QStringLiteral("KAPUTT.RTF")));
@@ -171,7 +171,7 @@ void TestFiles::unreadableFileIsReportedByName()
              qPrintable(h->dialogs.lastCall().prompt));
     QCOMPARE(h->field().text(), QString());
     // Nothing was loaded, so no colour setting was taken over.
-    QCOMPARE(h->program().soundColours().colours, before);
+    QCOMPARE(h->session().sound().colours, before);
 
     // A file deleted after it was listed.
     QFile::remove(h->folder() + QStringLiteral("/UTF8.TXT"));
@@ -211,7 +211,7 @@ void TestFiles::coloursAreReadBack()
     QFETCH(Colour, syllable2);
     h->copyData(file, file);
     h->window().refreshFileList();
-    textcore::SoundColours &sound = h->program().soundColours().colours;
+    textcore::SoundColours &sound = h->session().sound().colours;
     sound[textcore::SoundClass::SpecialGroups] = 111;
     sound[textcore::SoundClass::Background] = 222;
     h->dialogs.queueAnswer(Answer::No);
@@ -223,8 +223,8 @@ void TestFiles::coloursAreReadBack()
     QCOMPARE(found, classes);
     QCOMPARE(sound[C::SpecialGroups], Colour(111));
     QCOMPARE(sound[C::Background], Colour(222));
-    QCOMPARE(h->program().syllables().colours.first, syllable1);
-    QCOMPARE(h->program().syllables().colours.second, syllable2);
+    QCOMPARE(h->session().syllables().colours.first, syllable1);
+    QCOMPARE(h->session().syllables().colours.second, syllable2);
 }
 
 void TestFiles::newTextAsksWithItsOwnWording_data()

@@ -61,7 +61,7 @@ void TestHandOver::init()
     opened.clear();
     h = std::make_unique<EditorHarness>();
     h->start(true);
-    h->program().setWindowHooks(recordingHooks());
+    h->window().setWindowHooks(recordingHooks());
     h->window().show();
     h->dialogs.clear();
 }
@@ -95,7 +95,7 @@ void TestHandOver::openingLeavesSoftHyphensInTheSeparatorColour()
     const std::vector<textcore::Colour> colours = h->field().coloursOfAllPositions();
     for (int i : {2, 5, 13})
         QCOMPARE(colours[std::size_t(i)], textcore::rgb(0, 0, 255));
-    const std::vector<std::u16string> sentences = h->window().sentenceList();
+    const std::vector<std::u16string> sentences = h->session().workingText().sentenceList();
     QCOMPARE(sentences.size(), std::size_t(2));
     QCOMPARE(QString::fromStdU16String(sentences[1]), QStringLiteral("Neu%1er Satz!").arg(softHyphen()));
     // The flag still says visible until the editor comes back.
@@ -153,13 +153,6 @@ void TestHandOver::fontAndAboutWindows()
     QCOMPARE(opened[1].first, QStringLiteral("about"));
     QCOMPARE(opened[1].second, h->window().pos());
     QVERIFY(h->dialogs.calls().isEmpty());
-
-    QString fontGiven;
-    editor::WindowHooks hooks = recordingHooks();
-    hooks.setReadingFieldsFont = [&](const QString &font) { fontGiven = font; };
-    h->program().setWindowHooks(hooks);
-    h->window().setReadingFieldsFont(QStringLiteral("Verdana"));
-    QCOMPARE(fontGiven, QStringLiteral("Verdana"));
 }
 
 void TestHandOver::helpTextComesFromTheFolderOrTheProgram_data()

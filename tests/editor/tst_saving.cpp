@@ -5,6 +5,8 @@
 #include "platform/filelistbox.h"
 #include "platform/printer.h"
 #include "platform/richtextfield.h"
+#include "support/recordingprinter.h"
+#include "support/scripteddialogs.h"
 
 #include <QAction>
 #include <QDir>
@@ -109,7 +111,7 @@ void TestSaving::eachKindWritesItsBytes()
     h->dialogs.queueAnswer(Answer::Ok);
     h->window().findChild<QAction *>(entry)->trigger();
     QVERIFY(h->dialogs.verifyAllAnswered());
-    const platform::DialogCall input = h->dialogs.calls()[0];
+    const testsupport::DialogCall input = h->dialogs.calls()[0];
     QCOMPARE(input.prompt, QStringLiteral("Geben Sie einen Namen für die Datei ein.\r") + kindLine);
     QCOMPARE(input.title, QStringLiteral("Textseite speichern"));
     QCOMPARE(input.proposed, proposed);
@@ -256,10 +258,10 @@ void TestSaving::printerLockAndQuestion()
     QFETCH(bool, available);
     QFETCH(QString, lastPrompt);
     QFETCH(int, documents);
-    auto recorder = std::make_unique<platform::RecordingPrinter>();
+    auto recorder = std::make_unique<testsupport::RecordingPrinter>();
     recorder->setAvailable(available);
-    platform::RecordingPrinter &printer = *recorder;
-    h->program().setPrinter(std::move(recorder));
+    testsupport::RecordingPrinter &printer = *recorder;
+    h->setPrinter(std::move(recorder));
     h->setText(QStringLiteral("Zum Drucken."));
     if (!locked)
         h->window().findChild<QAction *>(QStringLiteral("printerLockEntry"))->trigger();
@@ -284,7 +286,7 @@ void TestSaving::printingToPdf()
     if (pdftotext.isEmpty())
         QSKIP("pdftotext is not installed");
     const QString pdf = h->folder() + QStringLiteral("/druck.pdf");
-    h->program().setPrinter(std::make_unique<platform::QtPrinter>(pdf));
+    h->setPrinter(std::make_unique<platform::QtPrinter>(pdf));
     h->setText(QStringLiteral("Grüße aus Köln."));
     h->window().findChild<QAction *>(QStringLiteral("printerLockEntry"))->trigger();
     h->dialogs.queueAnswer(Answer::Yes);

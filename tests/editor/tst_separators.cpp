@@ -265,13 +265,13 @@ void TestSeparators::sentenceListFollowsEveryConversion()
 {
     h->setText(QStringLiteral("Hal-lo Welt. Wie geht es? Gut!"));
     h->window().toggleSeparators();
-    const std::vector<std::u16string> visible = h->window().sentenceList();
+    const std::vector<std::u16string> visible = h->session().workingText().sentenceList();
     QCOMPARE(visible.size(), std::size_t(3));
     QCOMPARE(QString::fromStdU16String(visible[0]), QStringLiteral("Hal-lo Welt."));
     h->window().toggleSeparators();
-    QCOMPARE(QString::fromStdU16String(h->window().sentenceList()[0]),
+    QCOMPARE(QString::fromStdU16String(h->session().workingText().sentenceList()[0]),
              QStringLiteral("Hal%1lo Welt.").arg(softHyphen()));
-    QCOMPARE(QString::fromStdU16String(h->window().sentenceList()[2]), QStringLiteral("Gut!"));
+    QCOMPARE(QString::fromStdU16String(h->session().workingText().sentenceList()[2]), QStringLiteral("Gut!"));
 }
 
 void TestSeparators::clickModeButtonAndHints()

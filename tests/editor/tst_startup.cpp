@@ -69,8 +69,8 @@ void TestStartup::windowIsPlacedAndNamed()
     editor::EditorWindow &w = h.window();
     QCOMPARE(w.objectName(), QStringLiteral("Form0"));
     QCOMPARE(w.windowTitle(), QStringLiteral("olorat: Editor"));
-    QVERIFY(w.currentFolder().endsWith(QLatin1Char('/')));
-    QCOMPARE(w.currentFolder(), h.folder() + QLatin1Char('/'));
+    QVERIFY(h.session().folder().endsWith(QLatin1Char('/')));
+    QCOMPARE(h.session().folder(), h.folder() + QLatin1Char('/'));
     QCOMPARE(w.findChild<QWidget *>(QStringLiteral("RichTextBox1"))->accessibleName(),
              QStringLiteral("Aktueller Text"));
     QCOMPARE(w.findChild<QWidget *>(QStringLiteral("File1"))->accessibleName(), QStringLiteral("Dateiauswahl"));
@@ -109,7 +109,7 @@ void TestStartup::menuBarHoldsEveryEntry()
     QVERIFY(!h.window().findChild<QAction *>(QStringLiteral("soundColoursEntry"))->isEnabled());
     editor::WindowHooks hooks;
     hooks.openSoundColours = [](const QPoint &) {};
-    h.program().setWindowHooks(hooks);
+    h.window().setWindowHooks(hooks);
     QVERIFY(h.window().findChild<QAction *>(QStringLiteral("soundColoursEntry"))->isEnabled());
     QVERIFY(!h.window().findChild<QAction *>(QStringLiteral("soundTrainerEntry"))->isEnabled());
 }
@@ -172,19 +172,19 @@ void TestStartup::shortFileKeepsDefaultsBeyondWhatWasRead()
     EditorHarness h;
     h.copyData(QStringLiteral("settings-short.ini"), QStringLiteral("KOLORAT.INI"));
     h.start(true);
-    const textcore::SoundColours &sound = h.program().soundColours().colours;
+    const textcore::SoundColours &sound = h.session().sound().colours;
     QCOMPARE(sound.colours[0], textcore::Colour(16711935));
     QCOMPARE(sound.colours[6], textcore::Colour(16776960));
     QCOMPARE(sound.colours[7], textcore::SoundColours{}.colours[7]);
-    QCOMPARE(h.program().syllables().colours, textcore::SyllableColours{});
-    QVERIFY(h.program().soundColours().specialGroupsText.empty());
+    QCOMPARE(h.session().syllables().colours, textcore::SyllableColours{});
+    QVERIFY(h.session().sound().specialGroupsText.empty());
 
     EditorHarness full;
     full.copyData(QStringLiteral("settings-full.ini"), QStringLiteral("KOLORAT.INI"));
     full.start();
-    QCOMPARE(full.program().soundColours().specialGroupsText, std::u16string(u"ß,chs,"));
-    QCOMPARE(full.program().syllables().colours.second, textcore::Colour(65535));
-    QCOMPARE(full.program().offeredFonts().names, (QStringList{"Comic Sans MS", "Times New Roman"}));
+    QCOMPARE(full.session().sound().specialGroupsText, std::u16string(u"ß,chs,"));
+    QCOMPARE(full.session().syllables().colours.second, textcore::Colour(65535));
+    QCOMPARE(full.session().fonts().names, (QStringList{"Comic Sans MS", "Times New Roman"}));
 }
 
 void TestStartup::welcomeTextShowsNoSeparators()
@@ -328,9 +328,9 @@ void TestStartup::helpTipsHideTheInfoField()
     QCOMPARE(h.dialogs.lastCall().title, QStringLiteral("Infofeld"));
     QCOMPARE(h.dialogs.lastCall().prompt, QStringLiteral("Dieses Infofeld können Sie unter 'Extras' ausschalten.\r\r"));
 
-    QVERIFY(h.window().printerLocked());
+    QVERIFY(h.session().printerLocked());
     h.window().findChild<QAction *>(QStringLiteral("printerLockEntry"))->trigger();
-    QVERIFY(!h.window().printerLocked());
+    QVERIFY(!h.session().printerLocked());
 }
 
 void TestStartup::insertKeyTypesAHyphen()

@@ -1,9 +1,11 @@
 // The font selection window, driven through its own controls with a
-// recording editor and scripted message boxes.
+// recording program and scripted message boxes.
 #include "fonts/fontselectionwindow.h"
-#include "platform/scripteddialogs.h"
 #include "platform/timers.h"
-#include "support/recordingeditor.h"
+#include "session/session.h"
+#include "support/manualtimers.h"
+#include "support/recordingrequests.h"
+#include "support/scripteddialogs.h"
 #include "support/widgetlookup.h"
 
 #include <QFontDatabase>
@@ -16,7 +18,7 @@
 #include <memory>
 
 using fonts::FontSelectionWindow;
-using fonts::OfferedFonts;
+using session::OfferedFonts;
 using testsupport::px;
 
 namespace {
@@ -95,20 +97,23 @@ private:
     void openAndLoad();
     void selectSystemFont(const QString &name);
 
-    std::unique_ptr<testsupport::RecordingEditor> editor;
-    std::unique_ptr<platform::ScriptedDialogs> dialogs;
-    std::unique_ptr<platform::ManualTimers> timers;
-    std::unique_ptr<OfferedFonts> offered;
+    std::unique_ptr<testsupport::RecordingRequests> editor;
+    std::unique_ptr<session::Session> shared;
+    std::unique_ptr<testsupport::ScriptedDialogs> dialogs;
+    std::unique_ptr<testsupport::ManualTimers> timers;
+    OfferedFonts *offered = nullptr;
     std::unique_ptr<FontSelectionWindow> window;
 };
 
 void TestFontSelection::init()
 {
-    editor = std::make_unique<testsupport::RecordingEditor>();
-    dialogs = std::make_unique<platform::ScriptedDialogs>();
-    timers = std::make_unique<platform::ManualTimers>();
-    offered = std::make_unique<OfferedFonts>();
-    window = std::make_unique<FontSelectionWindow>(*editor, *offered, *dialogs, *timers, installedFonts);
+    editor = std::make_unique<testsupport::RecordingRequests>();
+    shared = std::make_unique<session::Session>(QString());
+    shared->setRequests(editor.get());
+    dialogs = std::make_unique<testsupport::ScriptedDialogs>();
+    timers = std::make_unique<testsupport::ManualTimers>();
+    offered = &shared->fonts();
+    window = std::make_unique<FontSelectionWindow>(*shared, *dialogs, *timers, installedFonts);
 }
 
 void TestFontSelection::cleanup()
@@ -279,10 +284,9 @@ void TestFontSelection::loadArmedBeforeLeavingIsDropped()
 
 void TestFontSelection::installedFontsFromFontDatabase()
 {
-    testsupport::RecordingEditor realEditor;
-    OfferedFonts realOffered;
+    session::Session realSession{QString()};
     platform::QtTimers realTimers;
-    FontSelectionWindow real(realEditor, realOffered, *dialogs, realTimers);
+    FontSelectionWindow real(realSession, *dialogs, realTimers);
     real.show();
     auto *list = real.findChild<QListWidget *>(QStringLiteral("systemFontList"));
     QVERIFY(list);
@@ -296,7 +300,7 @@ void TestFontSelection::installedFontsFromFontDatabase()
 
 void TestFontSelection::noInstalledFonts()
 {
-    FontSelectionWindow empty(*editor, *offered, *dialogs, *timers, [] { return QStringList(); });
+    FontSelectionWindow empty(*shared, *dialogs, *timers, [] { return QStringList(); });
     empty.show();
     timers->fireAll();
     QVERIFY(empty.findChild<QLabel *>(QStringLiteral("hintLabel"))->text().isEmpty());
@@ -350,7 +354,7 @@ void TestFontSelection::addFont()
     QVERIFY(dialogs->verifyAllAnswered());
     QCOMPARE(dialogs->calls().size(), message ? 1 : 0);
     if (message) {
-        const platform::DialogCall &call = dialogs->lastCall();
+        const testsupport::DialogCall &call = dialogs->lastCall();
         QCOMPARE(call.prompt, kFullMessage);
         QCOMPARE(call.title, QStringLiteral("Schriften"));
         QCOMPARE(call.buttons, platform::Buttons::Ok);

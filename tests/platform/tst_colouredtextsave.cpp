@@ -2,7 +2,7 @@
 // replacing a file, the write itself and the hand-over to the editor.
 #include "platform/colouredtextsave.h"
 #include "platform/richtextfield.h"
-#include "platform/scripteddialogs.h"
+#include "support/scripteddialogs.h"
 
 #include <QDir>
 #include <QFile>
@@ -24,10 +24,10 @@ struct Editor {
     }
 };
 
-QStringList titles(const platform::ScriptedDialogs &dialogs)
+QStringList titles(const testsupport::ScriptedDialogs &dialogs)
 {
     QStringList out;
-    for (const platform::DialogCall &call : dialogs.calls())
+    for (const testsupport::DialogCall &call : dialogs.calls())
         out.append(call.title);
     return out;
 }
@@ -95,7 +95,7 @@ void ColouredTextSaveTest::save()
     }
     platform::RichTextField field;
     field.setText(QStringLiteral("Die Katze."));
-    platform::ScriptedDialogs dialogs;
+    testsupport::ScriptedDialogs dialogs;
     dialogs.queueInput(typed);
     for (const QString &answer : answers)
         dialogs.queueAnswer(answer == QLatin1String("Yes") ? Answer::Yes
@@ -108,7 +108,7 @@ void ColouredTextSaveTest::save()
     QCOMPARE(titles(dialogs), boxes);
     QCOMPARE(written, !saved.isEmpty());
 
-    const QList<platform::DialogCall> &calls = dialogs.calls();
+    const QList<testsupport::DialogCall> &calls = dialogs.calls();
     QCOMPARE(calls.front().prompt,
              QStringLiteral("Geben Sie einen Namen für die Datei ein.\rDer Text wird im RTF-Format gespeichert."));
     QCOMPARE(calls.front().proposed, QStringLiteral("KOLORAT.RTF"));
@@ -152,7 +152,7 @@ void ColouredTextSaveTest::savedFileHoldsTheColours()
     platform::RichTextField field;
     field.setText(QStringLiteral("Ab"));
     field.applyColours({textcore::rgb(255, 0, 0), textcore::rgb(0, 0, 255)});
-    platform::ScriptedDialogs dialogs;
+    testsupport::ScriptedDialogs dialogs;
     dialogs.queueInput(QStringLiteral("farben.rtf"));
     dialogs.queueAnswer(Answer::Ok);
     Editor editor;
@@ -172,7 +172,7 @@ void ColouredTextSaveTest::failedWriteSaysSoAndHandsNothingOver()
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("ORDNER")));
     platform::RichTextField field;
     field.setText(QStringLiteral("Die Katze."));
-    platform::ScriptedDialogs dialogs;
+    testsupport::ScriptedDialogs dialogs;
     dialogs.queueInput(QStringLiteral("ordner"));
     dialogs.queueAnswer(Answer::Yes);
     dialogs.queueAnswer(Answer::Ok);

@@ -4,6 +4,7 @@
 // is tested through both windows.
 #include "platform/colourfield.h"
 #include "platform/colourmixer.h"
+#include "platform/qtcolour.h"
 #include "platform/twips.h"
 
 #include <QDropEvent>

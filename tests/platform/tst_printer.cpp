@@ -2,6 +2,7 @@
 // tools read back (text, positions, pages and colours), and the recording
 // test double the windows' tests use.
 #include "platform/printer.h"
+#include "support/recordingprinter.h"
 
 #include "platform/documentfiles.h"
 #include "platform/documentpages.h"
@@ -21,6 +22,7 @@
 #include <QtTest>
 
 using namespace platform;
+using namespace testsupport;
 
 namespace {
 

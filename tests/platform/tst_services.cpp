@@ -5,9 +5,11 @@
 #include "platform/dialogs.h"
 #include "platform/filelistbox.h"
 #include "platform/keys.h"
-#include "platform/scripteddialogs.h"
 #include "platform/timers.h"
 #include "platform/twips.h"
+#include "support/manualtimers.h"
+#include "support/recordingclipboard.h"
+#include "support/scripteddialogs.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -28,6 +30,7 @@
 #include <functional>
 
 using namespace platform;
+using namespace testsupport;
 
 Q_DECLARE_METATYPE(platform::Answer)
 Q_DECLARE_METATYPE(platform::Buttons)

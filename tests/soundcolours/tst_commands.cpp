@@ -4,6 +4,9 @@
 #include "platform/richtextfield.h"
 #include "soundcolours/soundcommands.h"
 #include "soundcolours/support/harness.h"
+#include "support/recordingclipboard.h"
+#include "support/recordingprinter.h"
+#include "support/scripteddialogs.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,7 +18,7 @@
 #include <QTest>
 
 using platform::Answer;
-using platform::PrintCall;
+using testsupport::PrintCall;
 using textcore::SoundClass;
 
 namespace {
@@ -27,10 +30,10 @@ void trigger(Harness &h, const char *name)
     action->trigger();
 }
 
-QStringList titles(const platform::ScriptedDialogs &dialogs)
+QStringList titles(const testsupport::ScriptedDialogs &dialogs)
 {
     QStringList result;
-    for (const platform::DialogCall &call : dialogs.calls())
+    for (const testsupport::DialogCall &call : dialogs.calls())
         result.append(call.title);
     return result;
 }
@@ -54,7 +57,7 @@ private slots:
 void CommandsTest::colourSheetRows()
 {
     Harness h;
-    h.editor.locked = true; // the sheet ignores the printer lock
+    h.shared.setPrinterLocked(true); // the sheet ignores the printer lock
     h.state.colours[SoundClass::Capitals] = textcore::rgb(255, 128, 0);
     h.dialogs.queueAnswer(Answer::Yes);
     h.dialogs.queueInput(QStringLiteral("Klasse 2b"));
@@ -62,7 +65,7 @@ void CommandsTest::colourSheetRows()
     trigger(h, "menuFarbwerte");
     QVERIFY(h.dialogs.verifyAllAnswered());
 
-    const QList<platform::DialogCall> &calls = h.dialogs.calls();
+    const QList<testsupport::DialogCall> &calls = h.dialogs.calls();
     QCOMPARE(calls[0].prompt, QStringLiteral("Die Farbwerte jetzt audrucken?\r"));
     QCOMPARE(calls[0].title, QStringLiteral("Farbdruck"));
     QCOMPARE(calls[0].defaultButton, Answer::No);
@@ -152,13 +155,12 @@ void CommandsTest::colourSheetToPdf()
     QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("farben.pdf"));
     platform::QtPrinter printer(pdf);
-    soundcolours::SoundColourState state;
-    state.colours[SoundClass::Vowels] = textcore::rgb(255, 128, 0);
+    session::Session shared{dir.path()};
+    shared.sound().colours[SoundClass::Vowels] = textcore::rgb(255, 128, 0);
     platform::RichTextField preview;
-    FakeEditor editor;
-    platform::ScriptedDialogs dialogs;
-    platform::RecordingClipboard clipboard;
-    soundcolours::SoundCommands commands(state, preview, editor, dialogs, printer, clipboard);
+    testsupport::ScriptedDialogs dialogs;
+    testsupport::RecordingClipboard clipboard;
+    soundcolours::SoundCommands commands(shared, preview, dialogs, printer, clipboard);
     dialogs.queueAnswer(Answer::Yes);
     dialogs.queueInput(QStringLiteral("Farbset"));
     dialogs.queueAnswer(Answer::Ok);
@@ -208,7 +210,7 @@ void CommandsTest::textPage()
     QFETCH(bool, printed);
     QFETCH(QStringList, prompts);
     Harness h;
-    h.editor.locked = locked;
+    h.shared.setPrinterLocked(locked);
     h.openWith(QStringLiteral("Die Katze.\r\nDer Ball."));
     h.dialogs.queueAnswer(locked ? Answer::Ok : (yes ? Answer::Yes : Answer::No));
     if (yes)
@@ -216,7 +218,7 @@ void CommandsTest::textPage()
     trigger(h, "menuTextseite");
     QVERIFY(h.dialogs.verifyAllAnswered());
     QStringList shown;
-    for (const platform::DialogCall &call : h.dialogs.calls())
+    for (const testsupport::DialogCall &call : h.dialogs.calls())
         shown.append(call.prompt);
     QCOMPARE(shown, prompts);
     QCOMPARE(h.printer.documentsHtml().size(), printed ? 1 : 0);

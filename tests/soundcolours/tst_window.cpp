@@ -5,6 +5,7 @@
 #include "platform/colourfield.h"
 #include "platform/colourmixer.h"
 #include "soundcolours/support/harness.h"
+#include "support/scripteddialogs.h"
 #include "textcore/soundcolouring.h"
 
 #include <QAbstractScrollArea>
@@ -21,7 +22,7 @@ using textcore::SoundClass;
 
 namespace {
 
-std::vector<textcore::Colour> expectedColours(const QString &text, const soundcolours::SoundColourState &state)
+std::vector<textcore::Colour> expectedColours(const QString &text, const session::SoundColourState &state)
 {
     return textcore::ColourBySounds(text.toStdU16String(), state.colours, std::u16string_view(state.specialGroupsText),
                                     textcore::SoundVariant::ColourWindow)
@@ -274,7 +275,7 @@ void WindowTest::captionClickShowsTheLetters()
     QVERIFY(label);
     QTest::mouseClick(label, Qt::LeftButton);
     QCOMPARE(h.dialogs.calls().size(), 1);
-    const platform::DialogCall &call = h.dialogs.lastCall();
+    const testsupport::DialogCall &call = h.dialogs.lastCall();
     QCOMPARE(call.prompt, prompt);
     QCOMPARE(call.title, label->text());
     QCOMPARE(call.buttons, platform::Buttons::Ok);
@@ -377,7 +378,7 @@ void WindowTest::cancelCopiesColoursOnlyOnYes()
     h.window->findChild<QAction *>(QStringLiteral("menuAbbruch"))->trigger();
 
     QVERIFY(h.dialogs.verifyAllAnswered());
-    const platform::DialogCall &call = h.dialogs.lastCall();
+    const testsupport::DialogCall &call = h.dialogs.lastCall();
     QCOMPARE(call.prompt, QStringLiteral("Die Farben so übernehmen?\r\r"));
     QCOMPARE(call.title, QStringLiteral("Lautefarben"));
     QCOMPARE(call.buttons, platform::Buttons::YesNo);
@@ -437,8 +438,8 @@ void WindowTest::specialGroupsEntry()
     h.dialogs.queueInput(typed);
     h.window->findChild<QAction *>(QStringLiteral("menuZeichen"))->trigger();
 
-    const platform::DialogCall &call = h.dialogs.lastCall();
-    QCOMPARE(call.kind, platform::DialogCall::Kind::Input);
+    const testsupport::DialogCall &call = h.dialogs.lastCall();
+    QCOMPARE(call.kind, testsupport::DialogCall::Kind::Input);
     QCOMPARE(call.prompt, QStringLiteral("Geben Sie jetzt alle Sonderzeichen ein.\rDie Zeichen bitte mit Komma abtrennen."));
     QCOMPARE(call.title, QStringLiteral("Sonderzeichen"));
     QCOMPARE(call.proposed, QStringLiteral("ß,chs,"));

@@ -84,7 +84,7 @@ TEST(MarkText, ReportsExactlyTheInsertedPositions)
 
 TEST(MarkText, SoftHyphenAsTheMarkForTheHiddenForm)
 {
-    const MarkResult r = markText(u"Ofen", softHyphen, syllabifier(), ExceptionList());
+    const MarkResult r = markText(u"Ofen", textcore::kSoftHyphen, syllabifier(), ExceptionList());
     EXPECT_EQ(r.text, u"O\u00ADfen");
     EXPECT_EQ(r.inserted, std::vector<size_t>{1});
 }

@@ -122,8 +122,7 @@ void SyllableCommandsTest::saveUnderTest()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    WindowFixture f;
-    f.editor.folder = dir.path() + QLatin1Char('/');
+    WindowFixture f(dir.path() + QLatin1Char('/'));
     f.open(kText);
     const std::vector<Colour> coloured = f.window->textField()->coloursOfAllPositions();
     f.editor.field.setText(QStringLiteral("anders"));
@@ -177,8 +176,7 @@ void SyllableCommandsTest::saveStopsWithoutWriting()
     const QString existing = dir.filePath(answer.toUpper());
     if (existsUnlisted)
         writeFile(existing, "alt");
-    WindowFixture f;
-    f.editor.folder = dir.path() + QLatin1Char('/');
+    WindowFixture f(dir.path() + QLatin1Char('/'));
     f.editor.listed = listed;
     f.open(kText);
 
@@ -203,8 +201,7 @@ void SyllableCommandsTest::saveReplacesAfterYes()
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     writeFile(dir.filePath(QStringLiteral("BRIEF.RTF")), "alt");
-    WindowFixture f;
-    f.editor.folder = dir.path() + QLatin1Char('/');
+    WindowFixture f(dir.path() + QLatin1Char('/'));
     f.editor.listed = {QStringLiteral("brief.rtf")};
     f.open(kText);
     f.dialogs.queueInput(QStringLiteral("Brief.rtf"));
@@ -222,8 +219,7 @@ void SyllableCommandsTest::failedSaveSaysSo()
 {
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    WindowFixture f;
-    f.editor.folder = dir.filePath(QStringLiteral("gibt-es-nicht")) + QLatin1Char('/');
+    WindowFixture f(dir.filePath(QStringLiteral("gibt-es-nicht")) + QLatin1Char('/'));
     f.open(kText);
     f.editor.field.setText(QStringLiteral("bleibt"));
     f.dialogs.queueInput(QStringLiteral("test"));
@@ -269,7 +265,7 @@ void SyllableCommandsTest::printTextPage()
     QFETCH(int, documents);
     WindowFixture f;
     f.open(kText);
-    f.editor.locked = locked;
+    f.shared.setPrinterLocked(locked);
     if (locked) {
         f.dialogs.queueAnswer(Answer::Ok);
     } else {

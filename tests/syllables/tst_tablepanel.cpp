@@ -2,6 +2,7 @@
 // printing the table (recorded, and for real into a PDF).
 #include "windowfixture.h"
 
+#include "support/recordingprinter.h"
 #include "syllables/tablepanel.h"
 
 #include <QLabel>
@@ -15,7 +16,7 @@
 
 using namespace syllabletest;
 using platform::Answer;
-using platform::PrintCall;
+using testsupport::PrintCall;
 
 namespace {
 
@@ -195,7 +196,7 @@ void TablePanelTest::printTableRefusals()
     QFETCH(QString, prompt);
     WindowFixture f;
     f.open(kSevenSyllables);
-    f.editor.locked = locked;
+    f.shared.setPrinterLocked(locked);
     f.printer.setAvailable(printerInstalled);
     const bool question = !locked && printerInstalled;
     f.dialogs.queueAnswer(question ? Answer::No : Answer::Ok);
@@ -246,7 +247,7 @@ void TablePanelTest::printTableIntoPdf()
     QVERIFY(dir.isValid());
     const QString pdf = dir.filePath(QStringLiteral("table.pdf"));
     platform::QtPrinter printer(pdf);
-    WindowFixture f(&printer);
+    WindowFixture f(QString(), &printer);
     f.open(kSevenSyllables);
     f.dialogs.queueAnswer(Answer::Yes);
     f.dialogs.queueAnswer(Answer::Ok);

@@ -2,17 +2,18 @@
 // Everything the syllable colour window needs, as doubles: an editor with a
 // real working text field, scripted boxes, a recording printer and
 // clipboard, and timers the test fires.
-#include "../support/recordingeditor.h"
+#include "../support/recordingrequests.h"
 
-#include "fonts/offeredfonts.h"
 #include "platform/clipboard.h"
 #include "platform/printer.h"
 #include "platform/richtextfield.h"
-#include "platform/scripteddialogs.h"
 #include "platform/timers.h"
-#include "soundcolours/soundcolourstate.h"
+#include "session/session.h"
+#include "support/manualtimers.h"
+#include "support/recordingclipboard.h"
+#include "support/recordingprinter.h"
+#include "support/scripteddialogs.h"
 #include "syllables/syllablecolourwindow.h"
-#include "syllables/syllablestate.h"
 
 #include <QString>
 
@@ -22,18 +23,13 @@ namespace syllabletest {
 
 // The editor as far as this window uses it: its field holds the
 // WorkingText, the rest is recorded.
-class FieldEditor : public testsupport::RecordingEditor {
+class FieldEditor : public testsupport::RecordingRequests {
 public:
     platform::RichTextField field;
-    bool locked = false;
-    QString folder;
     QStringList listed;
     QStringList loaded;
     int refreshes = 0;
 
-    platform::RichTextField &workingTextField() override { return field; }
-    bool printerLocked() const override { return locked; }
-    QString currentFolder() const override { return folder; }
     QStringList listedFileNames() const override { return listed; }
     void refreshFileList() override { ++refreshes; }
     bool loadRtfIntoWorkingText(const QString &path) override
@@ -50,21 +46,26 @@ inline QString marked(QString text)
 }
 
 struct WindowFixture {
-    syllables::SyllableState state;
-    soundcolours::SoundColourState soundState;
-    fonts::OfferedFonts offered;
     FieldEditor editor;
-    platform::ScriptedDialogs dialogs;
-    platform::RecordingPrinter printer;
-    platform::RecordingClipboard clipboard;
-    platform::ManualTimers timers;
+    session::Session shared;
+    session::SyllableState &state = shared.syllables();
+    session::SoundColourState &soundState = shared.sound();
+    session::OfferedFonts &offered = shared.fonts();
+    testsupport::ScriptedDialogs dialogs;
+    testsupport::RecordingPrinter printer;
+    testsupport::RecordingClipboard clipboard;
+    testsupport::ManualTimers timers;
     std::unique_ptr<syllables::SyllableColourWindow> window;
 
-    // Prints on `otherPrinter` (a PDF, say) when one is given.
-    explicit WindowFixture(platform::Printer *otherPrinter = nullptr)
+    // Saves into `folder`; prints on `otherPrinter` (a PDF, say) when one is given.
+    explicit WindowFixture(const QString &folder = QString(), platform::Printer *otherPrinter = nullptr)
+        : shared(folder)
     {
+        shared.workingText().attach(editor.field);
+        shared.setRequests(&editor);
+        shared.setPrinterLocked(false);
         window = std::make_unique<syllables::SyllableColourWindow>(
-            state, soundState, offered, editor, dialogs, otherPrinter ? *otherPrinter : printer, clipboard, timers);
+            shared, dialogs, otherPrinter ? *otherPrinter : printer, clipboard, timers);
     }
 
     // The editor hands `text` over and opens the window; the delayed copy runs.

@@ -29,7 +29,7 @@ QString dataText(const QString &name)
 }
 
 // Distinct colours for every sound class, so a wrong class shows.
-void distinctSoundColours(soundcolours::SoundColourState &state)
+void distinctSoundColours(session::SoundColourState &state)
 {
     state.colours[SoundClass::SpecialGroups] = 0x000011;
     state.colours[SoundClass::Background] = 0x101010;

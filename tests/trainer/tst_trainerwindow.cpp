@@ -4,6 +4,7 @@
 #include "trainer/support/trainerharness.h"
 
 #include "platform/twips.h"
+#include "support/scripteddialogs.h"
 #include "support/widgetlookup.h"
 
 #include <QMenu>
@@ -55,7 +56,7 @@ void bothKinds()
 }
 
 // Notes, while a box is up, whether the exercise list box is on screen.
-class WatchingDialogs : public platform::ScriptedDialogs {
+class WatchingDialogs : public testsupport::ScriptedDialogs {
 public:
     std::function<bool()> listShown;
     QList<bool> listShownAtBox;
@@ -325,7 +326,7 @@ void TrainerWindowTest::keyHelp()
     h.press(Qt::Key_F1);
     QVERIFY(h.scripted.verifyAllAnswered());
     QCOMPARE(h.scripted.calls().size(), 1);
-    const platform::DialogCall &box = h.scripted.lastCall();
+    const testsupport::DialogCall &box = h.scripted.lastCall();
     QCOMPARE(box.title, QStringLiteral("Tastenbelegung"));
     QCOMPARE(box.buttons, platform::Buttons::Ok);
     QCOMPARE(box.prompt, QStringLiteral("Der Abbruch kann mit der ESC-Taste erfolgen.\r"
@@ -391,7 +392,7 @@ void TrainerWindowTest::insertCollectsTheDisplayText()
     h.trigger(QStringLiteral("menu3"));
     QVERIFY(dialogs.verifyAllAnswered());
     QCOMPARE(dialogs.calls().size(), 2);
-    for (const platform::DialogCall &box : dialogs.calls()) {
+    for (const testsupport::DialogCall &box : dialogs.calls()) {
         QCOMPARE(box.title, QStringLiteral("Übungsliste"));
         QCOMPARE(box.prompt, kAdded);
         QCOMPARE(box.buttons, platform::Buttons::Ok);
@@ -432,7 +433,7 @@ void TrainerWindowTest::escapeYesAdoptsTheList()
     h.scripted.queueAnswer(Answer::Yes);
     h.press(Qt::Key_Escape);
     QVERIFY(h.scripted.verifyAllAnswered());
-    const platform::DialogCall &box = h.scripted.lastCall();
+    const testsupport::DialogCall &box = h.scripted.lastCall();
     QCOMPARE(box.title, QStringLiteral("Übungsliste"));
     QCOMPARE(box.prompt, kQuestion);
     QCOMPARE(box.buttons, platform::Buttons::YesNo);

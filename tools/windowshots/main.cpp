@@ -3,7 +3,8 @@
 // files into the folder given on the command line.
 #include "about/aboutwindow.h"
 #include "app/programwindows.h"
-#include "editor/program.h"
+#include "app/program.h"
+#include "editor/editorwindow.h"
 #include "fonts/fontselectionwindow.h"
 #include "platform/dialogs.h"
 #include "platform/documentfiles.h"
@@ -69,7 +70,7 @@ int main(int argc, char *argv[])
                             settings);
 
     platform::QtDialogs dialogs;
-    editor::Program program(dialogs, folder.path());
+    app::Program program(dialogs, folder.path());
     dialogs.setParent(&program.editor());
     app::ProgramWindows windows(program);
     editor::EditorWindow &editorWindow = program.editor();
@@ -141,7 +142,7 @@ int main(int argc, char *argv[])
     wait(300);
     ok &= saveWindow(editorWindow, out.filePath(QStringLiteral("Form0-lesehilfen.png")));
     const QString pdf = out.filePath(QStringLiteral("arbeitsblatt.pdf"));
-    ok &= report(platform::saveFileBytes(pdf, platform::pdfOfDocument(*editorWindow.workingTextField().document()))
+    ok &= report(platform::saveFileBytes(pdf, platform::pdfOfDocument(*editorWindow.findChild<platform::RichTextField *>(QStringLiteral("RichTextBox1"))->document()))
                      .isEmpty(),
                  pdf);
     editorWindow.openSoundColours();

@@ -2,6 +2,9 @@
 
 #include "editor/editorwindow.h"
 #include "platform/richtextfield.h"
+#include "support/recordingprinter.h"
+#include "support/scripteddialogs.h"
+#include "support/widgetlookup.h"
 
 #include <QAction>
 #include <QFile>
@@ -12,7 +15,7 @@ namespace {
 // from the one script, in the order the user would meet them.
 class ScriptForwarder : public platform::Dialogs {
 public:
-    explicit ScriptForwarder(platform::ScriptedDialogs &script) : m_script(script) {}
+    explicit ScriptForwarder(testsupport::ScriptedDialogs &script) : m_script(script) {}
     platform::Answer message(const platform::MessageRequest &request) override { return m_script.message(request); }
     QString input(const QString &prompt, const QString &title, const QString &proposed) override
     {
@@ -20,7 +23,7 @@ public:
     }
 
 private:
-    platform::ScriptedDialogs &m_script;
+    testsupport::ScriptedDialogs &m_script;
 };
 
 } // namespace
@@ -58,8 +61,8 @@ QByteArray ProgramFixture::readFile(const QString &name) const
 
 void ProgramFixture::start(bool expectSettingsError)
 {
-    m_program = std::make_unique<editor::Program>(dialogs, m_dir.path());
-    auto recording = std::make_unique<platform::RecordingPrinter>();
+    m_program = std::make_unique<app::Program>(dialogs, m_dir.path());
+    auto recording = std::make_unique<testsupport::RecordingPrinter>();
     printer = recording.get();
     m_program->setPrinter(std::move(recording));
     editor().setEndProgram([this] { ++programEnds; });
@@ -80,7 +83,7 @@ void ProgramFixture::start(bool expectSettingsError)
 
 platform::RichTextField &ProgramFixture::workingText()
 {
-    return editor().workingTextField();
+    return *testsupport::child<platform::RichTextField>(editor(), "RichTextBox1");
 }
 
 bool ProgramFixture::trigger(QWidget &window, const QString &entryName)

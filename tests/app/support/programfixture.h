@@ -4,11 +4,15 @@
 // clipboard and printer recorded, and the program's end counted instead of
 // quitting the test.
 #include "app/programwindows.h"
-#include "editor/program.h"
+#include "app/program.h"
+#include "editor/editorwindow.h"
 #include "platform/clipboard.h"
 #include "platform/printer.h"
-#include "platform/scripteddialogs.h"
 #include "platform/timers.h"
+#include "support/manualtimers.h"
+#include "support/recordingclipboard.h"
+#include "support/recordingprinter.h"
+#include "support/scripteddialogs.h"
 #include "textcore/colour.h"
 
 #include <QString>
@@ -39,7 +43,7 @@ public:
     // A settings error box is answered when `expectSettingsError`.
     void start(bool expectSettingsError = false);
 
-    editor::Program &program() { return *m_program; }
+    app::Program &program() { return *m_program; }
     editor::EditorWindow &editor() { return m_program->editor(); }
     app::ProgramWindows &windows() { return *m_windows; }
     platform::RichTextField &workingText();
@@ -48,15 +52,15 @@ public:
     // `window`; false when there is none or it is disabled.
     static bool trigger(QWidget &window, const QString &entryName);
 
-    platform::ScriptedDialogs dialogs;
-    platform::ManualTimers timers;
-    platform::RecordingClipboard clipboard;
-    platform::RecordingPrinter *printer = nullptr; // owned by the program
+    testsupport::ScriptedDialogs dialogs;
+    testsupport::ManualTimers timers;
+    testsupport::RecordingClipboard clipboard;
+    testsupport::RecordingPrinter *printer = nullptr; // owned by the program
     int programEnds = 0;
 
 private:
     QTemporaryDir m_dir;
-    std::unique_ptr<editor::Program> m_program;
+    std::unique_ptr<app::Program> m_program;
     std::unique_ptr<app::ProgramWindows> m_windows;
 };
 

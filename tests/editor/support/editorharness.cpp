@@ -2,12 +2,16 @@
 
 #include "platform/filelistbox.h"
 #include "platform/richtextfield.h"
+#include "support/widgetlookup.h"
 
 #include <QFile>
 #include <QTest>
 
 EditorHarness::EditorHarness() = default;
-EditorHarness::~EditorHarness() = default;
+EditorHarness::~EditorHarness()
+{
+    m_window.reset();
+}
 
 void EditorHarness::copyData(const QString &dataName, const QString &targetName)
 {
@@ -34,7 +38,8 @@ QString EditorHarness::folder() const
 
 void EditorHarness::create()
 {
-    m_program = std::make_unique<editor::Program>(dialogs, m_dir.path());
+    m_session = std::make_unique<session::Session>(m_dir.path());
+    m_window = std::make_unique<editor::EditorWindow>(*m_session, dialogs);
     window().setEndProgram([this] { ++programEnds; });
 }
 
@@ -47,9 +52,15 @@ void EditorHarness::start(bool expectSettingsError)
     window().startUpStep();
 }
 
+void EditorHarness::setPrinter(std::unique_ptr<platform::Printer> printer)
+{
+    m_printer = std::move(printer);
+    window().setPrinter(m_printer.get());
+}
+
 platform::RichTextField &EditorHarness::field()
 {
-    return window().workingTextField();
+    return *testsupport::child<platform::RichTextField>(window(), "RichTextBox1");
 }
 
 void EditorHarness::setText(const QString &text)

@@ -2,9 +2,11 @@
 // Runs the real editor headless: a temporary current folder, scripted
 // dialog answers, the start-up timer fired at once and the program's end
 // recorded instead of quitting the test.
-#include "editor/program.h"
-#include "platform/scripteddialogs.h"
+#include "editor/editorwindow.h"
+#include "platform/printer.h"
 #include "platform/styledtext.h"
+#include "session/session.h"
+#include "support/scripteddialogs.h"
 #include "textcore/colour.h"
 
 #include <QString>
@@ -28,16 +30,18 @@ public:
     QByteArray readFile(const QString &name) const;
     QString folder() const;
 
-    // Creates the program and runs its start-up step at once. Answers the
+    // Creates the window and runs its start-up step at once. Answers the
     // settings error box when `expectSettingsError`.
     void start(bool expectSettingsError = false);
-    // Creates the program without running the start-up step.
+    // Creates the window without running the start-up step.
     void create();
 
-    editor::Program &program() { return *m_program; }
-    editor::EditorWindow &window() { return m_program->editor(); }
+    session::Session &session() { return *m_session; }
+    editor::EditorWindow &window() { return *m_window; }
+    // Where "Drucken" prints from now on.
+    void setPrinter(std::unique_ptr<platform::Printer> printer);
     platform::RichTextField &field();
-    platform::ScriptedDialogs dialogs;
+    testsupport::ScriptedDialogs dialogs;
     int programEnds = 0;
 
     // Puts `text` into the field, every character in `colour`, and clears
@@ -48,7 +52,9 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    std::unique_ptr<editor::Program> m_program;
+    std::unique_ptr<session::Session> m_session;
+    std::unique_ptr<platform::Printer> m_printer;
+    std::unique_ptr<editor::EditorWindow> m_window;
 };
 
 // One format per plain-text position, from the field's runs.

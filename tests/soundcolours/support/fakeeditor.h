@@ -1,22 +1,19 @@
 #pragma once
-// A stand-in for the editor window: owns a rich-text field as the
-// WorkingText and records what the sound colour window asks of it.
-#include "editor/editoraccess.h"
+// A stand-in for the program as the sound colour window sees it: owns a
+// rich-text field as the WorkingText and a current folder, and records what
+// the window asks.
 #include "platform/richtextfield.h"
+#include "session/requests.h"
 
 #include <QList>
 #include <QTemporaryDir>
 
 #include <memory>
 
-class FakeEditor : public editor::EditorAccess {
+class FakeEditor : public session::Requests {
 public:
     FakeEditor();
 
-    platform::RichTextField &workingTextField() override { return *field; }
-    std::vector<std::u16string> sentenceList() const override { return {}; }
-    bool printerLocked() const override { return locked; }
-    QString currentFolder() const override { return folder.path() + QLatin1Char('/'); }
     QStringList listedFileNames() const override { return listed; }
     void refreshFileList() override { ++refreshCount; }
     bool loadRtfIntoWorkingText(const QString &path) override;
@@ -25,7 +22,6 @@ public:
 
     std::unique_ptr<platform::RichTextField> field;
     QTemporaryDir folder;
-    bool locked = false;
     QStringList listed;
     int refreshCount = 0;
     QStringList loadedPaths;

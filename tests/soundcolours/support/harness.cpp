@@ -7,8 +7,10 @@
 
 Harness::Harness()
 {
-    window = std::make_unique<soundcolours::SoundColourWindow>(state, fonts, editor, dialogs, printer, clipboard,
-                                                               timers);
+    shared.workingText().attach(*editor.field);
+    shared.setRequests(&editor);
+    shared.setPrinterLocked(false);
+    window = std::make_unique<soundcolours::SoundColourWindow>(shared, dialogs, printer, clipboard, timers);
 }
 
 void Harness::openWith(const QString &text)

@@ -1,13 +1,15 @@
 #pragma once
 // One sound colour window with every service replaced by a test double.
-#include "fonts/offeredfonts.h"
 #include "platform/clipboard.h"
 #include "platform/printer.h"
-#include "platform/scripteddialogs.h"
 #include "platform/timers.h"
-#include "soundcolours/soundcolourstate.h"
+#include "session/session.h"
 #include "soundcolours/soundcolourwindow.h"
 #include "soundcolours/support/fakeeditor.h"
+#include "support/manualtimers.h"
+#include "support/recordingclipboard.h"
+#include "support/recordingprinter.h"
+#include "support/scripteddialogs.h"
 #include "textcore/colour.h"
 
 #include <QString>
@@ -25,13 +27,14 @@ struct Harness {
     // The preview's colour at every position.
     std::vector<textcore::Colour> previewColours() const;
 
-    soundcolours::SoundColourState state;
-    fonts::OfferedFonts fonts;
     FakeEditor editor;
-    platform::ScriptedDialogs dialogs;
-    platform::RecordingPrinter printer;
-    platform::RecordingClipboard clipboard;
-    platform::ManualTimers timers;
+    session::Session shared{editor.folder.path()};
+    session::SoundColourState &state = shared.sound();
+    session::OfferedFonts &fonts = shared.fonts();
+    testsupport::ScriptedDialogs dialogs;
+    testsupport::RecordingPrinter printer;
+    testsupport::RecordingClipboard clipboard;
+    testsupport::ManualTimers timers;
     std::unique_ptr<soundcolours::SoundColourWindow> window;
 };
 

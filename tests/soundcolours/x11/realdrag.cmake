@@ -5,7 +5,8 @@ find_program(KOLORAT_XVFB_RUN xvfb-run)
 if(KOLORAT_XVFB_RUN AND TARGET kolorat_soundcolours)
   file(GLOB helpers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/soundcolours/support/*.cpp)
   add_executable(soundcolours_tst_realdrag ${PROJECT_SOURCE_DIR}/tests/soundcolours/x11/tst_realdrag.cpp ${helpers})
-  target_link_libraries(soundcolours_tst_realdrag PRIVATE kolorat_soundcolours kolorat_textcore Qt6::Test Qt6::Widgets)
+  target_link_libraries(soundcolours_tst_realdrag PRIVATE kolorat_soundcolours kolorat_testsupport kolorat_session kolorat_platform kolorat_textcore
+                        Qt6::Test Qt6::Widgets)
   target_include_directories(soundcolours_tst_realdrag PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(soundcolours_tst_realdrag PRIVATE KOLORAT_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
   add_test(NAME soundcolours_tst_realdrag

@@ -1,6 +1,5 @@
 #include "trainer/support/trainerharness.h"
 
-#include "textcore/sentences.h"
 
 #include <QTest>
 
@@ -9,7 +8,8 @@ namespace testsupport {
 TrainerHarness::TrainerHarness(trainer::TrainerKind kind, platform::Dialogs *dialogs)
     : kind(kind), dialogs(dialogs ? dialogs : &scripted)
 {
-    editor.workingField = &workingField;
+    shared.workingText().attach(workingField);
+    shared.setRequests(&editor);
     recreate();
 }
 
@@ -18,13 +18,13 @@ TrainerHarness::~TrainerHarness() = default;
 void TrainerHarness::recreate()
 {
     window.reset();
-    window = std::make_unique<trainer::TrainerWindow>(kind, sounds, syllables, offered, editor, *dialogs, timers);
+    window = std::make_unique<trainer::TrainerWindow>(kind, shared, *dialogs, timers);
 }
 
 void TrainerHarness::open(const QString &text)
 {
     workingField.setText(text);
-    editor.sentences = textcore::BuildSentenceList(text.toStdU16String());
+    shared.workingText().buildSentenceList();
     window->open();
 }
 

@@ -1,13 +1,12 @@
 #pragma once
 // One trainer window with everything it reads injected: a working text
-// field standing in for the editor's, recorded editor calls, scripted boxes.
-#include "fonts/offeredfonts.h"
+// field standing in for the editor's, recorded requests, scripted boxes.
 #include "platform/richtextfield.h"
-#include "platform/scripteddialogs.h"
 #include "platform/timers.h"
-#include "soundcolours/soundcolourstate.h"
-#include "support/recordingeditor.h"
-#include "syllables/syllablestate.h"
+#include "session/session.h"
+#include "support/manualtimers.h"
+#include "support/recordingrequests.h"
+#include "support/scripteddialogs.h"
 #include "trainer/trainerwindow.h"
 
 #include <QAction>
@@ -42,13 +41,14 @@ public:
 
     trainer::TrainerKind kind;
     platform::RichTextField workingField;
-    RecordingEditor editor;
-    platform::ScriptedDialogs scripted;
+    RecordingRequests editor;
+    testsupport::ScriptedDialogs scripted;
     platform::Dialogs *dialogs; // the scripted one unless the test brings its own
-    platform::ManualTimers timers;
-    soundcolours::SoundColourState sounds;
-    syllables::SyllableState syllables;
-    fonts::OfferedFonts offered;
+    testsupport::ManualTimers timers;
+    session::Session shared{QString()};
+    session::SoundColourState &sounds = shared.sound();
+    session::SyllableState &syllables = shared.syllables();
+    session::OfferedFonts &offered = shared.fonts();
     std::unique_ptr<trainer::TrainerWindow> window;
 };
 

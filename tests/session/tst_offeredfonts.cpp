@@ -1,12 +1,12 @@
 // The rules of the offered font list, without any window.
-#include "fonts/offeredfonts.h"
+#include "session/offeredfonts.h"
 
 #include <QTest>
 
 #include <algorithm>
 #include <random>
 
-using fonts::OfferedFonts;
+using session::OfferedFonts;
 using AddResult = OfferedFonts::AddResult;
 
 Q_DECLARE_METATYPE(AddResult)

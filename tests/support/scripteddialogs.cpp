@@ -1,8 +1,8 @@
-#include "platform/scripteddialogs.h"
+#include "support/scripteddialogs.h"
 
 #include <QDebug>
 
-namespace platform {
+namespace testsupport {
 
 void ScriptedDialogs::queueAnswer(Answer answer)
 {
@@ -14,7 +14,7 @@ void ScriptedDialogs::queueInput(const QString &typed)
     m_script.emplace_back(typed);
 }
 
-Answer ScriptedDialogs::message(const MessageRequest &request)
+Answer ScriptedDialogs::message(const platform::MessageRequest &request)
 {
     DialogCall call;
     call.kind = DialogCall::Kind::Message;
@@ -22,7 +22,7 @@ Answer ScriptedDialogs::message(const MessageRequest &request)
     call.prompt = request.prompt;
     call.buttons = request.buttons;
     call.icon = request.icon;
-    call.defaultButton = effectiveDefault(request);
+    call.defaultButton = platform::effectiveDefault(request);
 
     const bool scripted = !m_script.empty() && std::holds_alternative<Answer>(m_script.front());
     Answer answer = call.defaultButton;
@@ -79,4 +79,4 @@ void ScriptedDialogs::clear()
     m_calls.clear();
 }
 
-} // namespace platform
+} // namespace testsupport

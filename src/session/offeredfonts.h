@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-namespace fonts {
+namespace session {
 
 struct OfferedFonts {
     static constexpr qsizetype maxCount = 18;
@@ -67,4 +67,4 @@ struct OfferedFonts {
     void clear() { names.clear(); }
 };
 
-} // namespace fonts
+} // namespace session

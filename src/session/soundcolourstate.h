@@ -7,11 +7,11 @@
 
 #include <string>
 
-namespace soundcolours {
+namespace session {
 
 struct SoundColourState {
     textcore::SoundColours colours;
     std::u16string specialGroupsText;
 };
 
-} // namespace soundcolours
+} // namespace session

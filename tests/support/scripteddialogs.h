@@ -13,7 +13,11 @@
 #include <deque>
 #include <variant>
 
-namespace platform {
+namespace testsupport {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::Icon;
 
 struct DialogCall {
     enum class Kind { Message, Input };
@@ -30,7 +34,7 @@ struct DialogCall {
     QString inputAnswer;
 };
 
-class ScriptedDialogs : public Dialogs {
+class ScriptedDialogs : public platform::Dialogs {
 public:
     // Queue the answer to the next message box (Ok, Yes or No).
     void queueAnswer(Answer answer);
@@ -38,7 +42,7 @@ public:
     // stands for Cancel.
     void queueInput(const QString &typed);
 
-    Answer message(const MessageRequest &request) override;
+    Answer message(const platform::MessageRequest &request) override;
     QString input(const QString &prompt, const QString &title, const QString &proposed) override;
 
     const QList<DialogCall> &calls() const { return m_calls; }
@@ -55,4 +59,4 @@ private:
     QList<DialogCall> m_calls;
 };
 
-} // namespace platform
+} // namespace testsupport

@@ -6,11 +6,11 @@
 #include "textcore/soundcolours.h"
 #include "textcore/syllablecolouring.h"
 
-namespace syllables {
+namespace session {
 
 struct SyllableState {
     textcore::SyllableColours colours;
     textcore::SyllableCounting counting = textcore::SyllableCounting::AllSyllablesAlternating;
 };
 
-} // namespace syllables
+} // namespace session
