@@ -244,11 +244,16 @@ SettingsReadResult ReadSettings(const std::filesystem::path &path)
     return parseSettings(bytes);
 }
 
-bool WriteSettings(const std::filesystem::path &path, const Settings &settings)
+namespace {
+
+// Writes through a temporary file and a rename, so the file is either whole
+// or untouched. `stamp`, when given, becomes the new file's time.
+bool writeAtomically(const std::filesystem::path &path, const std::string &bytes,
+                     const std::filesystem::file_time_type *stamp = nullptr)
 {
-    const std::string bytes = formatSettings(settings);
     std::filesystem::path temp = path;
     temp += ".new";
+    std::error_code ignored;
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         if (!out)
@@ -257,19 +262,26 @@ bool WriteSettings(const std::filesystem::path &path, const Settings &settings)
         out.flush();
         if (!out) {
             out.close();
-            std::error_code ignored;
             std::filesystem::remove(temp, ignored);
             return false;
         }
     }
+    if (stamp)
+        std::filesystem::last_write_time(temp, *stamp, ignored);
     std::error_code ec;
     std::filesystem::rename(temp, path, ec);
     if (ec) {
-        std::error_code ignored;
         std::filesystem::remove(temp, ignored);
         return false;
     }
     return true;
+}
+
+} // namespace
+
+bool WriteSettings(const std::filesystem::path &path, const Settings &settings)
+{
+    return writeAtomically(path, formatSettings(settings));
 }
 
 std::filesystem::path SettingsBackupPath(const std::filesystem::path &path)
@@ -299,30 +311,9 @@ bool BackUpSettings(const std::filesystem::path &path)
         if (in.bad())
             return false;
     }
-    std::filesystem::path temp = backup;
-    temp += ".new";
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::filesystem::remove(temp, ec);
-            return false;
-        }
-    }
     // The backup carries the time of the file it keeps, so that a later
     // broken file is compared with that file, not with the moment of copying.
-    std::filesystem::last_write_time(temp, fileTime, ec);
-    std::filesystem::rename(temp, backup, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(temp, ignored);
-        return false;
-    }
-    return true;
+    return writeAtomically(backup, bytes, &fileTime);
 }
 
 } // namespace textcore
