@@ -7,8 +7,8 @@
 #include "editor/editorwindow.h"
 #include "editor/welcometext.h"
 #include "platform/richtextfield.h"
-#include "session/session.h"
 #include "qtbench.h"
+#include "session/session.h"
 #include "support/scripteddialogs.h"
 #include "syllabify/letters.h"
 #include "syllabify/syllabifier.h"
@@ -119,8 +119,8 @@ QString wordListText()
             if (!line.trimmed().isEmpty() && !line.startsWith(QLatin1Char('#')))
                 words << withoutMarks(line.trimmed());
     }
-    const QStringList glue{QStringLiteral(" "), QStringLiteral(" und "), QStringLiteral(" die "),
-                           QStringLiteral(", "), QStringLiteral(". "), QStringLiteral("!\r\n")};
+    const QStringList glue{QStringLiteral(" "),  QStringLiteral(" und "), QStringLiteral(" die "),
+                           QStringLiteral(", "), QStringLiteral(". "),    QStringLiteral("!\r\n")};
     QRandomGenerator random(11);
     QString text;
     while (!words.isEmpty() && text.size() < 100 * 1024)

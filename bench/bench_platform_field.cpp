@@ -21,7 +21,14 @@ QString longText(int size)
     return qtbench::repeatedTo(qtbench::testText("platform/lesetext.txt"), size);
 }
 
-enum class Kind { Capital, Vowel, Umlaut, Consonant, Punctuation, Other };
+enum class Kind {
+    Capital,
+    Vowel,
+    Umlaut,
+    Consonant,
+    Punctuation,
+    Other
+};
 
 Kind kindOf(QChar c)
 {
@@ -90,10 +97,22 @@ void colourFromPlain(benchmark::State &state, int size, bool includingSetText)
     state.counters["chars"] = double(text.size());
 }
 
-void BM_ColourFromPlain100K(benchmark::State &state) { colourFromPlain(state, 100000, false); }
-void BM_SetTextAndColour100K(benchmark::State &state) { colourFromPlain(state, 100000, true); }
-void BM_ColourFromPlain1M(benchmark::State &state) { colourFromPlain(state, 1000000, false); }
-void BM_SetTextAndColour1M(benchmark::State &state) { colourFromPlain(state, 1000000, true); }
+void BM_ColourFromPlain100K(benchmark::State &state)
+{
+    colourFromPlain(state, 100000, false);
+}
+void BM_SetTextAndColour100K(benchmark::State &state)
+{
+    colourFromPlain(state, 100000, true);
+}
+void BM_ColourFromPlain1M(benchmark::State &state)
+{
+    colourFromPlain(state, 1000000, false);
+}
+void BM_SetTextAndColour1M(benchmark::State &state)
+{
+    colourFromPlain(state, 1000000, true);
+}
 
 void BM_RecolourOneClass100K(benchmark::State &state)
 {

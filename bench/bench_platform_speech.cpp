@@ -23,8 +23,8 @@ const int kNormal = textcore::WordsPerMinute(textcore::SpeechRate::Normal);
 
 std::u16string page()
 {
-    static const std::u16string text =
-        qtbench::repeatedTo(qtbench::testText("platform/lesetext.txt"), kPageSize).toStdU16String();
+    static const std::u16string text
+        = qtbench::repeatedTo(qtbench::testText("platform/lesetext.txt"), kPageSize).toStdU16String();
     return text;
 }
 
@@ -88,8 +88,8 @@ void BM_WholePage(benchmark::State &state)
         });
     }
     // Seconds of speech made per second of work.
-    state.counters["speech_s_per_s"] =
-        benchmark::Counter(double(samples) / EspeakSynthesizer::kSampleRate, benchmark::Counter::kIsRate);
+    state.counters["speech_s_per_s"]
+        = benchmark::Counter(double(samples) / EspeakSynthesizer::kSampleRate, benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_WholePage)->Unit(benchmark::kMillisecond);
 

@@ -4,13 +4,13 @@
 #include "platform/printer.h"
 #include "platform/richtextfield.h"
 #include "platform/timers.h"
+#include "qtbench.h"
 #include "session/session.h"
 #include "support/manualtimers.h"
 #include "support/recordingclipboard.h"
 #include "support/recordingprinter.h"
 #include "support/scripteddialogs.h"
 #include "syllables/syllablecolourwindow.h"
-#include "qtbench.h"
 
 #include <QListWidget>
 

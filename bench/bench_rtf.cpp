@@ -11,9 +11,8 @@ namespace {
 
 platform::StyledText colouredText(qsizetype characters)
 {
-    const QString sample = QStringLiteral(
-        "Wil\u00ADkom\u00ADmen bei Ko\u00ADlo\u00ADrat! Äpfel, Öl und Übermut, "
-        "die Straße entlang für 5 €.\r\n");
+    const QString sample = QStringLiteral("Wil\u00ADkom\u00ADmen bei Ko\u00ADlo\u00ADrat! Äpfel, Öl und Übermut, "
+                                          "die Straße entlang für 5 €.\r\n");
     const textcore::Colour palette[] = {255, 16711680, 32768, 8388736, 0, 33023};
     platform::StyledText text;
     text.reserve(static_cast<std::size_t>(characters / 2 + 1));

@@ -14,7 +14,10 @@
 
 namespace qtbench {
 
-enum class LineBreaks { AsInFile, CrLf };
+enum class LineBreaks {
+    AsInFile,
+    CrLf
+};
 
 // The UTF-8 file tests/data/<path>. A benchmark without its text measures
 // nothing, so a missing file ends the program.
@@ -66,8 +69,8 @@ inline int runBenchmarks(int argc, char **argv, const std::function<void()> &set
 
 } // namespace qtbench
 
-#define QTBENCH_MAIN()                                                                             \
-    int main(int argc, char **argv)                                                                \
-    {                                                                                              \
-        return qtbench::runBenchmarks(argc, argv);                                                 \
+#define QTBENCH_MAIN()                                                                                                 \
+    int main(int argc, char **argv)                                                                                    \
+    {                                                                                                                  \
+        return qtbench::runBenchmarks(argc, argv);                                                                     \
     }

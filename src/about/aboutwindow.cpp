@@ -64,7 +64,12 @@ QPixmap paintPicture()
     const std::array<QColor, 2> syllable{QColor(0, 0, 0), QColor(255, 0, 0)};
     // Syllable lengths of each line, in pixels.
     const std::array<std::array<int, 3>, 6> lines{{
-        {{10, 8, 14}}, {{6, 12, 10}}, {{14, 9, 0}}, {{8, 8, 12}}, {{12, 10, 6}}, {{9, 13, 0}},
+        {{10, 8, 14}},
+        {{6, 12, 10}},
+        {{14, 9, 0}},
+        {{8, 8, 12}},
+        {{12, 10, 6}},
+        {{9, 13, 0}},
     }};
     painter.setPen(Qt::NoPen);
     int y = 9;
@@ -94,8 +99,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const 
     return label;
 }
 
-void applyFont(QWidget *widget, qreal pointSize, bool bold, bool italic = false,
-             const QString &family = QString())
+void applyFont(QWidget *widget, qreal pointSize, bool bold, bool italic = false, const QString &family = QString())
 {
     QFont font = widget->font();
     if (!family.isEmpty())
@@ -108,8 +112,7 @@ void applyFont(QWidget *widget, qreal pointSize, bool bold, bool italic = false,
 
 } // namespace
 
-AboutWindow::AboutWindow(session::Session &session, QWidget *parent)
-    : QWidget(parent, Qt::Window), session_(session)
+AboutWindow::AboutWindow(session::Session &session, QWidget *parent) : QWidget(parent, Qt::Window), session_(session)
 {
     setObjectName(QStringLiteral("ZAFLABEL"));
     setWindowTitle(QStringLiteral("olorat"));
@@ -158,8 +161,7 @@ void AboutWindow::buildControls()
     applyFont(name, 13.5, true);
     place(name, 1320, 360, 1935, 375);
 
-    auto *project = makeLabel(this, "projectLabel", QStringLiteral("Farbige Lesehilfe"),
-                              QColor(0, 0, 0), kPanel);
+    auto *project = makeLabel(this, "projectLabel", QStringLiteral("Farbige Lesehilfe"), QColor(0, 0, 0), kPanel);
     place(project, 1320, 720, 1935, 615);
 
     noticeLabel_ = makeLabel(this, "noticeLabel", QString(), kNavy, kPanel);
@@ -179,8 +181,7 @@ void AboutWindow::buildControls()
     applyFont(authorLabel_, 8.25, false, false, kTextFamily);
     place(authorLabel_, 120, 3240, 3255, 375);
 
-    auto *web = makeLabel(this, "webLabel", QStringLiteral("Lesen mit Farben: Laute und Silben"), kNavy,
-                          kBackground);
+    auto *web = makeLabel(this, "webLabel", QStringLiteral("Lesen mit Farben: Laute und Silben"), kNavy, kBackground);
     applyFont(web, 8.25, false, false, kTextFamily);
     place(web, 120, 3720, 3255, 255);
 }

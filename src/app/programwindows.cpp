@@ -36,8 +36,7 @@ void showReadingView(QWidget *window, const platform::ReadingView &view)
 struct ProgramWindows::OwnedDialogs : QObject {
     explicit OwnedDialogs(std::unique_ptr<platform::Dialogs> owned, QObject *parent)
         : QObject(parent), dialogs(std::move(owned))
-    {
-    }
+    {}
     std::unique_ptr<platform::Dialogs> dialogs;
 };
 
@@ -55,8 +54,9 @@ ProgramWindows::ProgramWindows(Program &program, WindowServices services)
 
     if (!m_services.speech) {
         m_ownSpeech = std::make_unique<platform::EspeakEngine>();
-        platform::rememberSpeechRate(*m_ownSpeech, new QSettings(QSettings::IniFormat, QSettings::UserScope,
-                                                                 QStringLiteral("kolorat"), QStringLiteral("kolorat")));
+        platform::rememberSpeechRate(*m_ownSpeech,
+                                     new QSettings(QSettings::IniFormat, QSettings::UserScope,
+                                                   QStringLiteral("kolorat"), QStringLiteral("kolorat")));
         m_services.speech = m_ownSpeech.get();
     }
     m_program.editor().setSpeech(m_services.speech);
@@ -73,8 +73,9 @@ ProgramWindows::ProgramWindows(Program &program, WindowServices services)
     m_program.session().setRequests(this);
     connect(&m_program.editor(), &editor::EditorWindow::readingViewChanged, this,
             [this](const platform::ReadingView &view) {
-                for (QWidget *window : {static_cast<QWidget *>(m_sound.get()), static_cast<QWidget *>(m_syllables.get()),
-                                        static_cast<QWidget *>(m_trainers[0]), static_cast<QWidget *>(m_trainers[1])})
+                for (QWidget *window :
+                     {static_cast<QWidget *>(m_sound.get()), static_cast<QWidget *>(m_syllables.get()),
+                      static_cast<QWidget *>(m_trainers[0]), static_cast<QWidget *>(m_trainers[1])})
                     showReadingView(window, view);
             });
 }
@@ -188,8 +189,7 @@ fonts::FontSelectionWindow &ProgramWindows::fontSelection()
 {
     if (!m_fonts) {
         m_fontDialogs = makeDialogs();
-        m_fonts = std::make_unique<fonts::FontSelectionWindow>(m_program.session(),
-                                                               *m_fontDialogs, *m_services.timers,
+        m_fonts = std::make_unique<fonts::FontSelectionWindow>(m_program.session(), *m_fontDialogs, *m_services.timers,
                                                                m_services.installedFonts);
         parentDialogs(*m_fontDialogs, m_fonts.get());
     }

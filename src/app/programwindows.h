@@ -28,7 +28,7 @@ class Clipboard;
 class Dialogs;
 class SpeechEngine;
 class Timers;
-}
+} // namespace platform
 namespace about {
 class AboutWindow;
 }

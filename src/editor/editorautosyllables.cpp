@@ -80,8 +80,8 @@ void EditorWindow::setSyllablesAutomatically()
     std::size_t start = 0;
     std::size_t end = text.size();
     if (m_field->selLength() > 0) {
-        std::tie(start, end) = syllabify::widenToWholeWords(
-            text, std::size_t(m_field->selStart()), std::size_t(m_field->selStart() + m_field->selLength()));
+        std::tie(start, end) = syllabify::widenToWholeWords(text, std::size_t(m_field->selStart()),
+                                                            std::size_t(m_field->selStart() + m_field->selLength()));
     }
     if (!syllabify::containsLetter(std::u16string_view(text).substr(start, end - start))) {
         setInfo(wordsMarkedInfo(0));
@@ -119,8 +119,8 @@ void EditorWindow::setSyllablesAutomatically()
     const std::size_t from = start > 0 ? start - 1 : start;
     const std::size_t to = std::min(end + 1, text.size());
     const char16_t mark = m_separatorsVisible ? m_session.separator().visibleMark() : textcore::kSoftHyphen;
-    const syllabify::MarkResult result =
-        syllabify::markText(std::u16string_view(text).substr(from, to - from), mark, *m_syllabifier, exceptions);
+    const syllabify::MarkResult result
+        = syllabify::markText(std::u16string_view(text).substr(from, to - from), mark, *m_syllabifier, exceptions);
 
     if (!result.inserted.empty()) {
         // Only the new marks enter the document, each in the separator

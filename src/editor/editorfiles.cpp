@@ -98,8 +98,7 @@ bool EditorWindow::loadRtfIntoWorkingText(const QString &path)
 void EditorWindow::readColoursFromText()
 {
     const std::vector<textcore::Colour> colours = m_field->coloursOfAllPositions();
-    const textcore::ColourReadBack found
-        = textcore::ReadColoursFromText(m_field->text().toStdU16String(), colours);
+    const textcore::ColourReadBack found = textcore::ReadColoursFromText(m_field->text().toStdU16String(), colours);
     found.applyTo(m_session.sound().colours);
     m_session.syllables().colours = found.syllableColours;
 }

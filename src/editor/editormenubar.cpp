@@ -173,12 +173,9 @@ QMenu *EditorWindow::createSeparatorMenu()
 void EditorWindow::updateHookedEntries()
 {
     const std::pair<QAction *, OpenWindowHook *> entries[] = {
-        {m_soundColoursEntry, &m_hooks.openSoundColours},
-        {m_syllableColoursEntry, &m_hooks.openSyllableColours},
-        {m_soundTrainerEntry, &m_hooks.openSoundTrainer},
-        {m_syllableTrainerEntry, &m_hooks.openSyllableTrainer},
-        {m_fontSelectionEntry, &m_hooks.openFontSelection},
-        {m_aboutEntry, &m_hooks.openAbout},
+        {m_soundColoursEntry, &m_hooks.openSoundColours},   {m_syllableColoursEntry, &m_hooks.openSyllableColours},
+        {m_soundTrainerEntry, &m_hooks.openSoundTrainer},   {m_syllableTrainerEntry, &m_hooks.openSyllableTrainer},
+        {m_fontSelectionEntry, &m_hooks.openFontSelection}, {m_aboutEntry, &m_hooks.openAbout},
     };
     for (const auto &[action, hook] : entries)
         if (action)

@@ -51,7 +51,8 @@ void EditorWindow::readAloud()
         length = text.size() - start;
     }
     // Visible separators are syllable marks, not text to be read.
-    const std::u16string leftOut = m_separatorsVisible ? std::u16string(1, m_session.separator().visibleMark()) : std::u16string();
+    const std::u16string leftOut
+        = m_separatorsVisible ? std::u16string(1, m_session.separator().visibleMark()) : std::u16string();
     m_readAloud->toggle(textcore::RangeSpeechPiece(text, start, length, leftOut));
 }
 

@@ -13,7 +13,11 @@ namespace editor {
 
 namespace {
 
-enum class Spacing { Letters, Words, Lines };
+enum class Spacing {
+    Letters,
+    Words,
+    Lines
+};
 
 struct SpacingChoice {
     Spacing kind;

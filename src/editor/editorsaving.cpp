@@ -36,8 +36,7 @@ SaveKindInfo infoFor(SaveKind kind)
     case SaveKind::Pdf:
         return {QStringLiteral("Text wird als PDF-Datei gespeichert, wie er gedruckt wird."),
                 QStringLiteral("KOLORAT.PDF"), QStringLiteral("PDF-Datei sichern"), QString()};
-    case SaveKind::Unformatted:
-        break;
+    case SaveKind::Unformatted: break;
     }
     return {QStringLiteral("Text wird ohne Trennzeichen gespeichert."), QStringLiteral("KOLORAT.TXT"),
             QStringLiteral("TXT-Datei sichern"), QStringLiteral("*.TXT")};
@@ -108,12 +107,8 @@ void EditorWindow::saveText(SaveKind kind)
     QString error;
     bool saved = false;
     switch (kind) {
-    case SaveKind::Rtf:
-        saved = m_field->saveFile(path, platform::FileKind::Rtf, &error);
-        break;
-    case SaveKind::Txt:
-        saved = m_field->saveFile(path, platform::FileKind::PlainText, &error);
-        break;
+    case SaveKind::Rtf: saved = m_field->saveFile(path, platform::FileKind::Rtf, &error); break;
+    case SaveKind::Txt: saved = m_field->saveFile(path, platform::FileKind::PlainText, &error); break;
     case SaveKind::Unformatted: {
         QString plain = m_field->text();
         plain.remove(QChar(textcore::kSoftHyphen));
@@ -130,9 +125,9 @@ void EditorWindow::saveText(SaveKind kind)
     }
     }
     if (!saved) {
-        m_dialogs.inform(error.isEmpty() ? QStringLiteral("Die Datei ''%1'' konnte nicht gespeichert werden.\r").arg(upper)
-                                         : error,
-                         QStringLiteral("Dateifehler"), platform::Icon::Exclamation);
+        m_dialogs.inform(
+            error.isEmpty() ? QStringLiteral("Die Datei ''%1'' konnte nicht gespeichert werden.\r").arg(upper) : error,
+            QStringLiteral("Dateifehler"), platform::Icon::Exclamation);
         return;
     }
     m_dialogs.inform(upper + QStringLiteral(" wurde gespeichert.\r\r"), info.confirmationTitle,

@@ -121,8 +121,9 @@ void EditorWindow::chooseSeparatorColour(textcore::Colour colour)
 void EditorWindow::replaceBySeparator()
 {
     const QString selection = m_field->selText();
-    const textcore::ReplaceBySeparatorResult result = textcore::ReplaceBySeparator(
-        m_field->text().toStdU16String(), selection.toStdU16String(), typedSeparator(m_session.separator().mark).toStdU16String());
+    const textcore::ReplaceBySeparatorResult result
+        = textcore::ReplaceBySeparator(m_field->text().toStdU16String(), selection.toStdU16String(),
+                                       typedSeparator(m_session.separator().mark).toStdU16String());
     switch (result.outcome) {
     case textcore::ReplaceBySeparatorOutcome::NothingSelected:
         m_dialogs.inform(QStringLiteral("Sie müssen das Trennzeichen erst markieren.\r\r"),
@@ -130,7 +131,8 @@ void EditorWindow::replaceBySeparator()
         return;
     case textcore::ReplaceBySeparatorOutcome::SelectionIsSeparator:
         m_dialogs.inform(QStringLiteral("Auswahl und Zielzeichen sind identisch.\r\rTextauswahl:   ") + selection
-                             + QStringLiteral("\rTrennzeichen:   ") + typedSeparator(m_session.separator().mark) + QStringLiteral("\r"),
+                             + QStringLiteral("\rTrennzeichen:   ") + typedSeparator(m_session.separator().mark)
+                             + QStringLiteral("\r"),
                          QStringLiteral("Trennzeichen"));
         return;
     case textcore::ReplaceBySeparatorOutcome::Replaced:

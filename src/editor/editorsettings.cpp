@@ -29,8 +29,7 @@ void EditorWindow::readSettings()
 void EditorWindow::writeSettings()
 {
     switch (m_session.writeSettings()) {
-    case session::SettingsWrite::Written:
-        return;
+    case session::SettingsWrite::Written: return;
     case session::SettingsWrite::NotKeptAside:
         m_dialogs.inform(QStringLiteral("Die Datei ''KOLORAT.INI'' konnte nicht vollständig gelesen und\r"
                                         "nicht als ''KOLORAT.INI.BAK'' aufbewahrt werden. Sie bleibt, wie\r"

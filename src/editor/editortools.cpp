@@ -110,12 +110,12 @@ void EditorWindow::showAuthorNote()
     // nobody answers for.
     const QString licence = QStringLiteral(KOLORAT_LICENCE);
     const QString help = helpFilePath(m_session.folder());
-    m_dialogs.inform(QStringLiteral("Kolorat, farbige Lesehilfe, Version " KOLORAT_VERSION "\r\n")
-                         + QStringLiteral("Lizenz: ") + (licence.isEmpty() ? QStringLiteral("nicht angegeben") : licence)
-                         + QStringLiteral("\r\nHilfetext: ")
-                         + (help.isEmpty() ? QStringLiteral("nicht gefunden (") + kHelpFileName + QLatin1Char(')')
-                                           : QDir::toNativeSeparators(help)),
-                     QStringLiteral("Tintaro"));
+    m_dialogs.inform(
+        QStringLiteral("Kolorat, farbige Lesehilfe, Version " KOLORAT_VERSION "\r\n") + QStringLiteral("Lizenz: ")
+            + (licence.isEmpty() ? QStringLiteral("nicht angegeben") : licence) + QStringLiteral("\r\nHilfetext: ")
+            + (help.isEmpty() ? QStringLiteral("nicht gefunden (") + kHelpFileName + QLatin1Char(')')
+                              : QDir::toNativeSeparators(help)),
+        QStringLiteral("Tintaro"));
 }
 
 void EditorWindow::searchReplace()
@@ -126,8 +126,8 @@ void EditorWindow::searchReplace()
         m_dialogs.inform(QStringLiteral("Es ist kein Text markiert.\r"), title);
         return;
     }
-    const QString replacement
-        = m_dialogs.input(QStringLiteral("Gesuchter Text: ") + find + QStringLiteral("\rErsetzter Text:"), title, QString());
+    const QString replacement = m_dialogs.input(
+        QStringLiteral("Gesuchter Text: ") + find + QStringLiteral("\rErsetzter Text:"), title, QString());
     const std::optional<std::u16string> result = textcore::SearchReplace(
         m_field->text().toStdU16String(), find.toStdU16String(), replacement.toStdU16String());
     if (result)

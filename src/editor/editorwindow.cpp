@@ -1,15 +1,14 @@
 #include "editor/editorwindow.h"
 
 #include "editor/welcometext.h"
+#include "platform/application.h"
 #include "platform/dialogs.h"
 #include "platform/filelistbox.h"
 #include "platform/keys.h"
 #include "platform/richtextfield.h"
 #include "platform/twips.h"
-#include "platform/application.h"
 #include "session/session.h"
 
-#include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -18,6 +17,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
+#include <algorithm>
 
 namespace editor {
 
@@ -132,8 +132,7 @@ void EditorWindow::createWidgets()
     const QString cyanBack = QStringLiteral("background-color: %1;").arg(colourCss(kLightCyan));
 
     m_infoIcon = makeLabel(central, QStringLiteral("infobild"), QString());
-    m_infoIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation)
-                              .pixmap(pixels(kInfoIcon.width)));
+    m_infoIcon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(pixels(kInfoIcon.width)));
     m_infoIcon->setAccessibleName(QStringLiteral("Hinweis zum Infofeld"));
     m_infoIcon->setToolTip(QStringLiteral("Infofeld"));
     m_infoIcon->installEventFilter(this);
@@ -218,8 +217,7 @@ void EditorWindow::createWidgets()
     connect(m_field, &platform::RichTextField::changed, this, &EditorWindow::onTextChange);
     // The keystroke follows the click like a key press, once the click's own
     // handling is over.
-    connect(m_field, &platform::RichTextField::clicked, this,
-            &EditorWindow::onTextClick);
+    connect(m_field, &platform::RichTextField::clicked, this, &EditorWindow::onTextClick);
 
     // The window sees every key before its controls.
     for (QWidget *w : central->findChildren<QWidget *>())
@@ -381,8 +379,7 @@ void EditorWindow::refreshEditorFonts()
 
 bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape
-        && stopReading())
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape && stopReading())
         return true;
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Insert) {
         // Insert types a hyphen; the key itself still reaches the control.

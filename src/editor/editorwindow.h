@@ -42,7 +42,7 @@ class Session;
 namespace syllabify {
 class PatternLoader;
 class Syllabifier;
-}
+} // namespace syllabify
 
 namespace editor {
 
@@ -60,7 +60,12 @@ struct WindowHooks {
     OpenWindowHook openAbout;
 };
 
-enum class SaveKind { Rtf, Txt, Unformatted, Pdf };
+enum class SaveKind {
+    Rtf,
+    Txt,
+    Unformatted,
+    Pdf
+};
 
 class EditorWindow : public QMainWindow {
     Q_OBJECT
@@ -117,10 +122,7 @@ public:
     // the first automatic marking need not wait for them.
     void preloadSyllabifier();
     // Lets several windows (the tests' many) share one loaded syllabifier.
-    void setSyllabifier(std::shared_ptr<syllabify::Syllabifier> syllabifier)
-    {
-        m_syllabifier = std::move(syllabifier);
-    }
+    void setSyllabifier(std::shared_ptr<syllabify::Syllabifier> syllabifier) { m_syllabifier = std::move(syllabifier); }
 
     // Files, change tracking and the sentence list.
     void setFilter(const QString &pattern);
@@ -265,7 +267,7 @@ private:
     // Menu entries that later code reaches.
     QAction *m_printerLockEntry = nullptr;
     QAction *m_helpTipsEntry = nullptr;
-    QList<QAction *> m_separatorEntries;      // "Taste -", "Taste =", "Taste ~", "Taste /"
+    QList<QAction *> m_separatorEntries;       // "Taste -", "Taste =", "Taste ~", "Taste /"
     QList<QAction *> m_separatorColourEntries; // "blau" ... "schwarz"
     QAction *m_soundColoursEntry = nullptr;
     QAction *m_syllableColoursEntry = nullptr;

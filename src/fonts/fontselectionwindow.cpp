@@ -54,9 +54,8 @@ void selectRow(QListWidget *list, int row)
 
 } // namespace
 
-FontSelectionWindow::FontSelectionWindow(session::Session &session,
-                                         platform::Dialogs &dialogs, platform::Timers &timers,
-                                         FontSource installedFonts, QWidget *parent)
+FontSelectionWindow::FontSelectionWindow(session::Session &session, platform::Dialogs &dialogs,
+                                         platform::Timers &timers, FontSource installedFonts, QWidget *parent)
     : QWidget(parent, Qt::Window), session_(session), offered_(session.fonts()), dialogs_(dialogs), timers_(timers),
       installedFonts_(installedFonts ? std::move(installedFonts) : FontSource(installedFamilies)),
       rightFontName_(kArial)
@@ -274,16 +273,10 @@ void FontSelectionWindow::addSelectedFont()
         return;
     const session::OfferedFonts::AddResult result = offered_.add(name);
     switch (result) {
-    case session::OfferedFonts::AddResult::Refused:
-        return;
-    case session::OfferedFonts::AddResult::Added:
-        refreshOfferedList();
-        return;
-    case session::OfferedFonts::AddResult::AddedNowFull:
-        refreshOfferedList();
-        break;
-    case session::OfferedFonts::AddResult::AlreadyFull:
-        break;
+    case session::OfferedFonts::AddResult::Refused: return;
+    case session::OfferedFonts::AddResult::Added: refreshOfferedList(); return;
+    case session::OfferedFonts::AddResult::AddedNowFull: refreshOfferedList(); break;
+    case session::OfferedFonts::AddResult::AlreadyFull: break;
     }
     dialogs_.inform(QStringLiteral("Es können maximal 18 Schriften hinzugefügt werden!\r"),
                     QStringLiteral("Schriften"));

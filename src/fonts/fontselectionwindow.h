@@ -22,7 +22,7 @@ class Session;
 namespace platform {
 class Dialogs;
 class Timers;
-}
+} // namespace platform
 
 namespace fonts {
 
@@ -34,8 +34,7 @@ public:
     // database. Tests pass a fixed list.
     using FontSource = std::function<QStringList()>;
 
-    FontSelectionWindow(session::Session &session,
-                        platform::Dialogs &dialogs, platform::Timers &timers,
+    FontSelectionWindow(session::Session &session, platform::Dialogs &dialogs, platform::Timers &timers,
                         FontSource installedFonts = {}, QWidget *parent = nullptr);
     ~FontSelectionWindow() override;
 

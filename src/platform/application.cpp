@@ -78,9 +78,9 @@ QString findHelpFile(const QString &currentFolder)
 QString chooseWorkingFolder()
 {
     const bool terminal = isatty(STDIN_FILENO) || isatty(STDOUT_FILENO) || isatty(STDERR_FILENO);
-    const QString folder = chooseWorkingFolder(QDir::currentPath(), QDir::homePath(),
-                                               QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-                                               terminal);
+    const QString folder
+        = chooseWorkingFolder(QDir::currentPath(), QDir::homePath(),
+                              QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), terminal);
     if (folder != QDir::currentPath())
         QDir::setCurrent(folder);
     return QDir::currentPath();

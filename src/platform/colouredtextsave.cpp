@@ -50,8 +50,7 @@ bool saveColouredText(const RichTextField &field, Dialogs &dialogs, const SaveDe
     const QString path = QDir(destination.folder).filePath(name);
     // A file the browser does not list (another pattern, no extension) would
     // otherwise be replaced silently, so any existing file is asked for.
-    const bool exists =
-        textcore::CountListedName(toU16(destination.listedNames), upper) > 0 || QFileInfo::exists(path);
+    const bool exists = textcore::CountListedName(toU16(destination.listedNames), upper) > 0 || QFileInfo::exists(path);
     if (exists
         && !dialogs.ask(QStringLiteral("Eine Datei mit diesem Namen ist schon vorhanden!\r"
                                        "Wollen Sie die vorhandene Datei hiermit ersetzen?\r\r"),
@@ -60,7 +59,8 @@ bool saveColouredText(const RichTextField &field, Dialogs &dialogs, const SaveDe
 
     QString error;
     if (!field.saveFile(path, FileKind::Rtf, &error)) {
-        const QString reason = error.isEmpty() ? QStringLiteral("%1 konnte nicht gespeichert werden.").arg(name) : error;
+        const QString reason
+            = error.isEmpty() ? QStringLiteral("%1 konnte nicht gespeichert werden.").arg(name) : error;
         dialogs.inform(reason + QStringLiteral("\r\r"), QStringLiteral("Dateifehler"), Icon::Exclamation);
         return false;
     }

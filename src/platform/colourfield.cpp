@@ -22,8 +22,8 @@ std::optional<DraggedField> draggedField(const QMimeData *mime)
 {
     if (!mime || !mime->hasFormat(QString::fromLatin1(kColourFieldMimeType)))
         return std::nullopt;
-    const QStringList parts =
-        QString::fromUtf8(mime->data(QString::fromLatin1(kColourFieldMimeType))).split(QLatin1Char('\n'));
+    const QStringList parts
+        = QString::fromUtf8(mime->data(QString::fromLatin1(kColourFieldMimeType))).split(QLatin1Char('\n'));
     if (parts.size() != 3)
         return std::nullopt;
     bool ok = false;

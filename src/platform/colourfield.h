@@ -40,7 +40,10 @@ public:
 
     // When a drag of a source field begins: at the press itself, or once
     // the pressed mouse has moved the platform's drag distance.
-    enum class DragStart { OnPress, OnMove };
+    enum class DragStart {
+        OnPress,
+        OnMove
+    };
 
     // `dragToken` names the window the field belongs to (see dragTokenFor).
     ColourField(Role role, const QString &dragToken, QWidget *parent = nullptr);

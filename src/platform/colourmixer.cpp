@@ -139,16 +139,13 @@ void ColourMixer::numberChanged(const QString &text)
 {
     const textcore::ColourNumberEntry entry = textcore::ReadColourNumber(text.toStdU16String());
     switch (entry.action) {
-    case textcore::ColourNumberEntry::Action::Ignore:
-        break;
+    case textcore::ColourNumberEntry::Action::Ignore: break;
     case textcore::ColourNumberEntry::Action::Clear:
         // Emptying the field runs this handler again, which makes the custom
         // colour black.
         m_number->clear();
         break;
-    case textcore::ColourNumberEntry::Action::Set:
-        m_custom->setColour(entry.colour);
-        break;
+    case textcore::ColourNumberEntry::Action::Set: m_custom->setColour(entry.colour); break;
     }
 }
 

@@ -25,15 +25,15 @@ namespace platform {
 // twips in the parent's client area.
 struct MixerLayout {
     bool framed = false;
-    QRect frame{};                  // with `framed`: the frame's place
+    QRect frame{}; // with `framed`: the frame's place
     QString frameName{};
     QString captionName{};
-    QSize captionSize{};            // at (150, 270)
+    QSize captionSize{}; // at (150, 270)
     QString numberName{};
     QString customName{};
     std::array<QString, 3> sliderNames{};
     std::array<QString, 3> valueNames{};
-    int valueHeight = 255;        // value fields at y = 3000, 375 wide
+    int valueHeight = 255; // value fields at y = 3000, 375 wide
     ColourField::DragStart dragStart = ColourField::DragStart::OnMove;
 };
 

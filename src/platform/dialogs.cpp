@@ -32,7 +32,8 @@ Answer effectiveDefault(const MessageRequest &request)
     return request.defaultButton == Answer::Yes ? Answer::Yes : Answer::No;
 }
 
-QtDialogs::QtDialogs(QWidget *parent) : m_parent(parent) {}
+QtDialogs::QtDialogs(QWidget *parent) : m_parent(parent)
+{}
 
 void QtDialogs::setParent(QWidget *parent)
 {

@@ -8,9 +8,22 @@ class QWidget;
 
 namespace platform {
 
-enum class Buttons { Ok, YesNo };
-enum class Icon { None, Question, Information, Exclamation, Critical };
-enum class Answer { Ok, Yes, No };
+enum class Buttons {
+    Ok,
+    YesNo
+};
+enum class Icon {
+    None,
+    Question,
+    Information,
+    Exclamation,
+    Critical
+};
+enum class Answer {
+    Ok,
+    Yes,
+    No
+};
 
 // One message box. Lines of the prompt are joined with CR ("\r"); CR LF
 // and LF work as well. Prompts may end in one or two CR, shown as empty lines.

@@ -31,19 +31,14 @@ QString writeFailure(const QString &path, const QString &reason)
 QString reasonOf(const QFileDevice &file)
 {
     switch (file.error()) {
-    case QFileDevice::PermissionsError:
-        return QStringLiteral("Der Zugriff wurde verweigert.");
-    case QFileDevice::ResourceError:
-        return QStringLiteral("Auf dem Datenträger ist nicht genug Platz.");
-    case QFileDevice::WriteError:
-        return QStringLiteral("Beim Schreiben ist ein Fehler aufgetreten.");
-    case QFileDevice::ReadError:
-        return QStringLiteral("Beim Lesen ist ein Fehler aufgetreten.");
+    case QFileDevice::PermissionsError: return QStringLiteral("Der Zugriff wurde verweigert.");
+    case QFileDevice::ResourceError: return QStringLiteral("Auf dem Datenträger ist nicht genug Platz.");
+    case QFileDevice::WriteError: return QStringLiteral("Beim Schreiben ist ein Fehler aufgetreten.");
+    case QFileDevice::ReadError: return QStringLiteral("Beim Lesen ist ein Fehler aufgetreten.");
     case QFileDevice::RenameError:
     case QFileDevice::CopyError:
         return QStringLiteral("Die alte Datei konnte nicht ersetzt werden; sie ist unverändert.");
-    default:
-        return QStringLiteral("Der Ordner ist schreibgeschützt, oder der Name ist ungültig.");
+    default: return QStringLiteral("Der Ordner ist schreibgeschützt, oder der Name ist ungültig.");
     }
 }
 
@@ -126,9 +121,10 @@ QByteArray readWholeFile(const QString &path, QString *error)
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = readFailure(path, file.error() == QFileDevice::PermissionsError
-                                       ? QStringLiteral("Der Zugriff wurde verweigert.")
-                                       : QStringLiteral("Sie lässt sich nicht öffnen."));
+        *error = readFailure(path,
+                             file.error() == QFileDevice::PermissionsError
+                                 ? QStringLiteral("Der Zugriff wurde verweigert.")
+                                 : QStringLiteral("Sie lässt sich nicht öffnen."));
         return {};
     }
     QByteArray bytes = file.read(kMaxDocumentFileSize + 1);
@@ -167,8 +163,8 @@ QString decodePlainText(const QByteArray &bytes)
         if (isValidUtf8(bytes, &nonAscii) && nonAscii) {
             text = QString::fromUtf8(bytes);
         } else {
-            const std::u16string decoded = textcore::decodeCp1252(
-                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+            const std::u16string decoded
+                = textcore::decodeCp1252(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
             text = QString::fromUtf16(decoded.data(), static_cast<qsizetype>(decoded.size()));
         }
     }

@@ -8,11 +8,14 @@
 
 namespace platform {
 
-enum class FileKind { Rtf, PlainText };
+enum class FileKind {
+    Rtf,
+    PlainText
+};
 
 struct DocumentLoadResult {
     bool ok = false;
-    StyledText text;     // runs; joined they give the plain text with "\r\n" line breaks
+    StyledText text;      // runs; joined they give the plain text with "\r\n" line breaks
     QString errorMessage; // German, names the file and the reason; empty when ok
 };
 

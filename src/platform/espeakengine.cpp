@@ -37,7 +37,7 @@ QAudioFormat speechFormat()
 struct EspeakEngine::Stream {
     std::mutex lock;
     std::condition_variable roomFreed;
-    QByteArray audio;        // not yet given to the sink
+    QByteArray audio; // not yet given to the sink
     std::vector<SpokenWord> words;
     bool done = false;
     bool voiceMissing = false;
@@ -166,7 +166,8 @@ void EspeakEngine::fail(SpeechFailure failure)
 {
     endStream();
     // The caller's speak() returns first; then the window hears of it.
-    QMetaObject::invokeMethod(this, [this, failure] { emit failed(failure); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, failure] { emit failed(failure); }, Qt::QueuedConnection);
 }
 
 void EspeakEngine::finish()

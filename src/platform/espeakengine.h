@@ -38,9 +38,9 @@ private:
     std::unique_ptr<QAudioSink> sink_;
     QIODevice *device_ = nullptr;
     QTimer feedTimer_;
-    QElapsedTimer clock_;       // since playing began
-    qsizetype written_ = 0;     // bytes handed to the sink
-    std::size_t nextWord_ = 0;  // first word not reported yet
+    QElapsedTimer clock_;      // since playing began
+    qsizetype written_ = 0;    // bytes handed to the sink
+    std::size_t nextWord_ = 0; // first word not reported yet
 };
 
 } // namespace platform

@@ -9,9 +9,9 @@ class QKeyEvent;
 namespace platform {
 
 namespace vk {
-constexpr int Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 18, Escape = 27, Space = 32,
-              Prior = 33, Next = 34, End = 35, Home = 36, Left = 37, Up = 38, Right = 39, Down = 40, Insert = 45,
-              Delete = 46, F1 = 112, F12 = 123;
+constexpr int Back = 8, Tab = 9, Return = 13, Shift = 16, Control = 17, Menu = 18, Escape = 27, Space = 32, Prior = 33,
+              Next = 34, End = 35, Home = 36, Left = 37, Up = 38, Right = 39, Down = 40, Insert = 45, Delete = 46,
+              F1 = 112, F12 = 123;
 }
 
 // The virtual-key code of a Qt key; 0 for a key without one. Letters give

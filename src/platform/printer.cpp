@@ -57,7 +57,8 @@ QString printFailedMessage()
 
 QtPrinter::QtPrinter() = default;
 
-QtPrinter::QtPrinter(const QString &pdfPath) : m_pdfPath(pdfPath) {}
+QtPrinter::QtPrinter(const QString &pdfPath) : m_pdfPath(pdfPath)
+{}
 
 QtPrinter::~QtPrinter()
 {

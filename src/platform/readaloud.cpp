@@ -148,8 +148,8 @@ QMenu *ReadAloud::rateMenu(SpeechEngine &engine, QWidget *parent)
 void rememberSpeechRate(SpeechEngine &engine, QSettings *settings)
 {
     settings->setParent(&engine);
-    const std::optional<textcore::SpeechRate> stored =
-        textcore::SpeechRateFromName(settings->value(kRateKey).toString().toStdU16String());
+    const std::optional<textcore::SpeechRate> stored
+        = textcore::SpeechRateFromName(settings->value(kRateKey).toString().toStdU16String());
     if (stored)
         engine.setRate(*stored);
     QObject::connect(&engine, &SpeechEngine::rateChanged, settings, [settings](textcore::SpeechRate rate) {

@@ -9,9 +9,21 @@ class QTextDocument;
 
 namespace platform {
 
-enum class LetterSpacing { Normal, Wider, Widest };     // 100 %, 110 %, 125 % of each letter's width
-enum class WordSpacing { Normal, Wide, VeryWide };      // the blank plus 0, 1/5, 2/5 of the line height
-enum class LineSpacing { Single, OneAndAHalf, Double }; // 1, 1.5, 2 times the line height
+enum class LetterSpacing {
+    Normal,
+    Wider,
+    Widest
+}; // 100 %, 110 %, 125 % of each letter's width
+enum class WordSpacing {
+    Normal,
+    Wide,
+    VeryWide
+}; // the blank plus 0, 1/5, 2/5 of the line height
+enum class LineSpacing {
+    Single,
+    OneAndAHalf,
+    Double
+}; // 1, 1.5, 2 times the line height
 
 struct ReadingView {
     bool syllableArcs = false;

@@ -32,8 +32,7 @@ class QTextDocument;
 
 namespace platform {
 
-class RichTextField : public QTextEdit
-{
+class RichTextField : public QTextEdit {
     Q_OBJECT
 public:
     explicit RichTextField(QWidget *parent = nullptr);
@@ -129,8 +128,8 @@ public:
     // holds `character` already only takes the colour. The caret ends behind
     // the last position. Returns the colour the last position had before,
     // none when no position was named.
-    std::optional<textcore::Colour> replaceCharacters(const std::vector<std::size_t> &positions,
-                                                      char16_t character, textcore::Colour colour);
+    std::optional<textcore::Colour> replaceCharacters(const std::vector<std::size_t> &positions, char16_t character,
+                                                      textcore::Colour colour);
     // Inserts `mark` in `colour` before each plain-text position of the
     // present text (ascending), each with the font and style of the
     // character before it.
@@ -156,8 +155,7 @@ public:
     void setStyledText(const StyledText &runs, History history = History::Cleared);
     // Replaces the content with the file's. On failure the content stays,
     // the German message goes to *error and the result is false.
-    bool loadFile(const QString &path, FileKind kind, QString *error = nullptr,
-                  History history = History::Cleared);
+    bool loadFile(const QString &path, FileKind kind, QString *error = nullptr, History history = History::Cleared);
     // Writes the content (RTF: every character's colour, font, size, bold,
     // italic; plain text: text()). On failure *error gets the German message.
     bool saveFile(const QString &path, FileKind kind, QString *error = nullptr) const;

@@ -117,7 +117,7 @@ inline CharFormat effectiveFormat(const QTextFormat &format, const QFont &defaul
 // [from, to) in document order; a block separator is a piece of its own.
 // The separator's format is the one the next block reports as its char
 // format (Qt keeps a block's char format on the separator in front of it).
-template <typename F>
+template<typename F>
 void forEachPiece(const QTextDocument *doc, int from, int to, F &&f)
 {
     for (QTextBlock b = doc->findBlock(from); b.isValid() && b.position() < to; b = b.next()) {
@@ -138,7 +138,6 @@ void forEachPiece(const QTextDocument *doc, int from, int to, F &&f)
             f(blockEnd, 1, next.charFormatIndex());
     }
 }
-
 
 } // namespace platform::fieldinternals
 

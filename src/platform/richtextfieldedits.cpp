@@ -88,8 +88,7 @@ void RichTextField::keyPressEvent(QKeyEvent *event)
 {
     // Shift+Enter would insert U+2028, a break the plain text cannot show as
     // CR LF; it becomes an ordinary line break instead.
-    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
-        && (event->modifiers() & Qt::ShiftModifier)) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && (event->modifiers() & Qt::ShiftModifier)) {
         QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier, event->text(),
                         event->isAutoRepeat(), ushort(event->count()));
         QTextEdit::keyPressEvent(&plain);

@@ -53,9 +53,11 @@ public:
     {
         auto it = pairDecoders_.find(codePage);
         if (it == pairDecoders_.end())
-            it = pairDecoders_.emplace(codePage, std::make_unique<QStringDecoder>(
-                                                     codecName(codePage).constData(),
-                                                     QStringConverter::Flag::Stateless)).first;
+            it = pairDecoders_
+                     .emplace(codePage,
+                              std::make_unique<QStringDecoder>(codecName(codePage).constData(),
+                                                               QStringConverter::Flag::Stateless))
+                     .first;
         QStringDecoder &decoder = *it->second;
         if (!decoder.isValid())
             return QString(QChar(0xFFFD));
@@ -95,20 +97,16 @@ private:
         if ((codePage >= 1250 && codePage <= 1258) || codePage == 874)
             return "windows-" + QByteArray::number(codePage);
         switch (codePage) {
-        case 437: case 850: case 852: case 866:
-            return "IBM" + QByteArray::number(codePage);
-        case 10000:
-            return "macintosh";
-        case 932:
-            return "Shift_JIS";
-        case 936:
-            return "GBK";
-        case 949:
-            return "windows-949";
-        case 950:
-            return "Big5";
-        default:
-            return {};
+        case 437:
+        case 850:
+        case 852:
+        case 866: return "IBM" + QByteArray::number(codePage);
+        case 10000: return "macintosh";
+        case 932: return "Shift_JIS";
+        case 936: return "GBK";
+        case 949: return "windows-949";
+        case 950: return "Big5";
+        default: return {};
         }
     }
 
@@ -138,15 +136,53 @@ int codePageOfCharset(int charset)
     }
 }
 
-enum class Dest : unsigned char { Text, Skip, FontTable, ColourTable };
+enum class Dest : unsigned char {
+    Text,
+    Skip,
+    FontTable,
+    ColourTable
+};
 
 enum class Kw : unsigned char {
-    Unknown, SkipDest, FontTable, ColourTable,
-    Par, Line, Tab, Cell, Row, Sect,
-    Plain, Font, FontSize, Colour, Bold, Italic,
-    Unicode, UnicodeSkip, Bin, AnsiCpg, Ansi, Mac, Pc, Pca, DefaultFont,
-    Charset, Cpg, Red, Green, Blue,
-    EmDash, EnDash, LQuote, RQuote, LDblQuote, RDblQuote, Bullet, EmSpace, EnSpace,
+    Unknown,
+    SkipDest,
+    FontTable,
+    ColourTable,
+    Par,
+    Line,
+    Tab,
+    Cell,
+    Row,
+    Sect,
+    Plain,
+    Font,
+    FontSize,
+    Colour,
+    Bold,
+    Italic,
+    Unicode,
+    UnicodeSkip,
+    Bin,
+    AnsiCpg,
+    Ansi,
+    Mac,
+    Pc,
+    Pca,
+    DefaultFont,
+    Charset,
+    Cpg,
+    Red,
+    Green,
+    Blue,
+    EmDash,
+    EnDash,
+    LQuote,
+    RQuote,
+    LDblQuote,
+    RDblQuote,
+    Bullet,
+    EmSpace,
+    EnSpace,
 };
 
 const std::unordered_map<std::string_view, Kw> &keywords()
@@ -154,18 +190,75 @@ const std::unordered_map<std::string_view, Kw> &keywords()
     static const std::unordered_map<std::string_view, Kw> map = [] {
         std::unordered_map<std::string_view, Kw> m;
         // Destinations whose text is not part of the body, with or without \*.
-        for (std::string_view d : {
-                 "info", "stylesheet", "pict", "object", "header", "headerl", "headerr",
-                 "headerf", "footer", "footerl", "footerr", "footerf", "footnote",
-                 "annotation", "atnid", "atnauthor", "fldinst", "xe", "tc", "txe", "rxe",
-                 "listtable", "listoverridetable", "revtbl", "rsidtbl", "filetbl",
-                 "generator", "themedata", "colorschememapping", "datastore",
-                 "latentstyles", "xmlnsttbl", "pgdsctbl", "listtext", "pntext", "pntxta",
-                 "pntxtb", "private", "userprops", "docvar", "nonshppict", "shp", "shpinst",
-                 "shprslt", "shpgrp", "do", "bkmkstart", "bkmkend", "objdata", "objclass",
-                 "result", "comment", "author", "title", "subject", "keywords", "operator",
-                 "doccomm", "company", "ftnsep", "ftnsepc", "ftncn", "aftnsep", "aftnsepc",
-                 "aftncn", "mmathPr", "wgrffmtfilter", "passwordhash", "template"})
+        for (std::string_view d : {"info",
+                                   "stylesheet",
+                                   "pict",
+                                   "object",
+                                   "header",
+                                   "headerl",
+                                   "headerr",
+                                   "headerf",
+                                   "footer",
+                                   "footerl",
+                                   "footerr",
+                                   "footerf",
+                                   "footnote",
+                                   "annotation",
+                                   "atnid",
+                                   "atnauthor",
+                                   "fldinst",
+                                   "xe",
+                                   "tc",
+                                   "txe",
+                                   "rxe",
+                                   "listtable",
+                                   "listoverridetable",
+                                   "revtbl",
+                                   "rsidtbl",
+                                   "filetbl",
+                                   "generator",
+                                   "themedata",
+                                   "colorschememapping",
+                                   "datastore",
+                                   "latentstyles",
+                                   "xmlnsttbl",
+                                   "pgdsctbl",
+                                   "listtext",
+                                   "pntext",
+                                   "pntxta",
+                                   "pntxtb",
+                                   "private",
+                                   "userprops",
+                                   "docvar",
+                                   "nonshppict",
+                                   "shp",
+                                   "shpinst",
+                                   "shprslt",
+                                   "shpgrp",
+                                   "do",
+                                   "bkmkstart",
+                                   "bkmkend",
+                                   "objdata",
+                                   "objclass",
+                                   "result",
+                                   "comment",
+                                   "author",
+                                   "title",
+                                   "subject",
+                                   "keywords",
+                                   "operator",
+                                   "doccomm",
+                                   "company",
+                                   "ftnsep",
+                                   "ftnsepc",
+                                   "ftncn",
+                                   "aftnsep",
+                                   "aftnsepc",
+                                   "aftncn",
+                                   "mmathPr",
+                                   "wgrffmtfilter",
+                                   "passwordhash",
+                                   "template"})
             m.emplace(d, Kw::SkipDest);
         m.emplace("fonttbl", Kw::FontTable);
         m.emplace("colortbl", Kw::ColourTable);
@@ -219,9 +312,9 @@ constexpr int kDefaultHalfPoints = 24;
 
 struct State {
     Dest dest = Dest::Text;
-    int font = -1;       // -1: the document's default font
+    int font = -1; // -1: the document's default font
     int halfPoints = kDefaultHalfPoints;
-    int colour = -1;     // index into the colour table; -1: automatic
+    int colour = -1; // index into the colour table; -1: automatic
     bool bold = false;
     bool italic = false;
     int unicodeSkip = 1;
@@ -260,8 +353,7 @@ bool isDigit(char c)
 
 class Parser {
 public:
-    explicit Parser(const QByteArray &data)
-        : p_(data.constData()), end_(data.constData() + data.size())
+    explicit Parser(const QByteArray &data) : p_(data.constData()), end_(data.constData() + data.size())
     {
         text_.reserve(static_cast<std::size_t>(data.size()));
     }
@@ -323,8 +415,8 @@ RtfReadResult Parser::run()
         ++p_;
     if (end_ - p_ < 5 || std::string_view(p_, 5) != "{\\rtf") {
         RtfReadResult result;
-        result.errorMessage = p_ == end_ ? QStringLiteral("Die Datei ist leer.")
-                                         : QStringLiteral("Die Datei enthält keinen RTF-Text.");
+        result.errorMessage
+            = p_ == end_ ? QStringLiteral("Die Datei ist leer.") : QStringLiteral("Die Datei enthält keinen RTF-Text.");
         return result;
     }
     ++p_;
@@ -335,9 +427,7 @@ RtfReadResult Parser::run()
     while (p_ < end_) {
         const char c = *p_++;
         switch (c) {
-        case '{':
-            openGroup();
-            break;
+        case '{': openGroup(); break;
         case '}':
             if (!closeGroup())
                 return finish();
@@ -352,8 +442,7 @@ RtfReadResult Parser::run()
             groupJustOpened_ = false;
             break;
         case '\r':
-        case '\n':
-            break;
+        case '\n': break;
         default:
             textByte(static_cast<unsigned char>(c));
             groupJustOpened_ = false;
@@ -391,8 +480,8 @@ bool Parser::closeGroup()
     stack_.pop_back();
     if (st_.dest == Dest::FontTable && inner.dest == Dest::FontTable)
         fontEntry_ = -1;
-    if (inner.font != st_.font || inner.halfPoints != st_.halfPoints
-        || inner.colour != st_.colour || inner.bold != st_.bold || inner.italic != st_.italic)
+    if (inner.font != st_.font || inner.halfPoints != st_.halfPoints || inner.colour != st_.colour
+        || inner.bold != st_.bold || inner.italic != st_.italic)
         formatDirty_ = true;
     return !stack_.empty();
 }
@@ -438,9 +527,9 @@ void Parser::controlSymbol()
     if (consumeUnicodeFallback())
         return;
     switch (c) {
-    case '\\': case '{': case '}':
-        literalByte(static_cast<unsigned char>(c));
-        break;
+    case '\\':
+    case '{':
+    case '}': literalByte(static_cast<unsigned char>(c)); break;
     case '~':
         if (st_.dest == Dest::Text)
             put(0x00A0);
@@ -453,7 +542,8 @@ void Parser::controlSymbol()
         if (st_.dest == Dest::Text)
             put(0x2011);
         break;
-    case '\r': case '\n':
+    case '\r':
+    case '\n':
         if (st_.dest == Dest::Text)
             putBreak(true);
         break;
@@ -461,8 +551,7 @@ void Parser::controlSymbol()
         if (st_.dest == Dest::Text)
             put(u'\t');
         break;
-    default:
-        break; // \| \: and the like carry nothing we keep
+    default: break; // \| \: and the like carry nothing we keep
     }
 }
 
@@ -531,34 +620,22 @@ void Parser::handleKeyword(Kw kw, bool hasParam, int param)
             fontEntryInfo_ = FontInfo{};
             fontNameBuffer_.clear();
             return;
-        case Kw::Charset:
-            fontEntryInfo_.codePage = codePageOfCharset(param);
-            return;
-        case Kw::Cpg:
-            fontEntryInfo_.codePage = param;
-            return;
-        case Kw::SkipDest:
-            st_.dest = Dest::Skip;
-            return;
+        case Kw::Charset: fontEntryInfo_.codePage = codePageOfCharset(param); return;
+        case Kw::Cpg: fontEntryInfo_.codePage = param; return;
+        case Kw::SkipDest: st_.dest = Dest::Skip; return;
         case Kw::Unicode:
             if (param != 0)
                 fontNameBuffer_.append(QChar(static_cast<char16_t>(param < 0 ? param + 65536 : param)));
             pendingSkip_ = st_.unicodeSkip;
             return;
-        case Kw::UnicodeSkip:
-            st_.unicodeSkip = std::clamp(param, 0, kRtfMaxUnicodeSkip);
-            return;
-        default:
-            return;
+        case Kw::UnicodeSkip: st_.unicodeSkip = std::clamp(param, 0, kRtfMaxUnicodeSkip); return;
+        default: return;
         }
     }
 
     switch (kw) {
-    case Kw::Unknown:
-        return;
-    case Kw::SkipDest:
-        st_.dest = Dest::Skip;
-        return;
+    case Kw::Unknown: return;
+    case Kw::SkipDest: st_.dest = Dest::Skip; return;
     case Kw::FontTable:
         st_.dest = Dest::FontTable;
         fontEntry_ = -1;
@@ -571,9 +648,7 @@ void Parser::handleKeyword(Kw kw, bool hasParam, int param)
         red_ = green_ = blue_ = -1;
         formatDirty_ = true;
         return;
-    case Kw::Par:
-        putBreak(true);
-        return;
+    case Kw::Par: putBreak(true); return;
     case Kw::Sect:
         // A section break ends the paragraph still open; right after a \par
         // it opens no empty paragraph of its own, so a text whose writer puts
@@ -581,12 +656,8 @@ void Parser::handleKeyword(Kw kw, bool hasParam, int param)
         if (lastParagraphEnd_ != text_.size())
             putBreak(true);
         return;
-    case Kw::Line:
-        putBreak(false);
-        return;
-    case Kw::Tab:
-        put(u'\t');
-        return;
+    case Kw::Line: putBreak(false); return;
+    case Kw::Tab: put(u'\t'); return;
     case Kw::Cell:
         put(u'\t');
         cellEnd_ = text_.size();
@@ -633,9 +704,7 @@ void Parser::handleKeyword(Kw kw, bool hasParam, int param)
         pendingSkip_ = st_.unicodeSkip;
         return;
     }
-    case Kw::UnicodeSkip:
-        st_.unicodeSkip = std::clamp(param, 0, kRtfMaxUnicodeSkip);
-        return;
+    case Kw::UnicodeSkip: st_.unicodeSkip = std::clamp(param, 0, kRtfMaxUnicodeSkip); return;
     case Kw::AnsiCpg:
         if (param > 0)
             docCodePage_ = param;
@@ -670,8 +739,7 @@ void Parser::handleKeyword(Kw kw, bool hasParam, int param)
     case Kw::Bullet: put(0x2022); return;
     case Kw::EmSpace: put(0x2003); return;
     case Kw::EnSpace: put(0x2002); return;
-    default:
-        return;
+    default: return;
     }
 }
 
@@ -684,8 +752,7 @@ void Parser::textByte(unsigned char byte)
 void Parser::literalByte(unsigned char byte)
 {
     switch (st_.dest) {
-    case Dest::Skip:
-        return;
+    case Dest::Skip: return;
     case Dest::ColourTable:
         if (byte == ';') {
             if (colours_.size() >= kMaxColours) {
@@ -693,8 +760,7 @@ void Parser::literalByte(unsigned char byte)
             } else if (red_ < 0 && green_ < 0 && blue_ < 0)
                 colours_.push_back(-1);
             else
-                colours_.push_back(std::max(red_, 0) + 256LL * std::max(green_, 0)
-                                   + 65536LL * std::max(blue_, 0));
+                colours_.push_back(std::max(red_, 0) + 256LL * std::max(green_, 0) + 65536LL * std::max(blue_, 0));
             red_ = green_ = blue_ = -1;
         }
         return;
@@ -819,11 +885,9 @@ RtfReadResult Parser::finish()
     result.text.reserve(runs_.size());
     for (std::size_t i = 0; i < runs_.size(); ++i) {
         const qsizetype start = runs_[i].start;
-        const qsizetype stop = i + 1 < runs_.size() ? runs_[i + 1].start
-                                                    : static_cast<qsizetype>(text_.size());
-        result.text.push_back(StyledRun{
-            QString(reinterpret_cast<const QChar *>(text_.data() + start), stop - start),
-            std::move(runs_[i].format)});
+        const qsizetype stop = i + 1 < runs_.size() ? runs_[i + 1].start : static_cast<qsizetype>(text_.size());
+        result.text.push_back(StyledRun{QString(reinterpret_cast<const QChar *>(text_.data() + start), stop - start),
+                                        std::move(runs_[i].format)});
     }
     return result;
 }

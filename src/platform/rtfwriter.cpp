@@ -184,20 +184,11 @@ QByteArray writeRtf(const StyledText &text)
             }
             switch (ch) {
             case u'\r':
-            case u'\n':
-                out += "\\par\r\n";
-                continue;
-            case u'\t':
-                out += "\\tab ";
-                continue;
-            case textcore::kSoftHyphen:
-                out += "\\-";
-                continue;
-            case 0x00A0:
-                out += "\\~";
-                continue;
-            default:
-                break;
+            case u'\n': out += "\\par\r\n"; continue;
+            case u'\t': out += "\\tab "; continue;
+            case textcore::kSoftHyphen: out += "\\-"; continue;
+            case 0x00A0: out += "\\~"; continue;
+            default: break;
             }
             const auto byte = ch >= 0x80 ? textcore::unicodeToCp1252(ch) : std::nullopt;
             if (byte && (*byte < 0x80 || *byte > 0x9F || ch != *byte)) {

@@ -12,8 +12,8 @@ namespace platform {
 
 struct CharFormat {
     textcore::Colour colour = 0;
-    QString fontName;        // empty: the field's default font
-    double pointSize = 0;    // 0: the field's default size
+    QString fontName;     // empty: the field's default font
+    double pointSize = 0; // 0: the field's default size
     bool bold = false;
     bool italic = false;
     bool operator==(const CharFormat &) const = default;

@@ -10,8 +10,7 @@ namespace platform {
 QByteArray dumpStyledText(const StyledText &text)
 {
     QByteArray out;
-    out += QJsonDocument(QJsonObject{{QStringLiteral("text"), plainTextOf(text)}})
-               .toJson(QJsonDocument::Compact);
+    out += QJsonDocument(QJsonObject{{QStringLiteral("text"), plainTextOf(text)}}).toJson(QJsonDocument::Compact);
     out += '\n';
     qsizetype start = 0;
     for (const StyledRun &run : text) {

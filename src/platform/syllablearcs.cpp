@@ -49,8 +49,7 @@ QColor colourAt(int position, QTextBlock::iterator &fragment)
         const QTextFragment f = fragment.fragment();
         if (position < f.position() + f.length()) {
             const QTextCharFormat format = f.charFormat();
-            if (!format.hasProperty(QTextFormat::ForegroundBrush)
-                || format.foreground().style() == Qt::NoBrush)
+            if (!format.hasProperty(QTextFormat::ForegroundBrush) || format.foreground().style() == Qt::NoBrush)
                 break;
             const QColor colour = format.foreground().color();
             return colour.rgb() == QColor(Qt::black).rgb() ? kUncolouredArc : colour;

@@ -33,7 +33,8 @@ bool printColourSheet(platform::Printer &printer, const QString &title, const te
         printer.setPosition(textcore::kColourSheetNameX, row.y);
         printer.printText(fromStd(row.name));
         const QRect box(textcore::kColourSheetBoxLeft, row.y,
-                        textcore::kColourSheetBoxRight - textcore::kColourSheetBoxLeft, textcore::kColourSheetBoxHeight);
+                        textcore::kColourSheetBoxRight - textcore::kColourSheetBoxLeft,
+                        textcore::kColourSheetBoxHeight);
         printer.drawBox(box, colour, true);
         // A black outline keeps a white or very light box visible on paper.
         printer.drawBox(box, textcore::kBlack, false);

@@ -59,11 +59,21 @@ struct PaletteColour {
 };
 
 constexpr std::array<PaletteColour, SoundColourWindow::kPaletteSize> kPaletteColours{{
-    {0, 0, 0, "Schwarz"},       {192, 192, 192, "Grau"},    {255, 0, 0, "Rot"},
-    {255, 128, 128, "Hellrot"}, {0, 0, 192, "Blau"},        {128, 128, 255, "Hellblau"},
-    {0, 192, 192, "Türkis"},    {0, 255, 255, "Helltürkis"}, {0, 192, 0, "Grün"},
-    {128, 255, 128, "Hellgrün"}, {255, 0, 255, "Violett"},  {255, 128, 255, "Rosa"},
-    {255, 255, 0, "Gelb"},      {255, 128, 0, "Orange"},    {128, 64, 64, "Braun"},
+    {0, 0, 0, "Schwarz"},
+    {192, 192, 192, "Grau"},
+    {255, 0, 0, "Rot"},
+    {255, 128, 128, "Hellrot"},
+    {0, 0, 192, "Blau"},
+    {128, 128, 255, "Hellblau"},
+    {0, 192, 192, "Türkis"},
+    {0, 255, 255, "Helltürkis"},
+    {0, 192, 0, "Grün"},
+    {128, 255, 128, "Hellgrün"},
+    {255, 0, 255, "Violett"},
+    {255, 128, 255, "Rosa"},
+    {255, 255, 0, "Gelb"},
+    {255, 128, 0, "Orange"},
+    {128, 64, 64, "Braun"},
     {128, 0, 0, "Dunkelrot"},
 }};
 
@@ -89,11 +99,10 @@ void setListColours(QListWidget *list)
 
 } // namespace
 
-SoundColourWindow::SoundColourWindow(session::Session &session, platform::Dialogs &dialogs,
-                                     platform::Printer &printer, platform::Clipboard &clipboard,
-                                     platform::Timers &timers, QWidget *parent)
-    : QMainWindow(parent), m_session(session), m_state(session.sound()), m_offeredFonts(session.fonts()), m_dialogs(dialogs),
-      m_timers(timers), m_dragToken(ColourField::dragTokenFor(QStringLiteral("Form2"), this))
+SoundColourWindow::SoundColourWindow(session::Session &session, platform::Dialogs &dialogs, platform::Printer &printer,
+                                     platform::Clipboard &clipboard, platform::Timers &timers, QWidget *parent)
+    : QMainWindow(parent), m_session(session), m_state(session.sound()), m_offeredFonts(session.fonts()),
+      m_dialogs(dialogs), m_timers(timers), m_dragToken(ColourField::dragTokenFor(QStringLiteral("Form2"), this))
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("olorat:  Laute einstellen"));
@@ -143,9 +152,10 @@ void SoundColourWindow::buildFields(QWidget *client)
         field->setObjectName(QStringLiteral("Bild%1").arg(place.number));
         field->setAccessibleName(QStringLiteral("Farbfeld ") + caption);
         connect(field, &ColourField::clicked, this, [this, c = place.soundClass] { clickCategory(c); });
-        connect(field, &ColourField::dropped, this, [this, c = place.soundClass](const QString &token, const QString &name) {
-            dropOnCategory(c, token == m_dragToken ? name : QString());
-        });
+        connect(field, &ColourField::dropped, this,
+                [this, c = place.soundClass](const QString &token, const QString &name) {
+                    dropOnCategory(c, token == m_dragToken ? name : QString());
+                });
         m_categories[index(place.soundClass)] = field;
     }
     m_captions[index(SoundClass::SpecialGroups)]->setToolTip(QStringLiteral("Zeichen über 'Eingabe'"));
@@ -162,15 +172,17 @@ void SoundColourWindow::buildFields(QWidget *client)
         m_palette[i] = field;
     }
 
-    const platform::MixerLayout mixer{.framed = true, .frame = QRect(kMixerX, kMixerY, kMixerW, kMixerH),
-                                      .frameName = QStringLiteral("Frame1"), .captionName = QStringLiteral("Label9"),
-                                      .captionSize = QSize(1395, 210), .numberName = QStringLiteral("Text1"),
-                                      .customName = QStringLiteral("Bezeichnung1"),
-                                      .sliderNames = {QStringLiteral("VScroll1"), QStringLiteral("VScroll2"),
-                                                      QStringLiteral("VScroll3")},
-                                      .valueNames = {QStringLiteral("Label10"), QStringLiteral("Label11"),
-                                                     QStringLiteral("Label12")},
-                                      .valueHeight = 210};
+    const platform::MixerLayout mixer{
+        .framed = true,
+        .frame = QRect(kMixerX, kMixerY, kMixerW, kMixerH),
+        .frameName = QStringLiteral("Frame1"),
+        .captionName = QStringLiteral("Label9"),
+        .captionSize = QSize(1395, 210),
+        .numberName = QStringLiteral("Text1"),
+        .customName = QStringLiteral("Bezeichnung1"),
+        .sliderNames = {QStringLiteral("VScroll1"), QStringLiteral("VScroll2"), QStringLiteral("VScroll3")},
+        .valueNames = {QStringLiteral("Label10"), QStringLiteral("Label11"), QStringLiteral("Label12")},
+        .valueHeight = 210};
     m_mixer = new ColourMixer(mixer, m_dragToken, client);
     m_mixer->setAccessibleName(QStringLiteral("Farbmischer"));
 
@@ -210,8 +222,10 @@ void SoundColourWindow::buildLists(QWidget *client)
     m_fontList->setAccessibleName(QStringLiteral("Schriftart"));
     m_fontList->setFrameStyle(QFrame::Box | QFrame::Plain);
     setListColours(m_fontList);
-    connect(m_fontList, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) { fontChosen(m_fontList->row(item)); });
-    connect(m_fontList, &QListWidget::itemActivated, this, [this](QListWidgetItem *item) { fontChosen(m_fontList->row(item)); });
+    connect(m_fontList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { fontChosen(m_fontList->row(item)); });
+    connect(m_fontList, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem *item) { fontChosen(m_fontList->row(item)); });
 
     m_groupList = new QListWidget(client);
     m_groupList->setObjectName(QStringLiteral("List2"));
@@ -232,7 +246,8 @@ void SoundColourWindow::createMenus()
     entry(bar, QStringLiteral("menuAbbruch"), QStringLiteral("Abbruch"), [this] { cancel(); });
     QMenu *print = bar->addMenu(QStringLiteral("Drucken"));
     print->setObjectName(QStringLiteral("menuDrucken"));
-    entry(print, QStringLiteral("menuFarbwerte"), QStringLiteral("Farbwerte"), [this] { m_commands->printColourSheet(); });
+    entry(print, QStringLiteral("menuFarbwerte"), QStringLiteral("Farbwerte"),
+          [this] { m_commands->printColourSheet(); });
     entry(print, QStringLiteral("menuTextseite"), QStringLiteral("Textseite"), [this] { m_commands->printTextPage(); });
     entry(bar, QStringLiteral("menuKopieren"), QStringLiteral("Kopieren"), [this] { m_commands->copyText(); });
     entry(bar, QStringLiteral("menuSichern"), QStringLiteral("Sichern"), [this] { m_commands->saveText(); });
@@ -397,8 +412,7 @@ void SoundColourWindow::clickCaption(SoundClass category)
 
 void SoundColourWindow::showHelp()
 {
-    m_dialogs.inform(fromStd(textcore::ColourWindowHelpText()),
-                     QStringLiteral("Laute einstellen"));
+    m_dialogs.inform(fromStd(textcore::ColourWindowHelpText()), QStringLiteral("Laute einstellen"));
 }
 
 void SoundColourWindow::enterSpecialGroups()

@@ -36,8 +36,8 @@ public:
 
     // Loads the window: sizes and centres it, sets up the preview's font and
     // size list and the mixer. Shows nothing.
-    SoundColourWindow(session::Session &session, platform::Dialogs &dialogs, platform::Printer &printer, platform::Clipboard &clipboard,
-                      platform::Timers &timers, QWidget *parent = nullptr);
+    SoundColourWindow(session::Session &session, platform::Dialogs &dialogs, platform::Printer &printer,
+                      platform::Clipboard &clipboard, platform::Timers &timers, QWidget *parent = nullptr);
     ~SoundColourWindow() override;
 
     // Opens the window where the editor stood (the editor has hidden
@@ -71,9 +71,9 @@ public:
     void clickCaption(textcore::SoundClass category);
 
     // Menu entries.
-    void cancel();          // "Abbruch"
-    void toggleFontList();  // "Schriften"
-    void showHelp();        // "?"
+    void cancel();             // "Abbruch"
+    void toggleFontList();     // "Schriften"
+    void showHelp();           // "?"
     void enterSpecialGroups(); // "Zeichen"
 
     platform::RichTextField &preview() const { return *m_preview; }

@@ -5,8 +5,8 @@
 #include "platform/dialogs.h"
 #include "platform/printer.h"
 #include "platform/richtextfield.h"
-#include "soundcolours/coloursheet.h"
 #include "session/session.h"
+#include "soundcolours/coloursheet.h"
 
 #include <QTextDocument>
 
@@ -23,8 +23,7 @@ SoundCommands::SoundCommands(session::Session &session, platform::RichTextField 
                              platform::Printer &printer, platform::Clipboard &clipboard)
     : m_session(session), m_state(session.sound()), m_preview(preview), m_dialogs(dialogs), m_printer(printer),
       m_clipboard(clipboard)
-{
-}
+{}
 
 bool SoundCommands::printerReady()
 {
@@ -38,9 +37,9 @@ void SoundCommands::printColourSheet()
 {
     if (!m_dialogs.ask(QStringLiteral("Die Farbwerte jetzt audrucken?\r"), QStringLiteral("Farbdruck")))
         return;
-    const QString title = m_dialogs.input(QStringLiteral("Eine Bezeichnung für\rdas Farbset angeben:"),
-                                          QStringLiteral("Farbwerte drucken (Abbruch mit Leereingabe)"),
-                                          QStringLiteral("Farbset"));
+    const QString title
+        = m_dialogs.input(QStringLiteral("Eine Bezeichnung für\rdas Farbset angeben:"),
+                          QStringLiteral("Farbwerte drucken (Abbruch mit Leereingabe)"), QStringLiteral("Farbset"));
     if (title.isEmpty())
         return;
     if (!printerReady())

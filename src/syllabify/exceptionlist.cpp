@@ -71,8 +71,8 @@ void ExceptionList::index(std::u16string_view line, size_t lineNumber)
         return;
     const std::optional<ParsedWord> parsed = parseMarkedWord(word);
     if (!parsed) {
-        m_problems.push_back(u"Zeile " + numberText(lineNumber + 1) + u": \u201E"
-                             + std::u16string(word) + u"\u201C ist kein Wort mit Trennzeichen.");
+        m_problems.push_back(u"Zeile " + numberText(lineNumber + 1) + u": \u201E" + std::u16string(word)
+                             + u"\u201C ist kein Wort mit Trennzeichen.");
         return;
     }
     // A later line wins, as if the teacher had corrected the word.

@@ -31,7 +31,11 @@ public:
     // counted like Syllabifier::boundaries, or nothing when it is not listed.
     std::optional<std::vector<size_t>> find(std::u16string_view word) const;
 
-    enum class AddResult { Added, Replaced, Invalid };
+    enum class AddResult {
+        Added,
+        Replaced,
+        Invalid
+    };
     // Adds a word as the teacher marked it, with any of the five marks; it is
     // stored with "-". A word already listed (in any case) takes the new marks.
     // Invalid when the text is not one word of letters with at least one mark
@@ -48,8 +52,8 @@ private:
         std::vector<size_t> boundaries;
         size_t line; // index into m_lines
     };
-    std::vector<std::u16string> m_lines;        // the file's lines, as they will be written
-    std::map<std::u16string, Entry> m_words;    // key: the letters in lower case
+    std::vector<std::u16string> m_lines;     // the file's lines, as they will be written
+    std::map<std::u16string, Entry> m_words; // key: the letters in lower case
     std::vector<std::u16string> m_problems;
 
     void index(std::u16string_view line, size_t lineNumber);

@@ -10,7 +10,10 @@ namespace syllabify {
 
 namespace {
 
-bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(char16_t c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 bool allCapitals(std::u16string_view word)
 {
@@ -56,8 +59,7 @@ MarkResult markText(std::u16string_view text, char16_t mark, const Syllabifier &
         const bool touchesDigit = (i > 0 && isDigit(text[i - 1])) || (j < n && isDigit(text[j]));
         // A mark at either end ("3-teilig", "Lehrer/-innen", a half-marked
         // "Ko-") also shows that the teacher has been at work on this word.
-        const bool markAtEdge =
-            (i > 0 && isBoundaryMark(text[i - 1])) || (j < n && isBoundaryMark(text[j]));
+        const bool markAtEdge = (i > 0 && isBoundaryMark(text[i - 1])) || (j < n && isBoundaryMark(text[j]));
         if (carriesMark || markAtEdge || touchesDigit || allCapitals(word)) {
             result.text.append(word);
             i = j;

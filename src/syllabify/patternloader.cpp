@@ -5,7 +5,8 @@
 
 namespace syllabify {
 
-PatternLoader::PatternLoader(std::string patternFile) : m_file(std::move(patternFile)) {}
+PatternLoader::PatternLoader(std::string patternFile) : m_file(std::move(patternFile))
+{}
 
 PatternLoader::~PatternLoader()
 {

@@ -20,14 +20,33 @@ namespace {
 bool isVowelLetter(char16_t c)
 {
     switch (c) {
-    case u'a': case u'e': case u'i': case u'o': case u'u': case u'y':
-    case u'ä': case u'ö': case u'ü':
-    case u'à': case u'á': case u'â': case u'è': case u'é': case u'ê': case u'ë':
-    case u'ì': case u'í': case u'î': case u'ï': case u'ò': case u'ó': case u'ô':
-    case u'ù': case u'ú': case u'û':
-        return true;
-    default:
-        return false;
+    case u'a':
+    case u'e':
+    case u'i':
+    case u'o':
+    case u'u':
+    case u'y':
+    case u'ä':
+    case u'ö':
+    case u'ü':
+    case u'à':
+    case u'á':
+    case u'â':
+    case u'è':
+    case u'é':
+    case u'ê':
+    case u'ë':
+    case u'ì':
+    case u'í':
+    case u'î':
+    case u'ï':
+    case u'ò':
+    case u'ó':
+    case u'ô':
+    case u'ù':
+    case u'ú':
+    case u'û': return true;
+    default: return false;
     }
 }
 
@@ -49,9 +68,8 @@ bool isVowelAt(std::u16string_view w, size_t i)
 // apart ("Pi-a-no", "The-a-ter").
 bool isVowelPair(char16_t a, char16_t b)
 {
-    static constexpr std::u16string_view pairs[] = {u"ei", u"ai", u"au", u"eu", u"äu", u"ie",
-                                                    u"aa", u"ee", u"oo", u"ey", u"ay", u"ou",
-                                                    u"oi"};
+    static constexpr std::u16string_view pairs[]
+        = {u"ei", u"ai", u"au", u"eu", u"äu", u"ie", u"aa", u"ee", u"oo", u"ey", u"ay", u"ou", u"oi"};
     for (std::u16string_view p : pairs)
         if (p[0] == a && p[1] == b)
             return true;
@@ -84,9 +102,7 @@ std::vector<Group> vowelGroups(std::u16string_view w, size_t begin, size_t end)
 // Consonant letters that a reader speaks as one sound and that stay together.
 size_t consonantUnitLength(std::u16string_view w, size_t i, size_t end)
 {
-    auto starts = [&](std::u16string_view s) {
-        return i + s.size() <= end && w.substr(i, s.size()) == s;
-    };
+    auto starts = [&](std::u16string_view s) { return i + s.size() <= end && w.substr(i, s.size()) == s; };
     if (starts(u"sch"))
         return 3;
     if (starts(u"ch") || starts(u"ck") || starts(u"ph") || starts(u"qu") || starts(u"th"))
@@ -212,8 +228,8 @@ std::vector<size_t> Syllabifier::boundaries(std::u16string_view word) const
         int *pos = nullptr;
         int *cut = nullptr;
         const int n = static_cast<int>(bytes.size());
-        if (hnj_hyphen_hyphenate3(m_dict->handle, bytes.data(), n, hyphens.data(), nullptr, &rep,
-                                  &pos, &cut, m_options.leftMin, m_options.rightMin, 1, 1)
+        if (hnj_hyphen_hyphenate3(m_dict->handle, bytes.data(), n, hyphens.data(), nullptr, &rep, &pos, &cut,
+                                  m_options.leftMin, m_options.rightMin, 1, 1)
             == 0) {
             for (int i = 0; i + 1 < n; ++i) {
                 // A point that changes the spelling (old "Schiff-fahrt") is not

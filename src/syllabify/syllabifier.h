@@ -26,8 +26,7 @@ class Syllabifier {
 public:
     // Loads the patterns once. A missing or unreadable file leaves the
     // syllabifier unusable: isReady() is false and errorMessage() says why.
-    explicit Syllabifier(std::string patternFile = defaultPatternFile,
-                         SyllabifierOptions options = {});
+    explicit Syllabifier(std::string patternFile = defaultPatternFile, SyllabifierOptions options = {});
     ~Syllabifier();
     Syllabifier(const Syllabifier &) = delete;
     Syllabifier &operator=(const Syllabifier &) = delete;

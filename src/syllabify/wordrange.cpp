@@ -10,12 +10,10 @@ bool isPartOfWord(std::u16string_view text, std::size_t i)
 {
     if (isLetter(text[i]))
         return true;
-    return isBoundaryMark(text[i]) && i > 0 && i + 1 < text.size() && isLetter(text[i - 1])
-        && isLetter(text[i + 1]);
+    return isBoundaryMark(text[i]) && i > 0 && i + 1 < text.size() && isLetter(text[i - 1]) && isLetter(text[i + 1]);
 }
 
-std::pair<std::size_t, std::size_t> widenToWholeWords(std::u16string_view text, std::size_t start,
-                                                      std::size_t end)
+std::pair<std::size_t, std::size_t> widenToWholeWords(std::u16string_view text, std::size_t start, std::size_t end)
 {
     end = std::min(end, text.size());
     start = std::min(start, end);

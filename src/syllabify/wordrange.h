@@ -14,8 +14,7 @@ bool isPartOfWord(std::u16string_view text, std::size_t i);
 // The range widened so that it cuts no word at either edge: a teacher selects
 // a sentence roughly and expects every word in it marked, and marking half a
 // word ("Fens" of "Fenster") would put a boundary where none belongs.
-std::pair<std::size_t, std::size_t> widenToWholeWords(std::u16string_view text, std::size_t start,
-                                                      std::size_t end);
+std::pair<std::size_t, std::size_t> widenToWholeWords(std::u16string_view text, std::size_t start, std::size_t end);
 
 bool containsLetter(std::u16string_view text);
 

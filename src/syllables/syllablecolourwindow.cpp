@@ -74,8 +74,7 @@ SyllableColourWindow::SyllableColourWindow(session::Session &session, platform::
                                            platform::Printer &printer, platform::Clipboard &clipboard,
                                            platform::Timers &timers, QWidget *parent)
     : QMainWindow(parent), session_(session), state_(session.syllables()), soundState_(session.sound()),
-      offeredFonts_(session.fonts()),
-      dialogs_(dialogs), printer_(printer), clipboard_(clipboard), timers_(timers),
+      offeredFonts_(session.fonts()), dialogs_(dialogs), printer_(printer), clipboard_(clipboard), timers_(timers),
       dragToken_(ColourField::dragTokenFor(QStringLiteral("Form3"), this))
 {
     setObjectName(QStringLiteral("Form3"));
@@ -97,10 +96,10 @@ SyllableColourWindow::~SyllableColourWindow() = default;
 std::array<Colour, SyllableColourWindow::paletteSize> SyllableColourWindow::paletteColours()
 {
     using textcore::rgb;
-    return {rgb(0, 0, 0),       rgb(192, 192, 192), rgb(255, 0, 0),   rgb(255, 128, 128),
-            rgb(0, 0, 192),     rgb(128, 128, 255), rgb(0, 192, 192), rgb(0, 255, 255),
-            rgb(0, 192, 0),     rgb(128, 255, 128), rgb(255, 0, 255), rgb(255, 128, 255),
-            rgb(255, 255, 0),   rgb(255, 128, 0),   rgb(128, 64, 0),  rgb(128, 0, 0)};
+    return {rgb(0, 0, 0),     rgb(192, 192, 192), rgb(255, 0, 0),   rgb(255, 128, 128),
+            rgb(0, 0, 192),   rgb(128, 128, 255), rgb(0, 192, 192), rgb(0, 255, 255),
+            rgb(0, 192, 0),   rgb(128, 255, 128), rgb(255, 0, 255), rgb(255, 128, 255),
+            rgb(255, 255, 0), rgb(255, 128, 0),   rgb(128, 64, 0),  rgb(128, 0, 0)};
 }
 
 void SyllableColourWindow::buildMenus()
@@ -181,8 +180,11 @@ void SyllableColourWindow::buildControls()
         field->setColour(colours[std::size_t(i)]);
         field->setDragStart(ColourField::DragStart::OnPress);
         const QColor c = platform::toQColor(colours[std::size_t(i)]);
-        field->setAccessibleName(
-            QStringLiteral("Palettenfarbe %1 (Rot %2, Grün %3, Blau %4)").arg(i + 1).arg(c.red()).arg(c.green()).arg(c.blue()));
+        field->setAccessibleName(QStringLiteral("Palettenfarbe %1 (Rot %2, Grün %3, Blau %4)")
+                                     .arg(i + 1)
+                                     .arg(c.red())
+                                     .arg(c.green())
+                                     .arg(c.blue()));
         place(field, 10320, 240 + 360 * i, 375, 375);
         palette_[std::size_t(i)] = field;
     }
@@ -226,11 +228,14 @@ void SyllableColourWindow::buildMixer(QWidget *area)
 {
     // No frame: the controls stand on the window itself.
     const platform::MixerLayout layout{
-        .captionName = QStringLiteral("mixerCaption"), .captionSize = QSize(1335, 255),
-        .numberName = QStringLiteral("numberField"), .customName = QStringLiteral("customColourField"),
+        .captionName = QStringLiteral("mixerCaption"),
+        .captionSize = QSize(1335, 255),
+        .numberName = QStringLiteral("numberField"),
+        .customName = QStringLiteral("customColourField"),
         .sliderNames = {QStringLiteral("redSlider"), QStringLiteral("greenSlider"), QStringLiteral("blueSlider")},
         .valueNames = {QStringLiteral("redValue"), QStringLiteral("greenValue"), QStringLiteral("blueValue")},
-        .valueHeight = 255, .dragStart = ColourField::DragStart::OnPress};
+        .valueHeight = 255,
+        .dragStart = ColourField::DragStart::OnPress};
     mixer_ = new platform::ColourMixer(layout, dragToken_, area);
 }
 

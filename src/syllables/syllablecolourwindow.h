@@ -74,14 +74,14 @@ public:
 
     // Menu commands.
     void chooseCounting(textcore::SyllableCounting mode); // "Wortsilben"
-    void toggleTable();                                  // "Tabelle"
-    void toggleFontList();                               // "Schriften"
-    void printSyllableTable();                           // "Drucken" > "Silbentabelle"
-    void printTextPage();                                // "Drucken" > "Textseite"
-    void copyText();                                     // "Kopieren"
-    void saveColouredText();                             // "Sichern"
-    void leaveWithQuestion();                            // "Abbruch"
-    void showHelp();                                     // "?"
+    void toggleTable();                                   // "Tabelle"
+    void toggleFontList();                                // "Schriften"
+    void printSyllableTable();                            // "Drucken" > "Silbentabelle"
+    void printTextPage();                                 // "Drucken" > "Textseite"
+    void copyText();                                      // "Kopieren"
+    void saveColouredText();                              // "Sichern"
+    void leaveWithQuestion();                             // "Abbruch"
+    void showHelp();                                      // "?"
 
     // The distinct syllables of the last pass, in list order.
     std::vector<std::u16string> syllableList() const;

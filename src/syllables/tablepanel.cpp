@@ -94,12 +94,12 @@ void TablePanel::buildControls()
         place(valueLabel, left + captionWidth + 1500, kStripTop, 420, kLabelHeight);
         return slider;
     };
-    columnsSlider_ = makeSlider("columns", QStringLiteral("Spalten:"), QStringLiteral("Spalten"), 1560, 855, 1,
-                                20, defaultColumns, columnsLabel_);
+    columnsSlider_ = makeSlider("columns", QStringLiteral("Spalten:"), QStringLiteral("Spalten"), 1560, 855, 1, 20,
+                                defaultColumns, columnsLabel_);
     widthSlider_ = makeSlider("width", QStringLiteral("Breite:"), QStringLiteral("Breite"), 4440, 735, 1, 50,
                               defaultWidth, widthLabel_);
-    sizeSlider_ = makeSlider("size", QStringLiteral("Größe:"), QStringLiteral("Schriftgröße der Tabelle"), 7200,
-                             690, 5, 12, defaultSizeStep, sizeLabel_);
+    sizeSlider_ = makeSlider("size", QStringLiteral("Größe:"), QStringLiteral("Schriftgröße der Tabelle"), 7200, 690, 5,
+                             12, defaultSizeStep, sizeLabel_);
     columnsLabel_->setNum(defaultColumns);
     widthLabel_->setNum(defaultWidth);
     sizeLabel_->setNum(2 * defaultSizeStep);
@@ -130,7 +130,8 @@ void TablePanel::setSyllables(std::vector<std::u16string> list)
 
 void TablePanel::rebuildTable()
 {
-    const std::u16string table = textcore::BuildSyllableTable(list_, labelValue(widthLabel_), labelValue(columnsLabel_));
+    const std::u16string table
+        = textcore::BuildSyllableTable(list_, labelValue(widthLabel_), labelValue(columnsLabel_));
     // The field keeps one line break per row; tableText() gives CR LF back.
     QString text = QString::fromStdU16String(table);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

@@ -13,9 +13,18 @@ constexpr Colour rgb(unsigned r, unsigned g, unsigned b)
 {
     return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16);
 }
-constexpr unsigned red(Colour c) { return c & 0xFF; }
-constexpr unsigned green(Colour c) { return (c >> 8) & 0xFF; }
-constexpr unsigned blue(Colour c) { return (c >> 16) & 0xFF; }
+constexpr unsigned red(Colour c)
+{
+    return c & 0xFF;
+}
+constexpr unsigned green(Colour c)
+{
+    return (c >> 8) & 0xFF;
+}
+constexpr unsigned blue(Colour c)
+{
+    return (c >> 16) & 0xFF;
+}
 
 constexpr Colour kBlack = 0;
 constexpr Colour kWhite = 16777215;

@@ -1,13 +1,15 @@
 #include "textcore/colourreadback.h"
 
-
 #include <bit>
 #include <cstdint>
 
 namespace textcore {
 namespace {
 
-constexpr unsigned bitOf(ReadBackClass c) { return 1u << static_cast<unsigned>(c); }
+constexpr unsigned bitOf(ReadBackClass c)
+{
+    return 1u << static_cast<unsigned>(c);
+}
 constexpr unsigned kAllClasses = (1u << kReadBackClassCount) - 1;
 
 struct ClassTable {

@@ -94,8 +94,7 @@ std::optional<std::u16string> replaceFirstRepeatedly(std::u16string_view text, s
 
 } // namespace
 
-std::u16string replaceRepeatedly(std::u16string_view text, std::u16string_view find,
-                                 std::u16string_view replacement)
+std::u16string replaceRepeatedly(std::u16string_view text, std::u16string_view find, std::u16string_view replacement)
 {
     if (find.empty())
         return std::u16string(text);
@@ -125,8 +124,8 @@ std::optional<std::u16string> FilterCharacter(std::u16string_view text, std::u16
 {
     if (answer.empty())
         return std::nullopt;
-    const bool pair = answer.size() >= 2 && answer[0] >= 0xD800 && answer[0] <= 0xDBFF
-        && answer[1] >= 0xDC00 && answer[1] <= 0xDFFF;
+    const bool pair = answer.size() >= 2 && answer[0] >= 0xD800 && answer[0] <= 0xDBFF && answer[1] >= 0xDC00
+        && answer[1] <= 0xDFFF;
     std::u16string out;
     out.reserve(text.size());
     if (!pair) {

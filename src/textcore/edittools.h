@@ -32,7 +32,6 @@ std::optional<std::u16string> FilterCharacter(std::u16string_view text, std::u16
 // repeated replacement would need far more than linear work (such as «ab» ->
 // «ba», which sorts the text) is also handled by continuing behind the
 // inserted text.
-std::u16string replaceRepeatedly(std::u16string_view text, std::u16string_view find,
-                                 std::u16string_view replacement);
+std::u16string replaceRepeatedly(std::u16string_view text, std::u16string_view find, std::u16string_view replacement);
 
 } // namespace textcore

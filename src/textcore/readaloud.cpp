@@ -129,35 +129,64 @@ std::u16string_view LetterSound(char16_t letter)
     // stressed syllable; consonants that can be held are held, the others
     // take a short murmur vowel ("bə"), as children are taught to blend.
     switch (letter) {
-    case u'a': case u'A': return u"[[A:]]";
-    case u'b': case u'B': return u"[[b@]]";
-    case u'c': case u'C': return u"[[k@]]";
-    case u'd': case u'D': return u"[[d@]]";
-    case u'e': case u'E': return u"[[e:]]";
-    case u'f': case u'F': return u"[[fff]]";
-    case u'g': case u'G': return u"[[g@]]";
-    case u'h': case u'H': return u"[[h@]]";
-    case u'i': case u'I': return u"[[i:]]";
-    case u'j': case u'J': return u"[[jjj]]";
-    case u'k': case u'K': return u"[[k@]]";
-    case u'l': case u'L': return u"[[lllll]]";
-    case u'm': case u'M': return u"[[mmm]]";
-    case u'n': case u'N': return u"[[nnnnnn]]";
-    case u'o': case u'O': return u"[[o:]]";
-    case u'p': case u'P': return u"[[p@]]";
-    case u'q': case u'Q': return u"[[kv@]]";
-    case u'r': case u'R': return u"[[rrr]]";
-    case u's': case u'S': return u"[[sss]]";
-    case u't': case u'T': return u"[[t@]]";
-    case u'u': case u'U': return u"[[u:]]";
-    case u'v': case u'V': return u"[[fff]]";
-    case u'w': case u'W': return u"[[vvv]]";
-    case u'x': case u'X': return u"[[ks]]";
-    case u'y': case u'Y': return u"[[y:]]";
-    case u'z': case u'Z': return u"[[ts]]";
-    case u'\u00E4': case u'\u00C4': return u"[[E:]]";
-    case u'\u00F6': case u'\u00D6': return u"[[Y:]]";
-    case u'\u00FC': case u'\u00DC': return u"[[y:]]";
+    case u'a':
+    case u'A': return u"[[A:]]";
+    case u'b':
+    case u'B': return u"[[b@]]";
+    case u'c':
+    case u'C': return u"[[k@]]";
+    case u'd':
+    case u'D': return u"[[d@]]";
+    case u'e':
+    case u'E': return u"[[e:]]";
+    case u'f':
+    case u'F': return u"[[fff]]";
+    case u'g':
+    case u'G': return u"[[g@]]";
+    case u'h':
+    case u'H': return u"[[h@]]";
+    case u'i':
+    case u'I': return u"[[i:]]";
+    case u'j':
+    case u'J': return u"[[jjj]]";
+    case u'k':
+    case u'K': return u"[[k@]]";
+    case u'l':
+    case u'L': return u"[[lllll]]";
+    case u'm':
+    case u'M': return u"[[mmm]]";
+    case u'n':
+    case u'N': return u"[[nnnnnn]]";
+    case u'o':
+    case u'O': return u"[[o:]]";
+    case u'p':
+    case u'P': return u"[[p@]]";
+    case u'q':
+    case u'Q': return u"[[kv@]]";
+    case u'r':
+    case u'R': return u"[[rrr]]";
+    case u's':
+    case u'S': return u"[[sss]]";
+    case u't':
+    case u'T': return u"[[t@]]";
+    case u'u':
+    case u'U': return u"[[u:]]";
+    case u'v':
+    case u'V': return u"[[fff]]";
+    case u'w':
+    case u'W': return u"[[vvv]]";
+    case u'x':
+    case u'X': return u"[[ks]]";
+    case u'y':
+    case u'Y': return u"[[y:]]";
+    case u'z':
+    case u'Z': return u"[[ts]]";
+    case u'\u00E4':
+    case u'\u00C4': return u"[[E:]]";
+    case u'\u00F6':
+    case u'\u00D6': return u"[[Y:]]";
+    case u'\u00FC':
+    case u'\u00DC': return u"[[y:]]";
     case u'\u00DF': return u"[[sss]]";
     default: return {};
     }
@@ -170,7 +199,7 @@ std::vector<std::size_t> CodePointStarts(std::u16string_view text)
     for (std::size_t i = 0; i < text.size(); ++i) {
         starts.push_back(i);
         const bool pair = text[i] >= 0xD800 && text[i] < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00
-                          && text[i + 1] < 0xE000;
+            && text[i + 1] < 0xE000;
         if (pair)
             ++i;
     }

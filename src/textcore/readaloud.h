@@ -17,7 +17,11 @@
 
 namespace textcore {
 
-enum class SpeechRate { Slow, Medium, Normal };
+enum class SpeechRate {
+    Slow,
+    Medium,
+    Normal
+};
 
 // Words per minute: "normal" is the engine's usual 175, "langsam" 70 % of it.
 int WordsPerMinute(SpeechRate rate);

@@ -9,10 +9,8 @@ namespace textcore {
 // Every syllable boundary reaches the colour windows and trainers as a
 // soft hyphen.
 
-ReadingTrainer::ReadingTrainer(TrainerKind kind)
-    : kind_(kind)
-{
-}
+ReadingTrainer::ReadingTrainer(TrainerKind kind) : kind_(kind)
+{}
 
 const std::u16string &ReadingTrainer::Activate(std::u16string workingText,
                                                const std::vector<std::u16string> &editorSentenceList)
@@ -171,8 +169,7 @@ const std::u16string &ReadingTrainer::LetterStep()
         letterPosition_ = 1;
     }
     const std::size_t shownLength = std::min(n, s->size());
-    if (shown_ == Shown::Letters && shownSentence_ == sentenceCursor_
-        && display_.size() <= shownLength) {
+    if (shown_ == Shown::Letters && shownSentence_ == sentenceCursor_ && display_.size() <= shownLength) {
         display_.append(*s, display_.size(), shownLength - display_.size());
     } else {
         display_.assign(*s, 0, shownLength);

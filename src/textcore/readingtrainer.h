@@ -16,7 +16,13 @@ enum class TrainerKind {
 };
 
 // Stored as the codes 1 to 5.
-enum class ReadingStep { Text = 1, Sentence = 2, Word = 3, Syllable = 4, Letter = 5 };
+enum class ReadingStep {
+    Text = 1,
+    Sentence = 2,
+    Word = 3,
+    Syllable = 4,
+    Letter = 5
+};
 
 class ReadingTrainer {
 public:
@@ -25,8 +31,7 @@ public:
     // Takes the editor's text and SentenceList (empty entries are dropped),
     // puts the cursor on the last sentence, runs the text step and sets the
     // letter position to 0. Returns the display text.
-    const std::u16string &Activate(std::u16string workingText,
-                                   const std::vector<std::u16string> &editorSentenceList);
+    const std::u16string &Activate(std::u16string workingText, const std::vector<std::u16string> &editorSentenceList);
 
     // Each step returns the new display text. With an empty SentenceList the
     // sentence, word, syllable and letter steps show an empty text and leave
@@ -63,7 +68,11 @@ public:
     const std::u16string &WorkingText() const { return workingText_; }
 
 private:
-    enum class Shown { Other, Pieces, Letters };
+    enum class Shown {
+        Other,
+        Pieces,
+        Letters
+    };
 
     void enter(ReadingStep step);
     std::ptrdiff_t nextSentence() const;
@@ -85,7 +94,7 @@ private:
     // What the display text was built from, so that the growing steps append
     // the new piece or letters instead of rebuilding the whole prefix.
     Shown shown_ = Shown::Other;
-    std::size_t shownCount_ = 0;      // pieces of pieces_ in the display
+    std::size_t shownCount_ = 0;        // pieces of pieces_ in the display
     std::ptrdiff_t shownSentence_ = -1; // sentence whose prefix is on display
 };
 

@@ -5,8 +5,14 @@
 namespace textcore {
 namespace {
 
-bool isEndMark(char16_t c) { return c == u'\n' || c == u'.' || c == u'?' || c == u'!'; }
-bool isLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
+bool isEndMark(char16_t c)
+{
+    return c == u'\n' || c == u'.' || c == u'?' || c == u'!';
+}
+bool isLineBreak(char16_t c)
+{
+    return c == u'\r' || c == u'\n';
+}
 
 } // namespace
 

@@ -48,8 +48,8 @@ BoundaryConversion ConvertBoundaries(std::u16string_view text, char16_t target);
 
 enum class ReplaceBySeparatorOutcome {
     Replaced,
-    NothingSelected,       // "Sie müssen das Trennzeichen erst markieren."
-    SelectionIsSeparator,  // "Auswahl und Zielzeichen sind identisch."
+    NothingSelected,      // "Sie müssen das Trennzeichen erst markieren."
+    SelectionIsSeparator, // "Auswahl und Zielzeichen sind identisch."
 };
 
 struct ReplaceBySeparatorResult {

@@ -17,14 +17,16 @@ constexpr std::size_t kFirstSyllableLine = 10;
 constexpr std::size_t kSecondSyllableLine = 11;
 constexpr std::size_t kSeparatorLine = 12;
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
 
 // Bytes that no typed text holds: controls other than tab, DEL, and the five
 // bytes Windows-1252 leaves undefined. Their presence means a binary file.
 bool isForeignByte(unsigned char b)
 {
-    return (b < 0x20 && b != '\t') || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F
-        || b == 0x90 || b == 0x9D;
+    return (b < 0x20 && b != '\t') || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D;
 }
 
 bool holdsForeignBytes(std::string_view line)

@@ -53,9 +53,9 @@ struct Settings {
 };
 
 struct SettingsReadResult {
-    Settings settings;      // defaults where reading did not get
-    bool failed = false;    // missing, unreadable, too short or broken file
-    std::size_t linesRead = 0; // lines taken over before reading stopped
+    Settings settings;            // defaults where reading did not get
+    bool failed = false;          // missing, unreadable, too short or broken file
+    std::size_t linesRead = 0;    // lines taken over before reading stopped
     std::size_t fontsLeftOut = 0; // fonts beyond the first 18
 
     // Everything the file holds was taken over: writing the settings back

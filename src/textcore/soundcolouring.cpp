@@ -36,8 +36,7 @@ namespace {
 std::array<Colour, 256> classTable(const SoundColours &colours, SoundVariant variant)
 {
     std::array<Colour, 256> table;
-    const Colour base = variant == SoundVariant::SoundTrainer ? colours[SoundClass::SpecialGroups]
-                                                              : kBlack;
+    const Colour base = variant == SoundVariant::SoundTrainer ? colours[SoundClass::SpecialGroups] : kBlack;
     table.fill(base);
     auto assign = [&table](std::u16string_view set, Colour colour) {
         for (char16_t c : set)
@@ -47,8 +46,7 @@ std::array<Colour, 256> classTable(const SoundColours &colours, SoundVariant var
     assign(u"aeiou", colours[SoundClass::Vowels]);
     assign(u"\u00E4\u00F6\u00FC", colours[SoundClass::Umlauts]);
     assign(u"ABCDEFGHIJKLMNOPQRSTUVWXYZ\u00C4\u00D6\u00DC", colours[SoundClass::Capitals]);
-    assign(variant == SoundVariant::SoundTrainer ? u".:,;-!?'" : u".:,;-!?",
-           colours[SoundClass::Punctuation]);
+    assign(variant == SoundVariant::SoundTrainer ? u".:,;-!?'" : u".:,;-!?", colours[SoundClass::Punctuation]);
     return table;
 }
 
@@ -119,8 +117,8 @@ SoundColouring ColourBySounds(std::u16string_view text, const SoundColours &colo
     return result;
 }
 
-SoundColouring ColourBySounds(std::u16string_view text, const SoundColours &colours,
-                              std::u16string_view specialGroups, SoundVariant variant)
+SoundColouring ColourBySounds(std::u16string_view text, const SoundColours &colours, std::u16string_view specialGroups,
+                              SoundVariant variant)
 {
     return ColourBySounds(text, colours, ParseSpecialGroups(specialGroups), variant);
 }

@@ -39,7 +39,7 @@ SoundColouring ColourBySounds(std::u16string_view text, const SoundColours &colo
                               const std::vector<std::u16string> &groups, SoundVariant variant);
 
 // Same, with the groups given as the SpecialGroups text.
-SoundColouring ColourBySounds(std::u16string_view text, const SoundColours &colours,
-                              std::u16string_view specialGroups, SoundVariant variant);
+SoundColouring ColourBySounds(std::u16string_view text, const SoundColours &colours, std::u16string_view specialGroups,
+                              SoundVariant variant);
 
 } // namespace textcore

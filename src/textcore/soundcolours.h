@@ -24,8 +24,7 @@ constexpr std::size_t kSoundClassCount = 8;
 struct SoundColours {
     // Initial values: black, white, black, green 0,192,0, blue, red,
     // cyan 0,192,192, magenta 192,0,192.
-    std::array<Colour, kSoundClassCount> colours{
-        0, 16777215, 0, 49152, 16711680, 255, 12632064, 12583104};
+    std::array<Colour, kSoundClassCount> colours{0, 16777215, 0, 49152, 16711680, 255, 12632064, 12583104};
 
     Colour &operator[](SoundClass c) { return colours[static_cast<std::size_t>(c)]; }
     Colour operator[](SoundClass c) const { return colours[static_cast<std::size_t>(c)]; }

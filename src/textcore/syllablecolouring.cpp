@@ -7,8 +7,7 @@ namespace textcore {
 // Every syllable boundary reaches the colour windows and trainers as a
 // soft hyphen.
 
-std::vector<Colour> ColourBySyllables(std::u16string_view text, Colour first, Colour second,
-                                      SyllableCounting mode)
+std::vector<Colour> ColourBySyllables(std::u16string_view text, Colour first, Colour second, SyllableCounting mode)
 {
     std::vector<Colour> colours(text.size());
     const Colour pick[2] = {first, second};

@@ -22,7 +22,6 @@ constexpr bool StartsNewWord(char16_t c)
 // One colour per UTF-16 position. Only the soft hyphen, CR and space are
 // looked at, and the count changes before the character is coloured, so a
 // boundary character takes the colour of the syllable after it.
-std::vector<Colour> ColourBySyllables(std::u16string_view text, Colour first, Colour second,
-                                      SyllableCounting mode);
+std::vector<Colour> ColourBySyllables(std::u16string_view text, Colour first, Colour second, SyllableCounting mode);
 
 } // namespace textcore

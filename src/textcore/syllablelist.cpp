@@ -116,8 +116,7 @@ SyllableListResult BuildSyllableList(std::u16string_view text)
     keyed.reserve(distinct.size());
     for (std::u16string_view s : distinct)
         keyed.push_back({SyllableSortKey(s), s});
-    std::sort(keyed.begin(), keyed.end(),
-              [](const Keyed &a, const Keyed &b) { return a.key < b.key; });
+    std::sort(keyed.begin(), keyed.end(), [](const Keyed &a, const Keyed &b) { return a.key < b.key; });
     result.list.reserve(keyed.size());
     for (const Keyed &k : keyed)
         result.list.emplace_back(k.syllable);

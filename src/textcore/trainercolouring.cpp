@@ -4,20 +4,17 @@
 
 namespace textcore {
 
-TrainerColouring ColourReadingText(TrainerKind kind, std::u16string_view displayText,
-                                   const SoundColours &soundColours,
+TrainerColouring ColourReadingText(TrainerKind kind, std::u16string_view displayText, const SoundColours &soundColours,
                                    const std::vector<std::u16string> &specialGroups,
                                    const SyllableColours &syllableColours, SyllableCounting counting)
 {
     TrainerColouring result;
     if (kind == TrainerKind::Sounds) {
-        SoundColouring sounds =
-            ColourBySounds(displayText, soundColours, specialGroups, SoundVariant::SoundTrainer);
+        SoundColouring sounds = ColourBySounds(displayText, soundColours, specialGroups, SoundVariant::SoundTrainer);
         result.colours = std::move(sounds.colours);
         result.background = sounds.background;
     } else {
-        result.colours =
-            ColourBySyllables(displayText, syllableColours.first, syllableColours.second, counting);
+        result.colours = ColourBySyllables(displayText, syllableColours.first, syllableColours.second, counting);
     }
     return result;
 }

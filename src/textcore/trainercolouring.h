@@ -22,8 +22,7 @@ struct TrainerColouring {
 // Sound trainer: the sound colouring in its trainer variant, the special
 // groups searched after every step. Syllable trainer: the syllable colouring
 // with the current syllable colours and counting mode.
-TrainerColouring ColourReadingText(TrainerKind kind, std::u16string_view displayText,
-                                   const SoundColours &soundColours,
+TrainerColouring ColourReadingText(TrainerKind kind, std::u16string_view displayText, const SoundColours &soundColours,
                                    const std::vector<std::u16string> &specialGroups,
                                    const SyllableColours &syllableColours, SyllableCounting counting);
 

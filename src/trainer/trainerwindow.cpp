@@ -154,8 +154,9 @@ void TrainerWindow::buildMenu()
 {
     QMenuBar *bar = menuBar();
     // Narrower entries, so that all twelve fit the window view's width too.
-    bar->setStyleSheet(QStringLiteral("QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 3px; background: transparent; }"
-                                      "QMenuBar::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
+    bar->setStyleSheet(QStringLiteral(
+        "QMenuBar { spacing: 0px; } QMenuBar::item { padding: 2px 3px; background: transparent; }"
+        "QMenuBar::item:selected { background: palette(highlight); color: palette(highlighted-text); }"));
     const auto runs = [this](TrainerAction action) { return [this, action] { run(action); }; };
     addMenuAction(bar, QStringLiteral("Abbruch"), QStringLiteral("menu1"), runs(TrainerAction::Leave));
     QMenu *view = bar->addMenu(QStringLiteral("Ansicht"));
@@ -309,9 +310,8 @@ void TrainerWindow::applyWindowView()
     const QSize outer(px(this, sounds ? kSoundWindowWidth : kSyllableWindowWidth),
                       px(this, sounds ? kSoundWindowHeight : kSyllableWindowHeight));
     const QRect area = screenArea(this);
-    setOuterGeometry(QRect(QPoint(area.x() + (area.width() - outer.width()) / 2,
-                                  area.y() + (area.height() - outer.height()) / 2),
-                           outer));
+    setOuterGeometry(QRect(
+        QPoint(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2), outer));
     fullScreenView_ = false;
 }
 
@@ -408,8 +408,8 @@ void TrainerWindow::addToExerciseList()
 void TrainerWindow::readAloud()
 {
     if (readAloud_)
-        readAloud_->toggle(textcore::TrainerSpeechPiece(trainer_.CurrentStep(),
-                                                        readingField_->text().toStdU16String()));
+        readAloud_->toggle(
+            textcore::TrainerSpeechPiece(trainer_.CurrentStep(), readingField_->text().toStdU16String()));
     returnFocus();
 }
 

@@ -49,8 +49,8 @@ public:
     // The holders are read at every colouring, so a colour changed in a
     // colour window shows at the next step. The trainer arms no delays;
     // `timers` is taken so that every window is built alike.
-    TrainerWindow(TrainerKind kind, session::Session &session, platform::Dialogs &dialogs,
-                  platform::Timers &timers, QWidget *parent = nullptr);
+    TrainerWindow(TrainerKind kind, session::Session &session, platform::Dialogs &dialogs, platform::Timers &timers,
+                  QWidget *parent = nullptr);
     ~TrainerWindow() override;
 
     // The editor has handed over its text and hidden itself: take the text
@@ -91,8 +91,7 @@ protected:
 private:
     void buildControls();
     void buildMenu();
-    QAction *addMenuAction(QWidget *menu, const QString &caption, const QString &name,
-                           std::function<void()> handler);
+    QAction *addMenuAction(QWidget *menu, const QString &caption, const QString &name, std::function<void()> handler);
 
     void run(textcore::TrainerAction action);
     void step(textcore::ReadingStep step);

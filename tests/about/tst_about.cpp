@@ -103,8 +103,8 @@ void TestAbout::elementPlaces()
     QCOMPARE(widget->geometry(), platform::twipsToPixels(twips, platform::screenDpi()));
 
     // The frame lies behind everything; the rest follow in table order.
-    static const QStringList order{"frame", "picture", "nameLabel", "projectLabel", "noticeLabel",
-                                   "okayField", "authorLabel", "webLabel"};
+    static const QStringList order{"frame",       "picture",   "nameLabel",   "projectLabel",
+                                   "noticeLabel", "okayField", "authorLabel", "webLabel"};
     const int rank = int(order.indexOf(name));
     if (rank > 0) {
         const QObjectList siblings = window->children();
@@ -124,13 +124,14 @@ void TestAbout::elementLooks_data()
     QTest::addColumn<bool>("bold");
     QTest::addColumn<bool>("italic");
 
-    QTest::newRow("name") << "nameLabel" << "K o l o r a t" << kNavy << kPanel << "" << 13.5 << true << false;
-    QTest::newRow("project") << "projectLabel" << "Farbige Lesehilfe" << QColor(0, 0, 0) << kPanel << "" << 0.0
-                             << false << false;
-    QTest::newRow("O k a y") << "okayField" << "O k a y" << QColor(0, 0, 192) << kPanel << "Arial" << 21.75 << true
-                             << true;
-    QTest::newRow("web") << "webLabel" << "Lesen mit Farben: Laute und Silben" << kNavy << kWindow << "" << 0.0
-                         << false << false;
+    QTest::newRow("name") << "nameLabel"
+                          << "K o l o r a t" << kNavy << kPanel << "" << 13.5 << true << false;
+    QTest::newRow("project") << "projectLabel"
+                             << "Farbige Lesehilfe" << QColor(0, 0, 0) << kPanel << "" << 0.0 << false << false;
+    QTest::newRow("O k a y") << "okayField"
+                             << "O k a y" << QColor(0, 0, 192) << kPanel << "Arial" << 21.75 << true << true;
+    QTest::newRow("web") << "webLabel"
+                         << "Lesen mit Farben: Laute und Silben" << kNavy << kWindow << "" << 0.0 << false << false;
 }
 
 void TestAbout::elementLooks()

@@ -9,8 +9,8 @@
 #include "about/aboutwindow.h"
 #include "editor/editorwindow.h"
 #include "fonts/fontselectionwindow.h"
-#include "platform/richtextfield.h"
 #include "platform/colourfield.h"
+#include "platform/richtextfield.h"
 #include "soundcolours/soundcolourwindow.h"
 #include "syllables/syllablecolourwindow.h"
 #include "trainer/trainerwindow.h"
@@ -21,8 +21,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMainWindow>
-#include <QMenuBar>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -118,20 +118,22 @@ void TestProgramWindows::menuBarsReadAsDesigned_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("menuBar");
 
-    QTest::newRow("editor") << "Form0"
-                            << "Datei(Neuer Text|-|Drucken|Sichern(Als RTF-Datei ...|Als TXT-Datei ...|Unformatiert  ...|"
-                               "Als PDF-Datei ...)|-|Beenden)|Extras(Drucker sperren|Hilfetipps zeigen|-|"
-                               "Silbenbögen zeigen|Abstände(Buchstaben(normal|+10 %|+25 %)|Wörter(normal|weit|"
-                               "sehr weit)|Zeilen(1|1,5|2))|-|Schriftartenwahl|-|"
-                               "Suchen/Ersetzen|Textfilter wählen|-|Vorlesen|Sprechtempo(langsam|mittel|normal))|Farbauswahl(L a u t e|S i l b e n)|"
-                               "Lesetraining(L a u t e|S i l b e n)|Trennzeichen(Taste -|Taste =|Taste ~|Taste /|-|"
-                               "Farbwahl(blau|cyan|grau|grün|r o t|schwarz)|-|Ersetzen|-|Silben automatisch setzen|Als Ausnahme merken)|?(Anleitung|Copyright)";
+    QTest::newRow("editor")
+        << "Form0"
+        << "Datei(Neuer Text|-|Drucken|Sichern(Als RTF-Datei ...|Als TXT-Datei ...|Unformatiert  ...|"
+           "Als PDF-Datei ...)|-|Beenden)|Extras(Drucker sperren|Hilfetipps zeigen|-|"
+           "Silbenbögen zeigen|Abstände(Buchstaben(normal|+10 %|+25 %)|Wörter(normal|weit|"
+           "sehr weit)|Zeilen(1|1,5|2))|-|Schriftartenwahl|-|"
+           "Suchen/Ersetzen|Textfilter wählen|-|Vorlesen|Sprechtempo(langsam|mittel|normal))|Farbauswahl(L a u t e|S i "
+           "l b e n)|"
+           "Lesetraining(L a u t e|S i l b e n)|Trennzeichen(Taste -|Taste =|Taste ~|Taste /|-|"
+           "Farbwahl(blau|cyan|grau|grün|r o t|schwarz)|-|Ersetzen|-|Silben automatisch setzen|Als Ausnahme "
+           "merken)|?(Anleitung|Copyright)";
     QTest::newRow("sound colours") << "Form2"
                                    << "Abbruch|Drucken(Farbwerte|Textseite)|Kopieren|Sichern|Schriften|Zeichen|?";
-    QTest::newRow("syllable colours")
-        << "Form3"
-        << "Abbruch|Drucken(Silbentabelle|Textseite)|Kopieren|Sichern|Schriften|Tabelle|"
-           "Wortsilben(Alle Silben abwechselnd|Alle mehrsilbigen Wörter)|?";
+    QTest::newRow("syllable colours") << "Form3"
+                                      << "Abbruch|Drucken(Silbentabelle|Textseite)|Kopieren|Sichern|Schriften|Tabelle|"
+                                         "Wortsilben(Alle Silben abwechselnd|Alle mehrsilbigen Wörter)|?";
     const QString trainerMenu = QStringLiteral("Abbruch|Ansicht(Fenster|Monitor)|Kopieren|Letterweise|Silbenweise|"
                                                "Wortweise|Satzweise|Textweise|kleiner|größer|Schriften|?|"
                                                "Vorlesen|Sprechtempo(langsam|mittel|normal)");
@@ -149,8 +151,9 @@ void TestProgramWindows::menuBarsReadAsDesigned()
     f.windows().syllableColours();
     f.windows().trainerWindow(TrainerKind::Sounds);
     f.windows().trainerWindow(TrainerKind::Syllables);
-    QMainWindow *shown = window == QLatin1String("Form0") ? &f.editor()
-                                                           : qobject_cast<QMainWindow *>(builtWindow(f.windows(), window));
+    QMainWindow *shown = window == QLatin1String("Form0")
+        ? &f.editor()
+        : qobject_cast<QMainWindow *>(builtWindow(f.windows(), window));
     QVERIFY(shown);
     QCOMPARE(describe(shown->menuBar()->actions()), menuBar);
 }
@@ -162,16 +165,46 @@ void TestProgramWindows::entryOpensItsWindowAndLeavingShowsTheEditor_data()
     QTest::addColumn<QString>("place"); // "editor", "full screen" or "own"
     QTest::addColumn<QString>("leave"); // a menu entry, or "close box"
 
-    QTest::newRow("Laute einstellen, Abbruch No") << "soundColoursEntry" << "Form2" << "editor" << "menuAbbruch";
-    QTest::newRow("Laute einstellen, close box") << "soundColoursEntry" << "Form2" << "editor" << "close box";
-    QTest::newRow("Silben einstellen, Abbruch No") << "syllableColoursEntry" << "Form3" << "editor" << "Abbruch";
-    QTest::newRow("Silben einstellen, close box") << "syllableColoursEntry" << "Form3" << "editor" << "close box";
-    QTest::newRow("Laute lesen, Abbruch") << "soundTrainerEntry" << "Form1" << "full screen" << "menu1";
-    QTest::newRow("Silben lesen, close box") << "syllableTrainerEntry" << "Form4" << "full screen" << "close box";
-    QTest::newRow("Schriftauswahl, Abbruch") << "fontSelectionEntry" << "Form5" << "own" << "cancelButton";
-    QTest::newRow("Schriftauswahl, close box") << "fontSelectionEntry" << "Form5" << "own" << "close box";
-    QTest::newRow("Copyright, O k a y") << "aboutEntry" << "ZAFLABEL" << "editor" << "okayField";
-    QTest::newRow("Copyright, close box") << "aboutEntry" << "ZAFLABEL" << "editor" << "close box";
+    QTest::newRow("Laute einstellen, Abbruch No") << "soundColoursEntry"
+                                                  << "Form2"
+                                                  << "editor"
+                                                  << "menuAbbruch";
+    QTest::newRow("Laute einstellen, close box") << "soundColoursEntry"
+                                                 << "Form2"
+                                                 << "editor"
+                                                 << "close box";
+    QTest::newRow("Silben einstellen, Abbruch No") << "syllableColoursEntry"
+                                                   << "Form3"
+                                                   << "editor"
+                                                   << "Abbruch";
+    QTest::newRow("Silben einstellen, close box") << "syllableColoursEntry"
+                                                  << "Form3"
+                                                  << "editor"
+                                                  << "close box";
+    QTest::newRow("Laute lesen, Abbruch") << "soundTrainerEntry"
+                                          << "Form1"
+                                          << "full screen"
+                                          << "menu1";
+    QTest::newRow("Silben lesen, close box") << "syllableTrainerEntry"
+                                             << "Form4"
+                                             << "full screen"
+                                             << "close box";
+    QTest::newRow("Schriftauswahl, Abbruch") << "fontSelectionEntry"
+                                             << "Form5"
+                                             << "own"
+                                             << "cancelButton";
+    QTest::newRow("Schriftauswahl, close box") << "fontSelectionEntry"
+                                               << "Form5"
+                                               << "own"
+                                               << "close box";
+    QTest::newRow("Copyright, O k a y") << "aboutEntry"
+                                        << "ZAFLABEL"
+                                        << "editor"
+                                        << "okayField";
+    QTest::newRow("Copyright, close box") << "aboutEntry"
+                                          << "ZAFLABEL"
+                                          << "editor"
+                                          << "close box";
 }
 
 void TestProgramWindows::entryOpensItsWindowAndLeavingShowsTheEditor()
@@ -225,7 +258,7 @@ void TestProgramWindows::entryOpensItsWindowAndLeavingShowsTheEditor()
     // the user leaves them the ordinary way; the close box of a colour
     // window leaves the editor where it was.
     const bool movesEditor = place == QLatin1String("editor")
-                             && (leave != QLatin1String("close box") || window == QLatin1String("ZAFLABEL"));
+        && (leave != QLatin1String("close box") || window == QLatin1String("ZAFLABEL"));
     QCOMPARE(f.editor().pos(), movesEditor ? openedPlace : editorPlace);
 }
 
@@ -328,10 +361,14 @@ void TestProgramWindows::readingViewReachesEveryField_data()
     QTest::addColumn<QString>("entry"); // empty: the editor's own field
     QTest::addColumn<QString>("window");
     QTest::newRow("editor") << QString() << "Form0";
-    QTest::newRow("sound colour preview") << "soundColoursEntry" << "Form2";
-    QTest::newRow("syllable colour preview") << "syllableColoursEntry" << "Form3";
-    QTest::newRow("sound trainer") << "soundTrainerEntry" << "Form1";
-    QTest::newRow("syllable trainer") << "syllableTrainerEntry" << "Form4";
+    QTest::newRow("sound colour preview") << "soundColoursEntry"
+                                          << "Form2";
+    QTest::newRow("syllable colour preview") << "syllableColoursEntry"
+                                             << "Form3";
+    QTest::newRow("sound trainer") << "soundTrainerEntry"
+                                   << "Form1";
+    QTest::newRow("syllable trainer") << "syllableTrainerEntry"
+                                      << "Form4";
 }
 
 void TestProgramWindows::readingViewReachesEveryField()
@@ -426,8 +463,7 @@ void TestProgramWindows::fontWindowShowsAndKeepsTheSettingsFonts()
     // Every font list offers it from the next opening on.
     QVERIFY(ProgramFixture::trigger(f.editor(), QStringLiteral("soundColoursEntry")));
     f.timers.fireAll();
-    QCOMPARE(listTexts(f.windows().soundColoursIfBuilt()->fontList()),
-             QStringList({"Arial", "Verdana"}) + chosen);
+    QCOMPARE(listTexts(f.windows().soundColoursIfBuilt()->fontList()), QStringList({"Arial", "Verdana"}) + chosen);
     f.windows().soundColoursIfBuilt()->close();
 
     // And the settings file keeps it.
@@ -439,18 +475,27 @@ void TestProgramWindows::fontWindowShowsAndKeepsTheSettingsFonts()
     QVERIFY(f.dialogs.verifyAllAnswered());
 }
 
-
 void TestProgramWindows::screenReadersHearWhatLabelsShow_data()
 {
     QTest::addColumn<QString>("entry"); // empty for the editor itself
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("panel"); // a menu entry that shows more labels
 
-    QTest::newRow("editor") << "" << "Form0" << "";
-    QTest::newRow("sound colours") << "soundColoursEntry" << "Form2" << "";
-    QTest::newRow("syllable colours and table") << "syllableColoursEntry" << "Form3" << "Tabelle";
-    QTest::newRow("font selection") << "fontSelectionEntry" << "Form5" << "";
-    QTest::newRow("about") << "aboutEntry" << "ZAFLABEL" << "";
+    QTest::newRow("editor") << ""
+                            << "Form0"
+                            << "";
+    QTest::newRow("sound colours") << "soundColoursEntry"
+                                   << "Form2"
+                                   << "";
+    QTest::newRow("syllable colours and table") << "syllableColoursEntry"
+                                                << "Form3"
+                                                << "Tabelle";
+    QTest::newRow("font selection") << "fontSelectionEntry"
+                                    << "Form5"
+                                    << "";
+    QTest::newRow("about") << "aboutEntry"
+                           << "ZAFLABEL"
+                           << "";
 }
 
 void TestProgramWindows::screenReadersHearWhatLabelsShow()

@@ -177,8 +177,8 @@ void TestTypicalRoad::teacherPreparesAndChildReads()
     QCOMPARE(coloursOf(f.program())[SoundClass::Vowels], kDarkBlue);
     const std::vector<Colour> chosenColours = soundWindow.preview().coloursOfAllPositions();
     QCOMPARE(chosenColours, previewColours(f.program(), handedOver));
-    QCOMPARE(chosenColours[0], kOrange);  // R
-    QCOMPARE(chosenColours[1], kDarkBlue); // o
+    QCOMPARE(chosenColours[0], kOrange);          // R
+    QCOMPARE(chosenColours[1], kDarkBlue);        // o
     QCOMPARE(chosenColours[3], textcore::kBlack); // s
 
     // 5. "Sichern": the coloured text as RTF, loaded into the editor, the

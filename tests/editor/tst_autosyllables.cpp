@@ -48,8 +48,7 @@ QString withMarks(QString text, QChar mark)
 int wordsHolding(const QString &text, QChar mark)
 {
     int count = 0;
-    for (const QString &word :
-         text.split(QRegularExpression(QStringLiteral("[\\s.,!?]+")), Qt::SkipEmptyParts))
+    for (const QString &word : text.split(QRegularExpression(QStringLiteral("[\\s.,!?]+")), Qt::SkipEmptyParts))
         if (word.contains(mark))
             ++count;
     return count;
@@ -161,8 +160,7 @@ void TestAutoSyllables::init()
 
 void TestAutoSyllables::menuEntriesFollowReplace()
 {
-    const QList<QAction *> actions =
-        h->window().findChild<QMenu *>(QStringLiteral("separatorMenu"))->actions();
+    const QList<QAction *> actions = h->window().findChild<QMenu *>(QStringLiteral("separatorMenu"))->actions();
     QStringList texts;
     for (QAction *a : actions)
         texts << (a->isSeparator() ? QStringLiteral("|") : a->text());
@@ -180,9 +178,12 @@ void TestAutoSyllables::welcomeTextComesBackAsMarked_data()
     QTest::addColumn<Colour>("colour");
 
     QTest::newRow("hidden: soft hyphens") << "hidden" << softHyphen() << textcore::kRed;
-    QTest::newRow("visible -") << "-" << "-" << textcore::kRed;
-    QTest::newRow("visible ~ in blue") << "~" << "~" << kBlue;
-    QTest::newRow("visible, blank separator stands for -") << "" << "-" << textcore::kRed;
+    QTest::newRow("visible -") << "-"
+                               << "-" << textcore::kRed;
+    QTest::newRow("visible ~ in blue") << "~"
+                                       << "~" << kBlue;
+    QTest::newRow("visible, blank separator stands for -") << ""
+                                                           << "-" << textcore::kRed;
 }
 
 void TestAutoSyllables::welcomeTextComesBackAsMarked()
@@ -259,14 +260,14 @@ void TestAutoSyllables::wordsTheTeacherMarkedStayAsTheyAre_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<int>("words");
 
-    QTest::newRow("any of the five marks keeps the word")
-        << "Zu=cker Katze Fens~ter Ap/fel Stra\u00ADße Abend"
-        << "Zu=cker Kat-ze Fens~ter Ap/fel Stra\u00ADße A-bend" << 2;
-    QTest::newRow("a mark at the word's edge counts as well")
-        << "Lehrer/-innen Ko- Katze" << "Lehrer/-innen Ko- Kat-ze" << 1;
-    QTest::newRow("capitals, digits and one syllable stay")
-        << "ABC A4 3D Haus Sonne" << "ABC A4 3D Haus Son-ne" << 1;
-    QTest::newRow("nothing to do") << "Zu-cker, Haus." << "Zu-cker, Haus." << 0;
+    QTest::newRow("any of the five marks keeps the word") << "Zu=cker Katze Fens~ter Ap/fel Stra\u00ADße Abend"
+                                                          << "Zu=cker Kat-ze Fens~ter Ap/fel Stra\u00ADße A-bend" << 2;
+    QTest::newRow("a mark at the word's edge counts as well") << "Lehrer/-innen Ko- Katze"
+                                                              << "Lehrer/-innen Ko- Kat-ze" << 1;
+    QTest::newRow("capitals, digits and one syllable stay") << "ABC A4 3D Haus Sonne"
+                                                            << "ABC A4 3D Haus Son-ne" << 1;
+    QTest::newRow("nothing to do") << "Zu-cker, Haus."
+                                   << "Zu-cker, Haus." << 0;
 }
 
 void TestAutoSyllables::wordsTheTeacherMarkedStayAsTheyAre()
@@ -304,8 +305,9 @@ void TestAutoSyllables::exceptionListComesBeforeTheRules()
     h->setText(text);
     h->window().setSyllablesAutomatically();
     QCOMPARE(h->field().text(), QStringLiteral("Das Holz=au=to und das HOLZAUTO, holz=au=to."));
-    QVERIFY2(h->window().infoText().startsWith(expectedInfo(2) + QStringLiteral("\rNicht verwendet aus der "
-                                                                                 "Ausnahmeliste: Zeile 1")),
+    QVERIFY2(h->window().infoText().startsWith(expectedInfo(2)
+                                               + QStringLiteral("\rNicht verwendet aus der "
+                                                                "Ausnahmeliste: Zeile 1")),
              qPrintable(h->window().infoText()));
     QVERIFY(h->window().infoText().endsWith(QStringLiteral("(und 1 weitere Zeilen)")));
     QCOMPARE(h->dialogs.calls().size(), 0);
@@ -333,8 +335,7 @@ void TestAutoSyllables::selectionMarksOnlyItsWords_data()
 
     // "Apfel Katze Zucker\r\nFenster Abend"
     QTest::newRow("whole words") << 6 << 12 << "Apfel Kat-ze Zu-cker\r\nFenster Abend" << 2;
-    QTest::newRow("a word cut at either edge counts whole")
-        << 8 << 6 << "Apfel Kat-ze Zu-cker\r\nFenster Abend" << 2;
+    QTest::newRow("a word cut at either edge counts whole") << 8 << 6 << "Apfel Kat-ze Zu-cker\r\nFenster Abend" << 2;
     QTest::newRow("inside one word") << 1 << 2 << "Ap-fel Katze Zucker\r\nFenster Abend" << 1;
     QTest::newRow("across the line break") << 16 << 6 << "Apfel Katze Zu-cker\r\nFens-ter Abend" << 2;
     QTest::newRow("blanks only") << 5 << 1 << "Apfel Katze Zucker\r\nFenster Abend" << 0;
@@ -389,8 +390,8 @@ void TestAutoSyllables::rememberingAnException_data()
     QTest::addColumn<QByteArray>("listAfter");
     QTest::addColumn<QString>("promptStart");
 
-    const QString added =
-        QStringLiteral("\u201EFarb-aus-wahl\u201C steht jetzt in der Ausnahmeliste KOLORAT-SILBEN.TXT.");
+    const QString added
+        = QStringLiteral("\u201EFarb-aus-wahl\u201C steht jetzt in der Ausnahmeliste KOLORAT-SILBEN.TXT.");
     const QString notOneWord = QStringLiteral("Bitte markieren Sie genau ein Wort");
     QTest::newRow("new list") << "Die Farb-aus-wahl." << 4 << 13 << QByteArray() << QByteArray("Farb-aus-wahl\r\n")
                               << added;

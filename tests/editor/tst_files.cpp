@@ -152,7 +152,7 @@ void TestFiles::loadingRichTextKeepsFormatsAndReadsColoursBack()
 
     const textcore::SoundColours &sound = h->session().sound().colours;
     QCOMPARE(sound[textcore::SoundClass::Capitals], textcore::kRed);
-    QCOMPARE(sound[textcore::SoundClass::Umlauts], textcore::rgb(0, 192, 0));  // the «ü» of «grün»
+    QCOMPARE(sound[textcore::SoundClass::Umlauts], textcore::rgb(0, 192, 0));    // the «ü» of «grün»
     QCOMPARE(sound[textcore::SoundClass::Consonants], textcore::rgb(0, 192, 0)); // the «n»
     QCOMPARE(sound[textcore::SoundClass::Vowels], textcore::rgb(0, 0, 255));     // the «u» of «bläu»
     QVERIFY(!h->window().isTextChanged());
@@ -195,12 +195,12 @@ void TestFiles::coloursAreReadBack_data()
     // The «k» of «ck» is the last consonant and the double letter at once;
     // the second syllable colour is the last slot differing from the
     // consonants': punctuation, since double letters agree with them.
-    QTest::newRow("coloured by sounds") << "LAUTE.RTF" << ClassColours{magenta, green, 0, red, cyan, magenta}
-                                        << magenta << cyan;
+    QTest::newRow("coloured by sounds") << "LAUTE.RTF" << ClassColours{magenta, green, 0, red, cyan, magenta} << magenta
+                                        << cyan;
     // No umlaut and no double letter: their empty slots differ from the
     // consonants' colour, so the last of them (double letters, black) wins.
-    QTest::newRow("coloured by syllables") << "SILBEN.RTF" << ClassColours{blue, blue, 0, red, blue, 0} << blue
-                                           << Colour(0);
+    QTest::newRow("coloured by syllables")
+        << "SILBEN.RTF" << ClassColours{blue, blue, 0, red, blue, 0} << blue << Colour(0);
 }
 
 void TestFiles::coloursAreReadBack()
@@ -279,9 +279,10 @@ void TestFiles::emptyingTheTextClearsTheBrowser()
     QTest::keyClick(&h->field(), Qt::Key_Delete);
     QCOMPARE(h->field().text(), QString());
     QCOMPARE(h->window().fileBrowser().selectedIndex(), -1);
-    QCOMPARE(h->window().infoText(), QStringLiteral("Geben Sie jetzt den Text ein. Am besten gibt man die "
-                                                    "Trennzeichen am Schluss ein, dann kann im Klickmodus "
-                                                    "gearbeitet werden."));
+    QCOMPARE(h->window().infoText(),
+             QStringLiteral("Geben Sie jetzt den Text ein. Am besten gibt man die "
+                            "Trennzeichen am Schluss ein, dann kann im Klickmodus "
+                            "gearbeitet werden."));
     QVERIFY(h->window().isTextChanged());
 }
 

@@ -9,8 +9,8 @@
 #include <QAction>
 #include <QDir>
 #include <QLabel>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 using platform::Answer;
@@ -43,9 +43,7 @@ private:
 
 editor::WindowHooks TestHandOver::recordingHooks()
 {
-    auto record = [this](const QString &name) {
-        return [this, name](const QPoint &at) { opened.append({name, at}); };
-    };
+    auto record = [this](const QString &name) { return [this, name](const QPoint &at) { opened.append({name, at}); }; };
     editor::WindowHooks hooks;
     hooks.openSoundColours = record(QStringLiteral("soundColours"));
     hooks.openSyllableColours = record(QStringLiteral("syllableColours"));
@@ -70,10 +68,14 @@ void TestHandOver::openingLeavesSoftHyphensInTheSeparatorColour_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("window");
-    QTest::newRow("sound colours") << "soundColoursEntry" << "soundColours";
-    QTest::newRow("syllable colours") << "syllableColoursEntry" << "syllableColours";
-    QTest::newRow("sound trainer") << "soundTrainerEntry" << "soundTrainer";
-    QTest::newRow("syllable trainer") << "syllableTrainerEntry" << "syllableTrainer";
+    QTest::newRow("sound colours") << "soundColoursEntry"
+                                   << "soundColours";
+    QTest::newRow("syllable colours") << "syllableColoursEntry"
+                                      << "syllableColours";
+    QTest::newRow("sound trainer") << "soundTrainerEntry"
+                                   << "soundTrainer";
+    QTest::newRow("syllable trainer") << "syllableTrainerEntry"
+                                      << "syllableTrainer";
 }
 
 void TestHandOver::openingLeavesSoftHyphensInTheSeparatorColour()
@@ -106,10 +108,14 @@ void TestHandOver::emptyTextIsRefused_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("title");
-    QTest::newRow("sound colours") << "soundColoursEntry" << "Tintaro";
-    QTest::newRow("syllable colours") << "syllableColoursEntry" << "Tintaro";
-    QTest::newRow("sound trainer") << "soundTrainerEntry" << "Kolorat";
-    QTest::newRow("syllable trainer") << "syllableTrainerEntry" << "Kolorat";
+    QTest::newRow("sound colours") << "soundColoursEntry"
+                                   << "Tintaro";
+    QTest::newRow("syllable colours") << "syllableColoursEntry"
+                                      << "Tintaro";
+    QTest::newRow("sound trainer") << "soundTrainerEntry"
+                                   << "Kolorat";
+    QTest::newRow("syllable trainer") << "syllableTrainerEntry"
+                                      << "Kolorat";
 }
 
 void TestHandOver::emptyTextIsRefused()
@@ -159,8 +165,10 @@ void TestHandOver::helpTextComesFromTheFolderOrTheProgram_data()
 {
     QTest::addColumn<QString>("folderFile");
     QTest::addColumn<QString>("startsWith");
-    QTest::newRow("the folder's own help file") << "KOLORATHELP.RTF" << "Rot bläu";
-    QTest::newRow("found without regard to case") << "kolorathelp.rtf" << "Rot bläu";
+    QTest::newRow("the folder's own help file") << "KOLORATHELP.RTF"
+                                                << "Rot bläu";
+    QTest::newRow("found without regard to case") << "kolorathelp.rtf"
+                                                  << "Rot bläu";
     QTest::newRow("the help shipped with the program") << QString() << "Kolorat – die farbige Lesehilfe";
 }
 
@@ -185,10 +193,14 @@ void TestHandOver::searchReplace_data()
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("ab by a in aabb searches again from the start") << "aabb" << 1 << 2 << "a" << "aa";
-    QTest::newRow("replacement holding the searched text ends") << "ab ab" << 0 << 2 << "abab" << "abab abab";
-    QTest::newRow("empty answer changes nothing") << "aabb" << 1 << 2 << "" << "aabb";
-    QTest::newRow("answer equal to the search changes nothing") << "aabb" << 1 << 2 << "ab" << "aabb";
+    QTest::newRow("ab by a in aabb searches again from the start") << "aabb" << 1 << 2 << "a"
+                                                                   << "aa";
+    QTest::newRow("replacement holding the searched text ends") << "ab ab" << 0 << 2 << "abab"
+                                                                << "abab abab";
+    QTest::newRow("empty answer changes nothing") << "aabb" << 1 << 2 << ""
+                                                  << "aabb";
+    QTest::newRow("answer equal to the search changes nothing") << "aabb" << 1 << 2 << "ab"
+                                                                << "aabb";
 }
 
 void TestHandOver::searchReplace()
@@ -214,9 +226,12 @@ void TestHandOver::filterCharacter_data()
 {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("default answer removes double quotes") << "\"" << "Er sagt: Hallo!";
-    QTest::newRow("only the first character counts") << "a!" << "Er sgt: \"Hllo!\"";
-    QTest::newRow("empty answer changes nothing") << "" << "Er sagt: \"Hallo!\"";
+    QTest::newRow("default answer removes double quotes") << "\""
+                                                          << "Er sagt: Hallo!";
+    QTest::newRow("only the first character counts") << "a!"
+                                                     << "Er sgt: \"Hllo!\"";
+    QTest::newRow("empty answer changes nothing") << ""
+                                                  << "Er sagt: \"Hallo!\"";
 }
 
 void TestHandOver::filterCharacter()
@@ -249,8 +264,9 @@ void TestHandOver::authorNote()
     QVERIFY2(QRegularExpression(QStringLiteral("^Kolorat, .* Version \\d+\\.\\d+\\.\\d+$")).match(lines[0]).hasMatch(),
              qPrintable(lines[0]));
     QVERIFY(lines[1].startsWith(QStringLiteral("Lizenz: ")));
-    QCOMPARE(lines[2], QStringLiteral("Hilfetext: ")
-                           + QDir::toNativeSeparators(h->folder() + QStringLiteral("/KoloratHelp.rtf")));
+    QCOMPARE(lines[2],
+             QStringLiteral("Hilfetext: ")
+                 + QDir::toNativeSeparators(h->folder() + QStringLiteral("/KoloratHelp.rtf")));
 }
 
 void TestHandOver::wholeTextCommandsUndoInOneStep_data()

@@ -25,10 +25,13 @@ void EditorReadAloudTest::readsSelectionOrFromTheCaret_data()
     QTest::addColumn<int>("heardLength");
     QTest::addColumn<QString>("mark");
     QTest::addColumn<QString>("stopBy");
-    QTest::newRow("selection, stopped by the entry") << 13 << 7 << "bei uns" << 3 << "bei" << "entry";
-    QTest::newRow("from the caret, stopped by ESC") << 22 << 0 << "Guten Tag." << 5 << "Gu-ten" << "esc";
+    QTest::newRow("selection, stopped by the entry") << 13 << 7 << "bei uns" << 3 << "bei"
+                                                     << "entry";
+    QTest::newRow("from the caret, stopped by ESC") << 22 << 0 << "Guten Tag." << 5 << "Gu-ten"
+                                                    << "esc";
     QTest::newRow("caret at the end reads it all, stopped by typing")
-        << 33 << 0 << "Willkommen bei uns. Guten Tag." << 10 << "Will-kom-men" << "typing";
+        << 33 << 0 << "Willkommen bei uns. Guten Tag." << 10 << "Will-kom-men"
+        << "typing";
 }
 
 void EditorReadAloudTest::readsSelectionOrFromTheCaret()

@@ -10,9 +10,9 @@
 
 #include <QAction>
 #include <QDir>
-#include <QPushButton>
 #include <QFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -79,20 +79,36 @@ void TestSaving::eachKindWritesItsBytes_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("pattern");
 
-    QTest::newRow("RTF, name upper-cased") << "saveRtfEntry" << "brief.rtf" << "KOLORAT.RTF"
-                                           << "Quelltext wird im RTF-Format gespeichert." << "BRIEF.RTF"
-                                           << QByteArray() << "RTF-Datei sichern" << "*.RTF";
-    QTest::newRow("TXT keeps soft hyphens") << "saveTxtEntry" << "brief.txt" << "KOLORAT.TXT"
-                                            << "Quelltext wird im TXT-Format gespeichert." << "BRIEF.TXT"
-                                            << QByteArray("Ab\xAD" "ba Ro\xAD" "se.\r\n\xC4rger") << "TXT-Datei sichern"
+    QTest::newRow("RTF, name upper-cased") << "saveRtfEntry"
+                                           << "brief.rtf"
+                                           << "KOLORAT.RTF"
+                                           << "Quelltext wird im RTF-Format gespeichert."
+                                           << "BRIEF.RTF" << QByteArray() << "RTF-Datei sichern"
+                                           << "*.RTF";
+    QTest::newRow("TXT keeps soft hyphens") << "saveTxtEntry"
+                                            << "brief.txt"
+                                            << "KOLORAT.TXT"
+                                            << "Quelltext wird im TXT-Format gespeichert."
+                                            << "BRIEF.TXT"
+                                            << QByteArray("Ab\xAD"
+                                                          "ba Ro\xAD"
+                                                          "se.\r\n\xC4rger")
+                                            << "TXT-Datei sichern"
                                             << "*.TXT";
     QTest::newRow("unformatted drops them, no extension added")
-        << "savePlainEntry" << "brief" << "KOLORAT.TXT" << "Text wird ohne Trennzeichen gespeichert." << "BRIEF"
-        << QByteArray("Abba Rose.\r\n\xC4rger") << "TXT-Datei sichern" << "*.TXT";
-    QTest::newRow("PDF gets its ending, the browser stays") << "savePdfEntry" << "blatt" << "KOLORAT.PDF"
-                                                            << "Text wird als PDF-Datei gespeichert, wie er gedruckt wird."
-                                                            << "BLATT.PDF" << QByteArray("%PDF-") << "PDF-Datei sichern"
-                                                            << "*.RTF;*.TXT";
+        << "savePlainEntry"
+        << "brief"
+        << "KOLORAT.TXT"
+        << "Text wird ohne Trennzeichen gespeichert."
+        << "BRIEF" << QByteArray("Abba Rose.\r\n\xC4rger") << "TXT-Datei sichern"
+        << "*.TXT";
+    QTest::newRow("PDF gets its ending, the browser stays")
+        << "savePdfEntry"
+        << "blatt"
+        << "KOLORAT.PDF"
+        << "Text wird als PDF-Datei gespeichert, wie er gedruckt wird."
+        << "BLATT.PDF" << QByteArray("%PDF-") << "PDF-Datei sichern"
+        << "*.RTF;*.TXT";
 }
 
 void TestSaving::eachKindWritesItsBytes()
@@ -118,8 +134,9 @@ void TestSaving::eachKindWritesItsBytes()
     QCOMPARE(h->dialogs.lastCall().prompt, fileName + QStringLiteral(" wurde gespeichert.\r\r"));
     QCOMPARE(h->dialogs.lastCall().title, title);
     QCOMPARE(h->dialogs.lastCall().icon, platform::Icon::Information);
-    QCOMPARE(h->window().infoText(), QStringLiteral("Tipp: Markieren Sie die Dateien nach dem Typ: DATEI_T.RTF\r"
-                                                    "für Text, DATEI_S.RTF für Silben und DATEI_L.RTF für Laute."));
+    QCOMPARE(h->window().infoText(),
+             QStringLiteral("Tipp: Markieren Sie die Dateien nach dem Typ: DATEI_T.RTF\r"
+                            "für Text, DATEI_S.RTF für Silben und DATEI_L.RTF für Laute."));
     // Saving hides the separators and leaves them hidden.
     QVERIFY(!h->window().separatorsVisible());
     QCOMPARE(h->window().fileBrowser().pattern(), pattern);
@@ -159,7 +176,8 @@ void TestSaving::textOutsideWindows1252IsKeptAsUtf8()
     h->dialogs.queueInput(QStringLiteral("essen.txt"));
     h->dialogs.queueAnswer(Answer::Ok);
     h->window().saveText(editor::SaveKind::Unformatted);
-    QCOMPARE(h->readFile(QStringLiteral("ESSEN.TXT")), QByteArray("\xEF\xBB\xBF") + QStringLiteral("Ćevapčići").toUtf8());
+    QCOMPARE(h->readFile(QStringLiteral("ESSEN.TXT")),
+             QByteArray("\xEF\xBB\xBF") + QStringLiteral("Ćevapčići").toUtf8());
 }
 
 void TestSaving::cancelledOrReservedNameSavesNothing_data()
@@ -184,8 +202,9 @@ void TestSaving::cancelledOrReservedNameSavesNothing()
     QVERIFY(h->dialogs.verifyAllAnswered());
     QCOMPARE(QDir(h->folder()).entryList(QDir::Files), before);
     if (reserved) {
-        QCOMPARE(h->dialogs.lastCall().prompt, QStringLiteral("Der Dateiname KOLORATHELP.RTF ist\rfür die "
-                                                              "KOLORAT-Hilfedatei reserviert.\r\r"));
+        QCOMPARE(h->dialogs.lastCall().prompt,
+                 QStringLiteral("Der Dateiname KOLORATHELP.RTF ist\rfür die "
+                                "KOLORAT-Hilfedatei reserviert.\r\r"));
         QCOMPARE(h->dialogs.lastCall().title, QStringLiteral("Unerlaubter Dateiname"));
     }
     QVERIFY(h->window().separatorsVisible());
@@ -232,7 +251,8 @@ void TestSaving::failedSaveSaysSoAndKeepsTheOldFile()
     h->window().saveText(editor::SaveKind::Rtf);
     QVERIFY(h->dialogs.verifyAllAnswered());
     QCOMPARE(h->dialogs.lastCall().title, QStringLiteral("Dateifehler"));
-    QVERIFY2(h->dialogs.lastCall().prompt.contains(QStringLiteral("ALT.RTF")), qPrintable(h->dialogs.lastCall().prompt));
+    QVERIFY2(h->dialogs.lastCall().prompt.contains(QStringLiteral("ALT.RTF")),
+             qPrintable(h->dialogs.lastCall().prompt));
     QVERIFY(!h->dialogs.lastCall().prompt.contains(QStringLiteral("wurde gespeichert")));
     QCOMPARE(h->readFile(QStringLiteral("ALT.RTF/inhalt.txt")), QByteArray("bleibt"));
 }

@@ -7,9 +7,9 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QTextCursor>
 #include <QPushButton>
 #include <QTest>
+#include <QTextCursor>
 #include <QToolButton>
 
 using platform::Answer;
@@ -80,12 +80,17 @@ void TestSeparators::conversionsTouchOnlyTheMarks_data()
     QTest::addColumn<Colour>("markColour");
     QTest::addColumn<bool>("visibleAfter");
 
-    QTest::newRow("choose / makes every mark a slash") << "choose /" << "/" << textcore::kRed << false;
-    QTest::newRow("choose ~") << "choose ~" << "~" << textcore::kRed << false;
-    QTest::newRow("show turns all five into -") << "show" << "-" << textcore::kRed << true;
+    QTest::newRow("choose / makes every mark a slash") << "choose /"
+                                                       << "/" << textcore::kRed << false;
+    QTest::newRow("choose ~") << "choose ~"
+                              << "~" << textcore::kRed << false;
+    QTest::newRow("show turns all five into -") << "show"
+                                                << "-" << textcore::kRed << true;
     QTest::newRow("hide turns all five into soft hyphens") << "hide" << softHyphen() << textcore::kRed << false;
-    QTest::newRow("colour blau applies the current separator") << "colour blau" << "-" << kBlue << false;
-    QTest::newRow("colour grün after choosing =") << "choose = colour grün" << "=" << kGreen << false;
+    QTest::newRow("colour blau applies the current separator") << "colour blau"
+                                                               << "-" << kBlue << false;
+    QTest::newRow("colour grün after choosing =") << "choose = colour grün"
+                                                  << "=" << kGreen << false;
 }
 
 void TestSeparators::conversionsTouchOnlyTheMarks()
@@ -228,7 +233,8 @@ void TestSeparators::replaceBySeparator_data()
                                       << "Trennzeichen ersetzen";
     QTest::newRow("the separator itself selected")
         << "Ab-ba" << 2 << 1 << "Ab-ba"
-        << "Auswahl und Zielzeichen sind identisch.\r\rTextauswahl:   -\rTrennzeichen:   -\r" << "Trennzeichen";
+        << "Auswahl und Zielzeichen sind identisch.\r\rTextauswahl:   -\rTrennzeichen:   -\r"
+        << "Trennzeichen";
 }
 
 void TestSeparators::replaceBySeparator()
@@ -294,17 +300,21 @@ void TestSeparators::clickModeButtonAndHints()
     QCOMPARE(button->text(), QStringLiteral("Klickmodus ein"));
     QCOMPARE(button->height(), qRound(315.0 * dpi / 1440));
     QVERIFY(button->icon().isNull());
-    QCOMPARE(h->window().infoText(), QStringLiteral("Der Klickmodus für Silbenzeichen ist aus, sie können jetzt "
-                                                    "wieder Text eingeben oder editieren."));
+    QCOMPARE(h->window().infoText(),
+             QStringLiteral("Der Klickmodus für Silbenzeichen ist aus, sie können jetzt "
+                            "wieder Text eingeben oder editieren."));
 }
 
 void TestSeparators::clickTypesTheSeparatorLiterally_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("separator");
-    QTest::newRow("tilde is no Enter") << "separatorTildeEntry" << "~";
-    QTest::newRow("slash") << "separatorSlashEntry" << "/";
-    QTest::newRow("hyphen") << "separatorHyphenEntry" << "-";
+    QTest::newRow("tilde is no Enter") << "separatorTildeEntry"
+                                       << "~";
+    QTest::newRow("slash") << "separatorSlashEntry"
+                           << "/";
+    QTest::newRow("hyphen") << "separatorHyphenEntry"
+                            << "-";
 }
 
 void TestSeparators::clickTypesTheSeparatorLiterally()

@@ -25,8 +25,8 @@ const QString kSettingsError = QStringLiteral("Datei ''KOLORAT.INI'' fehlt\roder
 QStringList checkedSeparatorEntries(editor::EditorWindow &window)
 {
     QStringList checked;
-    for (const char *name : {"separatorHyphenEntry", "separatorEqualsEntry", "separatorTildeEntry",
-                             "separatorSlashEntry"}) {
+    for (const char *name :
+         {"separatorHyphenEntry", "separatorEqualsEntry", "separatorTildeEntry", "separatorSlashEntry"}) {
         auto *entry = window.findChild<QAction *>(QString::fromLatin1(name));
         if (entry && entry->isChecked())
             checked << entry->text();
@@ -122,10 +122,10 @@ void TestStartup::settingsFile_data()
     QTest::addColumn<QStringList>("checked");
     QTest::addColumn<QString>("separator");
 
-    QTest::newRow("missing file") << QString() << true << QStringList{"Arial", "Verdana"}
-                                  << QStringList{"Taste -"} << "-";
-    QTest::newRow("file stopping at line 7") << "settings-short.ini" << true << QStringList{"Arial", "Verdana"}
-                                             << QStringList{"Taste -"} << "-";
+    QTest::newRow("missing file") << QString() << true << QStringList{"Arial", "Verdana"} << QStringList{"Taste -"}
+                                  << "-";
+    QTest::newRow("file stopping at line 7")
+        << "settings-short.ini" << true << QStringList{"Arial", "Verdana"} << QStringList{"Taste -"} << "-";
     QTest::newRow("lines 1 to 12 only") << "settings-twelve.ini" << false << QStringList{"Arial", "Verdana"}
                                         << QStringList{"Taste ="} << "=";
     QTest::newRow("full file, blank font line skipped")
@@ -133,8 +133,7 @@ void TestStartup::settingsFile_data()
         << QStringList{"Taste ="} << "=";
     QTest::newRow("hand-edited font lines sorted, fixed font and repeat dropped")
         << "settings-messy-fonts.ini" << false
-        << QStringList{"Arial", "Verdana", "Andika", "comic neue", "Times New Roman"} << QStringList{"Taste ="}
-        << "=";
+        << QStringList{"Arial", "Verdana", "Andika", "comic neue", "Times New Roman"} << QStringList{"Taste ="} << "=";
     QTest::newRow("blank separator line checks all four")
         << "settings-blank-separator.ini" << false << QStringList{"Arial", "Verdana"}
         << QStringList{"Taste -", "Taste =", "Taste ~", "Taste /"} << "";
@@ -256,8 +255,10 @@ void TestStartup::exitWithYesWritesTheSettings_data()
     QTest::addColumn<QString>("expected");
     QTest::addColumn<bool>("keptAside"); // as KOLORAT.INI.BAK, not read whole
     QTest::newRow("defaults after a missing file") << QString() << "settings-defaults-written.ini" << false;
-    QTest::newRow("full file read and written back") << "settings-full.ini" << "settings-full-written.ini" << false;
-    QTest::newRow("broken file kept aside") << "settings-short.ini" << "settings-short-written.ini" << true;
+    QTest::newRow("full file read and written back") << "settings-full.ini"
+                                                     << "settings-full-written.ini" << false;
+    QTest::newRow("broken file kept aside") << "settings-short.ini"
+                                            << "settings-short-written.ini" << true;
 }
 
 void TestStartup::exitWithYesWritesTheSettings()

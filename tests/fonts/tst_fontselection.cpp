@@ -29,8 +29,7 @@ const QString kFullMessage = QStringLiteral("Es können maximal 18 Schriften hin
 // them, names that differ only in case, and enough to overfill the list.
 QStringList installedFonts()
 {
-    QStringList names{"Verdana", "Times New Roman", "arial", "Arial", "courier new", "Courier New",
-                      "DejaVu Sans"};
+    QStringList names{"Verdana", "Times New Roman", "arial", "Arial", "courier new", "Courier New", "DejaVu Sans"};
     for (int i = 20; i >= 1; --i)
         names << QStringLiteral("Font %1").arg(i, 2, 10, QLatin1Char('0'));
     return names;
@@ -148,8 +147,8 @@ void TestFontSelection::windowLooks()
     QVERIFY(!window->windowIcon().isNull());
 
     const QRect screen = window->screen()->availableGeometry();
-    QCOMPARE(window->pos(), QPoint(screen.left() + (screen.width() - px(9255)) / 2,
-                                   screen.top() + (screen.height() - px(6345)) / 2));
+    QCOMPARE(window->pos(),
+             QPoint(screen.left() + (screen.width() - px(9255)) / 2, screen.top() + (screen.height() - px(6345)) / 2));
 }
 
 void TestFontSelection::controlPlaces_data()
@@ -243,11 +242,11 @@ void TestFontSelection::installedFontsLoadBehindHint()
 
     QCOMPARE(timers->fireAll(), 1);
     QVERIFY(hint->text().isEmpty());
-    const QStringList expected{"Arial", "arial", "Courier New", "courier new", "DejaVu Sans", "Font 01",
-                               "Font 02", "Font 03", "Font 04", "Font 05", "Font 06", "Font 07", "Font 08",
-                               "Font 09", "Font 10", "Font 11", "Font 12", "Font 13", "Font 14", "Font 15",
-                               "Font 16", "Font 17", "Font 18", "Font 19", "Font 20", "Times New Roman",
-                               "Verdana"};
+    const QStringList expected{"Arial",   "arial",           "Courier New", "courier new", "DejaVu Sans", "Font 01",
+                               "Font 02", "Font 03",         "Font 04",     "Font 05",     "Font 06",     "Font 07",
+                               "Font 08", "Font 09",         "Font 10",     "Font 11",     "Font 12",     "Font 13",
+                               "Font 14", "Font 15",         "Font 16",     "Font 17",     "Font 18",     "Font 19",
+                               "Font 20", "Times New Roman", "Verdana"};
     QCOMPARE(entries(list), expected);
     QCOMPARE(selected(list), QStringLiteral("Arial"));
 

@@ -62,10 +62,10 @@ void ColouredTextSaveTest::save_data()
     const QString refused = QStringLiteral("Unerlaubter Dateiname");
     const QString brief = QStringLiteral("BRIEF.RTF");
     const auto row = [](const char *name, SaveCase c) { QTest::newRow(name) << c; };
-    row("brief saves BRIEF without extension or question",
-        {"brief", {"BRIEF.RTF"}, "", {"Ok"}, {ask, done}, "BRIEF"});
+    row("brief saves BRIEF without extension or question", {"brief", {"BRIEF.RTF"}, "", {"Ok"}, {ask, done}, "BRIEF"});
     row("umlauts upper-cased, sharp s kept", {"straße_ü.rtf", {}, "", {"Ok"}, {ask, done}, "STRAßE_Ü.RTF"});
-    row("listed brief.rtf asks, Yes replaces", {"brief.rtf", {"BRIEF.RTF"}, brief, {"Yes", "Ok"}, {ask, brief, done}, brief});
+    row("listed brief.rtf asks, Yes replaces",
+        {"brief.rtf", {"BRIEF.RTF"}, brief, {"Yes", "Ok"}, {ask, brief, done}, brief});
     row("listed brief.rtf asks, No keeps it", {"brief.rtf", {"brief.rtf"}, "", {"No"}, {ask, brief}, ""});
     row("listed and on disk, No keeps the old file", {"Brief.rtf", {"brief.rtf"}, brief, {"No"}, {ask, brief}, ""});
     row("existing file the browser does not list asks too", {"notizen", {}, "NOTIZEN", {"No"}, {ask, "NOTIZEN"}, ""});
@@ -98,12 +98,12 @@ void ColouredTextSaveTest::save()
     testsupport::ScriptedDialogs dialogs;
     dialogs.queueInput(typed);
     for (const QString &answer : answers)
-        dialogs.queueAnswer(answer == QLatin1String("Yes") ? Answer::Yes
-                            : answer == QLatin1String("No") ? Answer::No
-                                                            : Answer::Ok);
+        dialogs.queueAnswer(answer == QLatin1String("Yes")      ? Answer::Yes
+                                : answer == QLatin1String("No") ? Answer::No
+                                                                : Answer::Ok);
     Editor editor;
-    const bool written =
-        platform::saveColouredText(field, dialogs, editor.destination(dir.path() + QLatin1Char('/'), listed));
+    const bool written
+        = platform::saveColouredText(field, dialogs, editor.destination(dir.path() + QLatin1Char('/'), listed));
     QVERIFY(dialogs.verifyAllAnswered());
     QCOMPARE(titles(dialogs), boxes);
     QCOMPARE(written, !saved.isEmpty());
@@ -116,8 +116,9 @@ void ColouredTextSaveTest::save()
         QCOMPARE(calls[1].prompt,
                  QStringLiteral("Der Dateiname KOLORATHELP.RTF ist\rfür die KOLORAT-Hilfedatei reserviert.\r\r"));
     if (answers.contains(QLatin1String("Yes")) || answers.contains(QLatin1String("No"))) {
-        QCOMPARE(calls[1].prompt, QStringLiteral("Eine Datei mit diesem Namen ist schon vorhanden!\rWollen Sie die "
-                                                 "vorhandene Datei hiermit ersetzen?\r\r"));
+        QCOMPARE(calls[1].prompt,
+                 QStringLiteral("Eine Datei mit diesem Namen ist schon vorhanden!\rWollen Sie die "
+                                "vorhandene Datei hiermit ersetzen?\r\r"));
         QCOMPARE(calls[1].buttons, platform::Buttons::YesNo);
         QCOMPARE(calls[1].defaultButton, Answer::No);
     }

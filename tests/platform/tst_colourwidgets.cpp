@@ -45,11 +45,13 @@ bool enterAccepted(QWidget *target, const QMimeData *mime)
 platform::MixerLayout layout(bool framed)
 {
     const auto names = [](const char *prefix) {
-        return std::array<QString, 3>{QLatin1String(prefix) + QLatin1Char('r'), QLatin1String(prefix) + QLatin1Char('g'),
+        return std::array<QString, 3>{QLatin1String(prefix) + QLatin1Char('r'),
+                                      QLatin1String(prefix) + QLatin1Char('g'),
                                       QLatin1String(prefix) + QLatin1Char('b')};
     };
-    return {framed, QRect(120, 240, 1455, 3015), QStringLiteral("frame"), QStringLiteral("caption"), QSize(1335, 255),
-            QStringLiteral("number"), QStringLiteral("custom"), names("slider"), names("value")};
+    return {framed,           QRect(120, 240, 1455, 3015), QStringLiteral("frame"),  QStringLiteral("caption"),
+            QSize(1335, 255), QStringLiteral("number"),    QStringLiteral("custom"), names("slider"),
+            names("value")};
 }
 
 } // namespace
@@ -208,8 +210,10 @@ void ColourWidgetsTest::tokensDifferPerWindow()
 {
     QObject a;
     QObject b;
-    QVERIFY(ColourField::dragTokenFor(QStringLiteral("Form2"), &a) != ColourField::dragTokenFor(QStringLiteral("Form2"), &b));
-    QVERIFY(ColourField::dragTokenFor(QStringLiteral("Form2"), &a) != ColourField::dragTokenFor(QStringLiteral("Form3"), &a));
+    QVERIFY(ColourField::dragTokenFor(QStringLiteral("Form2"), &a)
+            != ColourField::dragTokenFor(QStringLiteral("Form2"), &b));
+    QVERIFY(ColourField::dragTokenFor(QStringLiteral("Form2"), &a)
+            != ColourField::dragTokenFor(QStringLiteral("Form3"), &a));
 }
 
 void ColourWidgetsTest::mixerControlsStandWhereTheLayoutSays()

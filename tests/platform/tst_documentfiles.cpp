@@ -59,10 +59,15 @@ void TestDocumentFiles::decodePlainText_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("ascii") << QByteArray("Hallo Welt") << u"Hallo Welt"_qs;
     QTest::newRow("windows-1252 umlauts and euro") << QByteArray("\xC4pfel \xDF \x80 \x84x\x93") << u"Äpfel ß € „x“"_qs;
-    QTest::newRow("windows-1252 soft hyphen") << QByteArray("Sil\xAD" "be") << u"Sil\u00ADbe"_qs;
-    QTest::newRow("utf-8 with byte-order mark") << QByteArray("\xEF\xBB\xBFGr\xC3\xBC\xC3\x9F" "e") << u"Grüße"_qs;
+    QTest::newRow("windows-1252 soft hyphen") << QByteArray("Sil\xAD"
+                                                            "be")
+                                              << u"Sil\u00ADbe"_qs;
+    QTest::newRow("utf-8 with byte-order mark") << QByteArray("\xEF\xBB\xBFGr\xC3\xBC\xC3\x9F"
+                                                              "e")
+                                                << u"Grüße"_qs;
     QTest::newRow("utf-8 byte-order mark before ascii") << QByteArray("\xEF\xBB\xBFHi") << u"Hi"_qs;
-    QTest::newRow("utf-8 without byte-order mark") << QByteArray("\xC3\x84pfel \xE2\x82\xAC \xF0\x9F\x98\x80") << u"Äpfel € 😀"_qs;
+    QTest::newRow("utf-8 without byte-order mark")
+        << QByteArray("\xC3\x84pfel \xE2\x82\xAC \xF0\x9F\x98\x80") << u"Äpfel € 😀"_qs;
     QTest::newRow("invalid utf-8 is windows-1252") << QByteArray("\xC3\x84pfel \xFC") << u"Ã„pfel ü"_qs;
     QTest::newRow("overlong utf-8 is windows-1252") << QByteArray("\xC0\xAF") << u"À¯"_qs;
     QTest::newRow("utf-8 surrogate is windows-1252") << QByteArray("\xED\xA0\x80") << u"í\u00A0€"_qs;
@@ -88,7 +93,9 @@ void TestDocumentFiles::encodePlainText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("windows-1252") << u"Äpfel ß € „x“ Sil\u00ADbe"_qs << QByteArray("\xC4pfel \xDF \x80 \x84x\x93 Sil\xAD" "be");
+    QTest::newRow("windows-1252") << u"Äpfel ß € „x“ Sil\u00ADbe"_qs
+                                  << QByteArray("\xC4pfel \xDF \x80 \x84x\x93 Sil\xAD"
+                                                "be");
     QTest::newRow("CR LF kept, nothing added") << u"a\r\nb"_qs << QByteArray("a\r\nb");
     QTest::newRow("lone breaks written as CR LF") << u"a\nb\rc"_qs << QByteArray("a\r\nb\r\nc");
     QTest::newRow("beyond 1252 gives utf-8 with byte-order mark")
@@ -103,7 +110,8 @@ void TestDocumentFiles::encodePlainText()
     QFETCH(QByteArray, bytes);
     QCOMPARE(platform::encodePlainText(text), bytes);
     // Whatever is written reads back as the same text.
-    QCOMPARE(platform::decodePlainText(bytes), QString(text).replace(u"\r\n"_qs, u"\n"_qs).replace(u'\r', u'\n').replace(u"\n"_qs, u"\r\n"_qs));
+    QCOMPARE(platform::decodePlainText(bytes),
+             QString(text).replace(u"\r\n"_qs, u"\n"_qs).replace(u'\r', u'\n').replace(u"\n"_qs, u"\r\n"_qs));
 }
 
 void TestDocumentFiles::plainTextFileRoundTrip()
@@ -185,8 +193,9 @@ void TestDocumentFiles::loadFailures_data()
                                  << u"Die Datei „FEHLT.RTF“ kann nicht gelesen werden.\rSie ist nicht vorhanden."_qs;
     QTest::newRow("missing txt") << u"FEHLT.TXT"_qs << QByteArray() << int(FileKind::PlainText)
                                  << u"Die Datei „FEHLT.TXT“ kann nicht gelesen werden.\rSie ist nicht vorhanden."_qs;
-    QTest::newRow("rtf name, plain content") << u"BRIEF.RTF"_qs << QByteArray("Lieber Tom") << int(FileKind::Rtf)
-                                             << u"Die Datei „BRIEF.RTF“ kann nicht gelesen werden.\rDie Datei enthält keinen RTF-Text."_qs;
+    QTest::newRow("rtf name, plain content")
+        << u"BRIEF.RTF"_qs << QByteArray("Lieber Tom") << int(FileKind::Rtf)
+        << u"Die Datei „BRIEF.RTF“ kann nicht gelesen werden.\rDie Datei enthält keinen RTF-Text."_qs;
     QTest::newRow("empty rtf") << u"LEER.RTF"_qs << QByteArray("") << int(FileKind::Rtf)
                                << u"Die Datei „LEER.RTF“ kann nicht gelesen werden.\rDie Datei ist leer."_qs;
     QTest::newRow("folder") << u"ORDNER.RTF"_qs << QByteArray("/") << int(FileKind::Rtf)

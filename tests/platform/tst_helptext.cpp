@@ -206,9 +206,9 @@ void TestHelpText::examplesAreColouredAsTheProgramColours()
     if (mode == QLatin1String("S")) {
         // The program colours the whole text: a following blank lets a
         // doubled letter at the end of the example count.
-        colours = textcore::ColourBySounds(text + u' ', textcore::SoundColours{}, u"",
-                                           textcore::SoundVariant::ColourWindow)
-                      .colours;
+        colours
+            = textcore::ColourBySounds(text + u' ', textcore::SoundColours{}, u"", textcore::SoundVariant::ColourWindow)
+                  .colours;
         colours.resize(text.size());
     } else {
         colours = textcore::ColourBySyllables(text, syllable.first, syllable.second,
@@ -234,7 +234,10 @@ void TestHelpText::examplesAreColouredAsTheProgramColours()
         for (qsizetype i = 0; i < shown.size() && mismatch.isEmpty(); ++i) {
             if (m_format[at + i].colour != expected[i])
                 mismatch = QStringLiteral("'%1' (position %2) is %3, expected %4")
-                               .arg(shown[i]).arg(i).arg(m_format[at + i].colour).arg(expected[i]);
+                               .arg(shown[i])
+                               .arg(i)
+                               .arg(m_format[at + i].colour)
+                               .arg(expected[i]);
         }
         if (mismatch.isEmpty())
             return;

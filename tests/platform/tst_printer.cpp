@@ -36,9 +36,9 @@ struct SheetRow {
     const char *name;
     textcore::Colour colour;
 };
-const SheetRow sheet[] = {{"Hintergrund", 16777215}, {"Mitlaute", 0},         {"Selbstlaute", 49152},
-                          {"Umlaute", 16711680},     {"Doppelmitlaut", 12583104}, {"Großbuchstaben", 255},
-                          {"Sonderzeichen", 0},      {"Satzzeichen", 12632064}};
+const SheetRow sheet[]
+    = {{"Hintergrund", 16777215},   {"Mitlaute", 0},         {"Selbstlaute", 49152}, {"Umlaute", 16711680},
+       {"Doppelmitlaut", 12583104}, {"Großbuchstaben", 255}, {"Sonderzeichen", 0},   {"Satzzeichen", 12632064}};
 
 void drawColourSheet(Printer &printer, const QString &title)
 {
@@ -152,9 +152,9 @@ int PrinterTest::pdfPages(const QString &pdf)
 QImage PrinterTest::pdfPage(const QString &pdf, int dpi)
 {
     const QString base = pdf + QStringLiteral("-page");
-    run(tool("pdftoppm"), {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"), QStringLiteral("1"),
-                           QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-png"),
-                           QStringLiteral("-singlefile"), pdf, base});
+    run(tool("pdftoppm"),
+        {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+         QStringLiteral("1"), QStringLiteral("-png"), QStringLiteral("-singlefile"), pdf, base});
     return QImage(base + QStringLiteral(".png"));
 }
 
@@ -231,8 +231,8 @@ void PrinterTest::colourSheetBoxesHaveTheirColours()
     const QColor seen(page.pixel(centre));
     const textcore::Colour colour = sheet[row].colour;
     const QColor wanted(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
-    QVERIFY2(qAbs(seen.red() - wanted.red()) <= 3 && qAbs(seen.green() - wanted.green()) <= 3 &&
-                 qAbs(seen.blue() - wanted.blue()) <= 3,
+    QVERIFY2(qAbs(seen.red() - wanted.red()) <= 3 && qAbs(seen.green() - wanted.green()) <= 3
+                 && qAbs(seen.blue() - wanted.blue()) <= 3,
              qPrintable(QStringLiteral("%1 instead of %2").arg(seen.name(), wanted.name())));
     // Just outside the box, left of it, the page is white.
     const QColor outside(page.pixel(QPoint(qRound(origin.x() + 245), centre.y())));

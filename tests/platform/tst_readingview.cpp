@@ -70,8 +70,7 @@ void ReadingViewTest::spacingChangesTheLayoutOnly_data()
     QTest::newRow("letters +25 %") << ReadingView{false, LetterSpacing::Widest} << true << false;
     QTest::newRow("words very wide") << ReadingView{false, LetterSpacing::Normal, WordSpacing::VeryWide} << true
                                      << false;
-    QTest::newRow("lines double") << ReadingView{false, LetterSpacing::Normal, WordSpacing::Normal,
-                                                 LineSpacing::Double}
+    QTest::newRow("lines double") << ReadingView{false, LetterSpacing::Normal, WordSpacing::Normal, LineSpacing::Double}
                                   << false << true;
     QTest::newRow("everything, arcs too")
         << ReadingView{true, LetterSpacing::Wider, WordSpacing::Wide, LineSpacing::OneAndAHalf} << true << true;

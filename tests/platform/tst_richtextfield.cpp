@@ -106,8 +106,7 @@ CharFormat fmt(Colour c, const QString &font, double size, bool bold = false, bo
 
 } // namespace
 
-class TestRichTextField : public QObject
-{
+class TestRichTextField : public QObject {
     Q_OBJECT
 private slots:
     void positions_data();
@@ -152,10 +151,12 @@ void TestRichTextField::positions_data()
     QTest::newRow("starts with a line break") << QStringLiteral("\r\nabc") << QStringLiteral("\r\nabc");
     QTest::newRow("only line breaks") << QStringLiteral("\r\n\r\n") << QStringLiteral("\r\n\r\n");
     QTest::newRow("no-break space") << QStringLiteral("a\u00A0b\r\n\u00A0") << QStringLiteral("a\u00A0b\r\n\u00A0");
-    QTest::newRow("soft hyphen") << QStringLiteral("Son\u00ADne\r\nMond\u00AD") << QStringLiteral("Son\u00ADne\r\nMond\u00AD");
-    QTest::newRow("surrogate pair")
-        << (QStringLiteral("a") + QString::fromUcs4(U"\U0001F600") + crlf + QString::fromUcs4(U"\U0001F600"))
-        << (QStringLiteral("a") + QString::fromUcs4(U"\U0001F600") + crlf + QString::fromUcs4(U"\U0001F600"));
+    QTest::newRow("soft hyphen") << QStringLiteral("Son\u00ADne\r\nMond\u00AD")
+                                 << QStringLiteral("Son\u00ADne\r\nMond\u00AD");
+    QTest::newRow("surrogate pair") << (QStringLiteral("a") + QString::fromUcs4(U"\U0001F600") + crlf
+                                        + QString::fromUcs4(U"\U0001F600"))
+                                    << (QStringLiteral("a") + QString::fromUcs4(U"\U0001F600") + crlf
+                                        + QString::fromUcs4(U"\U0001F600"));
     QTest::newRow("tab") << QStringLiteral("a\tb\r\n\t") << QStringLiteral("a\tb\r\n\t");
     QTest::newRow("lone LF becomes CR LF") << QStringLiteral("a\nb\n") << QStringLiteral("a\r\nb\r\n");
     QTest::newRow("lone CR becomes CR LF") << QStringLiteral("a\rb") << QStringLiteral("a\r\nb");
@@ -227,12 +228,12 @@ void TestRichTextField::selTextReplacement_data()
                             << QStringLiteral("ab\r\nxyzd") << 7;
     QTest::newRow("line break replaced") << QStringLiteral("ab\r\ncd") << 2 << 2 << QStringLiteral("-")
                                          << QStringLiteral("ab-cd") << 3;
-    QTest::newRow("line break via its LF") << QStringLiteral("ab\r\ncd") << 3 << 1 << QStringLiteral("-")
-                                           << QStringLiteral("ab-cd") << 3;
-    QTest::newRow("inserting a line break") << QStringLiteral("abcd") << 2 << 0 << QStringLiteral("\r\n")
-                                            << QStringLiteral("ab\r\ncd") << 4;
-    QTest::newRow("inserting a line separator") << QStringLiteral("abcd") << 2 << 0 << QStringLiteral("\u2028")
-                                                << QStringLiteral("ab\r\ncd") << 4;
+    QTest::newRow("line break via its LF")
+        << QStringLiteral("ab\r\ncd") << 3 << 1 << QStringLiteral("-") << QStringLiteral("ab-cd") << 3;
+    QTest::newRow("inserting a line break")
+        << QStringLiteral("abcd") << 2 << 0 << QStringLiteral("\r\n") << QStringLiteral("ab\r\ncd") << 4;
+    QTest::newRow("inserting a line separator")
+        << QStringLiteral("abcd") << 2 << 0 << QStringLiteral("\u2028") << QStringLiteral("ab\r\ncd") << 4;
     QTest::newRow("deleting") << QStringLiteral("a\r\n\r\nb") << 1 << 4 << QString() << QStringLiteral("ab") << 1;
 }
 
@@ -304,8 +305,9 @@ void TestRichTextField::bulkColouringEqualsPerCharacter_data()
     QTest::addColumn<int>("seed");
     QTest::newRow("one line") << QStringLiteral("Will\u00ADkom\u00ADmen bei uns!") << 1;
     QTest::newRow("line breaks and empty lines") << QStringLiteral("Ein Satz.\r\n\r\nNoch\u00A0einer.\r\n") << 2;
-    QTest::newRow("surrogates")
-        << (QStringLiteral("x") + QString::fromUcs4(U"\U0001F600\U0001F601") + QStringLiteral("\r\ny")) << 3;
+    QTest::newRow("surrogates") << (QStringLiteral("x") + QString::fromUcs4(U"\U0001F600\U0001F601")
+                                    + QStringLiteral("\r\ny"))
+                                << 3;
     QTest::newRow("only line breaks") << QStringLiteral("\r\n\r\n\r\n") << 4;
     QString longText;
     for (int i = 0; i < 60; ++i)
@@ -377,7 +379,7 @@ void TestRichTextField::positionsStayExactAfterEdits()
     RichTextField field;
     field.setText(QStringLiteral("Anfang\r\n\r\nMitte\r\nEnde"));
     QRandomGenerator rng(42);
-    const QString pieces[] = {QStringLiteral("x"), QStringLiteral("\r\n"), QStringLiteral("ab\r\ncd"),
+    const QString pieces[] = {QStringLiteral("x"),      QStringLiteral("\r\n"),     QStringLiteral("ab\r\ncd"),
                               QStringLiteral("\u00A0"), QStringLiteral("\r\n\r\n"), QString()};
     for (int step = 0; step < 120; ++step) {
         const int n = field.length();
@@ -425,14 +427,13 @@ void TestRichTextField::styledTextRoundTrip_data()
                       {QStringLiteral("\u00A0gr"), fmt(16711680, f, 14.5, false, true)},
                       {QStringLiteral("\u00FCn"), fmt(0, QStringLiteral("DejaVu Serif"), 20, true, true)}}
         << f;
-    QTest::newRow("line breaks inside and between runs")
-        << StyledText{{QStringLiteral("ab\r\n"), fmt(255, f, 12)},
-                      {QStringLiteral("\r\n"), fmt(49152, f, 12)},
-                      {QStringLiteral("cd\r\n"), fmt(0, f, 16)}}
-        << f;
-    QTest::newRow("surrogates")
-        << StyledText{{QString::fromUcs4(U"\U0001F600"), fmt(255, f, 12)}, {QStringLiteral("z"), fmt(0, f, 12)}}
-        << f;
+    QTest::newRow("line breaks inside and between runs") << StyledText{{QStringLiteral("ab\r\n"), fmt(255, f, 12)},
+                                                                       {QStringLiteral("\r\n"), fmt(49152, f, 12)},
+                                                                       {QStringLiteral("cd\r\n"), fmt(0, f, 16)}}
+                                                         << f;
+    QTest::newRow("surrogates") << StyledText{{QString::fromUcs4(U"\U0001F600"), fmt(255, f, 12)},
+                                              {QStringLiteral("z"), fmt(0, f, 12)}}
+                                << f;
 }
 
 void TestRichTextField::styledTextRoundTrip()
@@ -521,11 +522,9 @@ void TestRichTextField::changeSignal_data()
     QTest::newRow("runs") << QStringLiteral("ab") << Action([](RichTextField &f) {
         f.setStyledText({{QStringLiteral("q"), CharFormat{}}});
     }) << 1;
-    QTest::newRow("typing") << QStringLiteral("ab") << Action([](RichTextField &f) {
-        QTest::keyClick(&f, Qt::Key_X);
-    }) << 1;
-    QTest::newRow("selecting only") << QStringLiteral("ab") << Action([](RichTextField &f) { f.setSel(0, 2); })
-                                    << 0;
+    QTest::newRow("typing") << QStringLiteral("ab") << Action([](RichTextField &f) { QTest::keyClick(&f, Qt::Key_X); })
+                            << 1;
+    QTest::newRow("selecting only") << QStringLiteral("ab") << Action([](RichTextField &f) { f.setSel(0, 2); }) << 0;
     QTest::newRow("caret colour only") << QStringLiteral("ab") << Action([](RichTextField &f) {
         f.setSel(1, 0);
         f.setSelColor(255);

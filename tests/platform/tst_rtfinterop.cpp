@@ -54,11 +54,16 @@ struct Props {
 
     void over(const Props &o) // o wins
     {
-        if (o.colour) colour = o.colour;
-        if (o.font) font = o.font;
-        if (o.size) size = o.size;
-        if (o.bold) bold = o.bold;
-        if (o.italic) italic = o.italic;
+        if (o.colour)
+            colour = o.colour;
+        if (o.font)
+            font = o.font;
+        if (o.size)
+            size = o.size;
+        if (o.bold)
+            bold = o.bold;
+        if (o.italic)
+            italic = o.italic;
     }
 };
 
@@ -87,7 +92,8 @@ public:
                 } else if (name == u"style:style") {
                     currentStyle = a.value(QLatin1String("style:name")).toString();
                     currentFamily = a.value(QLatin1String("style:family")).toString();
-                    styles_[key(currentFamily, currentStyle)].parent = a.value(QLatin1String("style:parent-style-name")).toString();
+                    styles_[key(currentFamily, currentStyle)].parent
+                        = a.value(QLatin1String("style:parent-style-name")).toString();
                 } else if (name == u"style:text-properties") {
                     Props p = readProps(a);
                     if (inDefaultParagraph)
@@ -100,7 +106,8 @@ public:
                             append(QStringLiteral("\r\n"), spanStack);
                         firstParagraph = false;
                         Props base = defaults_;
-                        base.over(resolve(QStringLiteral("paragraph"), a.value(QLatin1String("text:style-name")).toString()));
+                        base.over(
+                            resolve(QStringLiteral("paragraph"), a.value(QLatin1String("text:style-name")).toString()));
                         spanStack = {base};
                     }
                     ++paragraphDepth;
@@ -109,7 +116,8 @@ public:
                     p.over(resolve(QStringLiteral("text"), a.value(QLatin1String("text:style-name")).toString()));
                     spanStack.push_back(p);
                 } else if (paragraphDepth > 0 && name == u"text:s") {
-                    const int c = a.hasAttribute(QLatin1String("text:c")) ? a.value(QLatin1String("text:c")).toInt() : 1;
+                    const int c
+                        = a.hasAttribute(QLatin1String("text:c")) ? a.value(QLatin1String("text:c")).toInt() : 1;
                     append(QString(c, u' '), spanStack);
                 } else if (paragraphDepth > 0 && name == u"text:tab") {
                     append(QStringLiteral("\t"), spanStack);
@@ -164,9 +172,11 @@ private:
                 p.size = s.chopped(2).toDouble();
         }
         if (a.hasAttribute(QLatin1String("fo:font-weight")))
-            p.bold = a.value(QLatin1String("fo:font-weight")) == u"bold" || a.value(QLatin1String("fo:font-weight")).toInt() >= 600;
+            p.bold = a.value(QLatin1String("fo:font-weight")) == u"bold"
+                || a.value(QLatin1String("fo:font-weight")).toInt() >= 600;
         if (a.hasAttribute(QLatin1String("fo:font-style")))
-            p.italic = a.value(QLatin1String("fo:font-style")) == u"italic" || a.value(QLatin1String("fo:font-style")) == u"oblique";
+            p.italic = a.value(QLatin1String("fo:font-style")) == u"italic"
+                || a.value(QLatin1String("fo:font-style")) == u"oblique";
         return p;
     }
 
@@ -200,10 +210,7 @@ private:
 
 class Office {
 public:
-    Office()
-    {
-        executable_ = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    }
+    Office() { executable_ = QStandardPaths::findExecutable(QStringLiteral("soffice")); }
     bool available() const { return !executable_.isEmpty() && profile_.isValid(); }
 
     // Converts `input` into `format` (rtf or fodt) inside `outDir`; a private
@@ -212,9 +219,8 @@ public:
     {
         QProcess p;
         p.setProgram(executable_);
-        p.setArguments({QStringLiteral("-env:UserInstallation=file://") + profile_.path(),
-                        QStringLiteral("--headless"), QStringLiteral("--convert-to"), format,
-                        QStringLiteral("--outdir"), outDir, input});
+        p.setArguments({QStringLiteral("-env:UserInstallation=file://") + profile_.path(), QStringLiteral("--headless"),
+                        QStringLiteral("--convert-to"), format, QStringLiteral("--outdir"), outDir, input});
         p.setProcessChannelMode(QProcess::MergedChannels);
         p.start();
         if (!p.waitForFinished(180000) || p.exitCode() != 0) {
@@ -266,7 +272,8 @@ void TestRtfInterop::initTestCase()
 void TestRtfInterop::libreOfficeRtfReadsAsTheGoldenFiles_data()
 {
     QTest::addColumn<QString>("source");
-    for (const QString &f : QDir(kDataDir + QStringLiteral("/sources")).entryList({QStringLiteral("*.fodt")}, QDir::Files, QDir::Name))
+    for (const QString &f :
+         QDir(kDataDir + QStringLiteral("/sources")).entryList({QStringLiteral("*.fodt")}, QDir::Files, QDir::Name))
         QTest::newRow(qPrintable(f)) << kDataDir + QStringLiteral("/sources/") + f;
 }
 
@@ -293,7 +300,8 @@ void TestRtfInterop::libreOfficeRtfReadsAsTheGoldenFiles()
         if (lines[i].isEmpty())
             continue;
         const QJsonObject run = QJsonDocument::fromJson(lines[i]).object();
-        expectedColours.insert(expectedColours.end(), static_cast<std::size_t>(run.value(QLatin1String("length")).toInt()),
+        expectedColours.insert(expectedColours.end(),
+                               static_cast<std::size_t>(run.value(QLatin1String("length")).toInt()),
                                static_cast<textcore::Colour>(run.value(QLatin1String("colour")).toInteger()));
     }
     qsizetype pos = 0;
@@ -327,8 +335,8 @@ void TestRtfInterop::ourRtfOpensInLibreOffice_data()
         << StyledText{{u"Äpfel, Öl, Übermut, Straße: 5 €\r\n\r\n"_qs, f(33023, "DejaVu Serif", 12)},
                       {u"„Gänsefüßchen“ – Łódź Ωmega ★ 😀\r\n"_qs, f(8388736, "DejaVu Sans", 11)},
                       {u"10\u00A0kg\tund {Klammern} \\ Ende"_qs, f(16777215, "DejaVu Sans", 20)}};
-    QTest::newRow("text ending with a line break")
-        << StyledText{{u"Erste Zeile\r\n"_qs, f(255, "DejaVu Sans", 12)}, {u"zweite Zeile\r\n"_qs, f(0, "DejaVu Serif", 12)}};
+    QTest::newRow("text ending with a line break") << StyledText{{u"Erste Zeile\r\n"_qs, f(255, "DejaVu Sans", 12)},
+                                                                 {u"zweite Zeile\r\n"_qs, f(0, "DejaVu Serif", 12)}};
 }
 
 void TestRtfInterop::ourRtfOpensInLibreOffice()
@@ -353,7 +361,9 @@ void TestRtfInterop::ourRtfOpensInLibreOffice()
             const CharFormat &theirs = flat.result.formats.at(static_cast<std::size_t>(pos));
             QVERIFY2(theirs == run.format,
                      qPrintable(QStringLiteral("character %1 ('%2'): we wrote %3, LibreOffice read %4")
-                                    .arg(pos).arg(c).arg(describe(run.format), describe(theirs))));
+                                    .arg(pos)
+                                    .arg(c)
+                                    .arg(describe(run.format), describe(theirs))));
         }
     }
 }

@@ -1,7 +1,7 @@
 // What the RTF reader makes of real files (golden dumps), of each construct
 // that writers use, and of hostile or broken input.
-#include "platform/rtfreader.h"
 #include "platform/documentfiles.h"
+#include "platform/rtfreader.h"
 #include "platform/styledtextdump.h"
 
 #include <QDir>
@@ -32,8 +32,8 @@ QString describe(const StyledText &text)
 {
     QStringList parts;
     for (const StyledRun &run : text) {
-        QString s = run.text + u'=' + QString::number(run.format.colour) + u',' + run.format.fontName
-            + u',' + QString::number(run.format.pointSize);
+        QString s = run.text + u'=' + QString::number(run.format.colour) + u',' + run.format.fontName + u','
+            + QString::number(run.format.pointSize);
         if (run.format.bold)
             s += QStringLiteral(",b");
         if (run.format.italic)
@@ -96,8 +96,8 @@ void TestRtfReader::goldenFiles()
         for (qsizetype i = 0; i < std::max(a.size(), e.size()); ++i) {
             const QByteArray al = a.value(i), el = e.value(i);
             if (al != el)
-                qWarning("line %lld\n  expected %s\n  actual   %s", static_cast<long long>(i + 1),
-                         el.constData(), al.constData());
+                qWarning("line %lld\n  expected %s\n  actual   %s", static_cast<long long>(i + 1), el.constData(),
+                         al.constData());
         }
         QFAIL("dump differs from the golden file (scripts/regen-rtf-testdata.sh regenerates it)");
     }
@@ -109,7 +109,8 @@ void TestRtfReader::plainText_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("final par adds no break") << QByteArray(R"({\rtf1 Hallo\par})") << u"Hallo"_qs;
     QTest::newRow("two final pars keep one break") << QByteArray(R"({\rtf1 Hallo\par\par})") << u"Hallo\r\n"_qs;
-    QTest::newRow("sect after the final par adds no break") << QByteArray(R"({\rtf1 a\par b\par\sect})") << u"a\r\nb"_qs;
+    QTest::newRow("sect after the final par adds no break")
+        << QByteArray(R"({\rtf1 a\par b\par\sect})") << u"a\r\nb"_qs;
     QTest::newRow("sect ends an open paragraph") << QByteArray(R"({\rtf1 a\sect b})") << u"a\r\nb"_qs;
     QTest::newRow("no par at all") << QByteArray(R"({\rtf1 Hallo})") << u"Hallo"_qs;
     QTest::newRow("line is a break and stays at the end") << QByteArray(R"({\rtf1 a\line b\line})") << u"a\r\nb\r\n"_qs;
@@ -119,11 +120,14 @@ void TestRtfReader::plainText_data()
     QTest::newRow("escaped braces and backslash") << QByteArray(R"({\rtf1 \{x\}\\})") << u"{x}\\"_qs;
     QTest::newRow("soft hyphen, no-break space and hyphen")
         << QByteArray(R"({\rtf1 Sil\-be 10\~kg E\_Mail})") << u"Sil\u00ADbe 10\u00A0kg E\u2011Mail"_qs;
-    QTest::newRow("hex bytes in 1252") << QByteArray(R"({\rtf1\ansi\ansicpg1252 \'e4\'f6\'fc\'df\'80\'84\'93})") << u"äöüß€„“"_qs;
+    QTest::newRow("hex bytes in 1252") << QByteArray(R"({\rtf1\ansi\ansicpg1252 \'e4\'f6\'fc\'df\'80\'84\'93})")
+                                       << u"äöüß€„“"_qs;
     QTest::newRow("hex bytes in 1250") << QByteArray(R"({\rtf1\ansi\ansicpg1250 \'b3\'f3d\'9f})") << u"łódź"_qs;
     QTest::newRow("font charset beats document code page")
-        << QByteArray(R"({\rtf1\ansi\ansicpg1252{\fonttbl{\f0 Arial;}{\f1\fcharset161 Arial Greek;}}\f0\'e4\f1\'e1})") << u"äα"_qs;
-    QTest::newRow("double-byte code page") << QByteArray(R"({\rtf1\ansi\ansicpg932 \'82\'a0\'93\'fa\'b1})") << u"あ日ｱ"_qs;
+        << QByteArray(R"({\rtf1\ansi\ansicpg1252{\fonttbl{\f0 Arial;}{\f1\fcharset161 Arial Greek;}}\f0\'e4\f1\'e1})")
+        << u"äα"_qs;
+    QTest::newRow("double-byte code page")
+        << QByteArray(R"({\rtf1\ansi\ansicpg932 \'82\'a0\'93\'fa\'b1})") << u"あ日ｱ"_qs;
     QTest::newRow("double-byte font charset")
         << QByteArray(R"({\rtf1\ansi{\fonttbl{\f0\fcharset134 SimSun;}}\f0 \'d6\'d0a})") << u"中a"_qs;
     QTest::newRow("lead byte without its trail is dropped")
@@ -137,22 +141,25 @@ void TestRtfReader::plainText_data()
     QTest::newRow("negative unicode") << QByteArray(R"({\rtf1 \u-21504?})") << u"가"_qs;
     QTest::newRow("emoji as two negative surrogates with uc change")
         << QByteArray(R"({\rtf1 \uc1\u-10179?\uc0\u-8704 !})") << u"😀!"_qs;
-    QTest::newRow("bin data with braces is skipped")
-        << QByteArray("{\\rtf1 a{\\pict\\bin3 }{\\}b}") << u"ab"_qs;
+    QTest::newRow("bin data with braces is skipped") << QByteArray("{\\rtf1 a{\\pict\\bin3 }{\\}b}") << u"ab"_qs;
     QTest::newRow("ignorable destination") << QByteArray(R"({\rtf1 a{\*\unbekannt {x}y}b})") << u"ab"_qs;
     QTest::newRow("star in the middle of a group is no destination") << QByteArray(R"({\rtf1 {a\*\b b}})") << u"ab"_qs;
     QTest::newRow("info and stylesheet give nothing")
         << QByteArray(R"({\rtf1{\info{\title T}}{\stylesheet{\s0 Normal;}}x})") << u"x"_qs;
-    QTest::newRow("field gives its result") << QByteArray(R"({\rtf1 {\field{\*\fldinst HYPERLINK "x"}{\fldrslt Link}}})") << u"Link"_qs;
-    QTest::newRow("field instruction without star") << QByteArray(R"({\rtf1 {\field{\fldinst PAGE}{\fldrslt 3}}})") << u"3"_qs;
+    QTest::newRow("field gives its result")
+        << QByteArray(R"({\rtf1 {\field{\*\fldinst HYPERLINK "x"}{\fldrslt Link}}})") << u"Link"_qs;
+    QTest::newRow("field instruction without star")
+        << QByteArray(R"({\rtf1 {\field{\fldinst PAGE}{\fldrslt 3}}})") << u"3"_qs;
     QTest::newRow("footnote and header give nothing")
         << QByteArray(R"({\rtf1 {\header K\par}a{\footnote F}b})") << u"ab"_qs;
     QTest::newRow("table cells joined by tab, rows end with break")
-        << QByteArray(R"({\rtf1 \trowd\cellx1\cellx2 a\cell b\cell\row\trowd c\cell d\cell\row Ende})") << u"a\tb\r\nc\td\r\nEnde"_qs;
+        << QByteArray(R"({\rtf1 \trowd\cellx1\cellx2 a\cell b\cell\row\trowd c\cell d\cell\row Ende})")
+        << u"a\tb\r\nc\td\r\nEnde"_qs;
     QTest::newRow("table at the end") << QByteArray(R"({\rtf1 a\cell b\cell\row})") << u"a\tb"_qs;
     QTest::newRow("empty cells keep their tabs") << QByteArray(R"({\rtf1 \cell\cell x\cell\row})") << u"\t\tx"_qs;
-    QTest::newRow("typographic words")
-        << QByteArray(R"({\rtf1 \ldblquote a\rdblquote\lquote b\rquote\emdash\endash\bullet})") << u"“a”‘b’—–•"_qs;
+    QTest::newRow("typographic words") << QByteArray(
+        R"({\rtf1 \ldblquote a\rdblquote\lquote b\rquote\emdash\endash\bullet})")
+                                       << u"“a”‘b’—–•"_qs;
     QTest::newRow("unknown words are ignored") << QByteArray(R"({\rtf1 \foo\bar12 x\baz-3 y})") << u"xy"_qs;
     QTest::newRow("text after the closing brace is ignored") << QByteArray(R"({\rtf1 a}b)") << u"a"_qs;
     QTest::newRow("leading blank lines") << QByteArray("\r\n  {\\rtf1 a}") << u"a"_qs;
@@ -177,21 +184,21 @@ void TestRtfReader::formats_data()
 {
     QTest::addColumn<QByteArray>("rtf");
     QTest::addColumn<QString>("runs");
-    const QByteArray header = R"({\rtf1\ansi\deff0{\fonttbl{\f0 Arial;}{\f1\fnil Times New Roman;}}{\colortbl;\red255\green0\blue0;\red0\green0\blue255;})";
+    const QByteArray header
+        = R"({\rtf1\ansi\deff0{\fonttbl{\f0 Arial;}{\f1\fnil Times New Roman;}}{\colortbl;\red255\green0\blue0;\red0\green0\blue255;})";
     QTest::newRow("colours, cf0 and missing entries are black")
         << header + R"(\cf1 a\cf2 b\cf0 c\cf9 d})" << u"a=255,Arial,12 | b=16711680,Arial,12 | cd=0,Arial,12"_qs;
     QTest::newRow("sizes in half points")
         << header + R"(\fs24 a\fs21 b\fs0 c})" << u"a=0,Arial,12 | b=0,Arial,10.5 | c=0,Arial,0"_qs;
     QTest::newRow("bold and italic on and off")
-        << header + R"(\b a\i b\b0 c\i0 d\b1 e})" << u"a=0,Arial,12,b | b=0,Arial,12,b,i | c=0,Arial,12,i | d=0,Arial,12 | e=0,Arial,12,b"_qs;
+        << header + R"(\b a\i b\b0 c\i0 d\b1 e})"
+        << u"a=0,Arial,12,b | b=0,Arial,12,b,i | c=0,Arial,12,i | d=0,Arial,12 | e=0,Arial,12,b"_qs;
     QTest::newRow("group end restores the format")
         << header + R"(a{\cf1\b\f1\fs30 b}c})" << u"a=0,Arial,12 | b=255,Times New Roman,15,b | c=0,Arial,12"_qs;
     QTest::newRow("plain resets to the default font")
         << header + R"(\f1\fs30\cf2\b\i a\plain b})" << u"a=16711680,Times New Roman,15,b,i | b=0,Arial,12"_qs;
-    QTest::newRow("pard keeps the character format")
-        << header + R"(\cf1 a\par\pard b})" << u"a\r\nb=255,Arial,12"_qs;
-    QTest::newRow("unknown font number leaves the font open")
-        << header + R"(\f7 a})" << u"a=0,,12"_qs;
+    QTest::newRow("pard keeps the character format") << header + R"(\cf1 a\par\pard b})" << u"a\r\nb=255,Arial,12"_qs;
+    QTest::newRow("unknown font number leaves the font open") << header + R"(\f7 a})" << u"a=0,,12"_qs;
     QTest::newRow("no deff leaves the font open")
         << QByteArray(R"({\rtf1{\fonttbl{\f0 Arial;}}a\f0 b})") << u"a=0,,12 | b=0,Arial,12"_qs;
     QTest::newRow("backgrounds are not kept")
@@ -199,15 +206,17 @@ void TestRtfReader::formats_data()
     QTest::newRow("line break takes the format at the par")
         << header + R"({\cf1 a\par}b})" << u"a\r\n=255,Arial,12 | b=0,Arial,12"_qs;
     QTest::newRow("font name with panose, falt and hex byte")
-        << QByteArray(R"({\rtf1{\fonttbl{\f3{\*\panose 0102}Gr\'fc{\*\falt X}n Sans;}}\f3 a})") << u"a=0,Grün Sans,12"_qs;
+        << QByteArray(R"({\rtf1{\fonttbl{\f3{\*\panose 0102}Gr\'fc{\*\falt X}n Sans;}}\f3 a})")
+        << u"a=0,Grün Sans,12"_qs;
     QTest::newRow("font table without groups")
-        << QByteArray(R"({\rtf1{\fonttbl\f0\fswiss Helvetica;\f1\fmodern Courier;}\f1 a\f0 b})") << u"a=0,Courier,12 | b=0,Helvetica,12"_qs;
+        << QByteArray(R"({\rtf1{\fonttbl\f0\fswiss Helvetica;\f1\fmodern Courier;}\f1 a\f0 b})")
+        << u"a=0,Courier,12 | b=0,Helvetica,12"_qs;
     QTest::newRow("colour table without the empty first entry")
         << QByteArray(R"({\rtf1{\colortbl\red0\green128\blue0;}\cf0 a})") << u"a=32768,,12"_qs;
     QTest::newRow("colour table with partial components")
         << QByteArray(R"({\rtf1{\colortbl;\green255;\red300;}\cf1 a\cf2 b})") << u"a=65280,,12 | b=255,,12"_qs;
-    QTest::newRow("loch hich dbch switches")
-        << header + R"({\loch\af1\hich\af1\dbch\af1\loch\f1\cf1 a\-}b})" << u"a\u00AD=255,Times New Roman,12 | b=0,Arial,12"_qs;
+    QTest::newRow("loch hich dbch switches") << header + R"({\loch\af1\hich\af1\dbch\af1\loch\f1\cf1 a\-}b})"
+                                             << u"a\u00AD=255,Times New Roman,12 | b=0,Arial,12"_qs;
 }
 
 void TestRtfReader::formats()
@@ -229,7 +238,8 @@ void TestRtfReader::notRtf_data()
     QTest::newRow("plain text") << QByteArray("Hallo Welt") << u"Die Datei enthält keinen RTF-Text."_qs;
     QTest::newRow("cut inside the magic") << QByteArray("{\\rt") << u"Die Datei enthält keinen RTF-Text."_qs;
     QTest::newRow("other group first") << QByteArray("{\\foo}{\\rtf1 a}") << u"Die Datei enthält keinen RTF-Text."_qs;
-    QTest::newRow("utf-16 rtf") << QByteArray("\xFF\xFE{\0\\\0r\0t\0f\0", 12) << u"Die Datei enthält keinen RTF-Text."_qs;
+    QTest::newRow("utf-16 rtf") << QByteArray("\xFF\xFE{\0\\\0r\0t\0f\0", 12)
+                                << u"Die Datei enthält keinen RTF-Text."_qs;
 }
 
 void TestRtfReader::notRtf()

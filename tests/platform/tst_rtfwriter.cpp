@@ -47,9 +47,8 @@ QByteArray describeRuns(const StyledText &t)
     QString s;
     for (const StyledRun &r : t)
         s += QStringLiteral("[%1|%2|%3|%4|%5%6] ")
-                 .arg(r.text, QString::number(r.format.colour), r.format.fontName,
-                      QString::number(r.format.pointSize), r.format.bold ? u"b"_qs : QString(),
-                      r.format.italic ? u"i"_qs : QString());
+                 .arg(r.text, QString::number(r.format.colour), r.format.fontName, QString::number(r.format.pointSize),
+                      r.format.bold ? u"b"_qs : QString(), r.format.italic ? u"i"_qs : QString());
     return s.toUtf8();
 }
 
@@ -85,35 +84,34 @@ void TestRtfWriter::roundTrip_data()
     const QString verdana = QStringLiteral("Verdana");
     QTest::newRow("empty") << StyledText{};
     QTest::newRow("one plain run") << StyledText{{u"Hallo Welt"_qs, fmt(0, arial, 12)}};
-    QTest::newRow("every attribute changes")
-        << StyledText{{u"Wil"_qs, fmt(255, arial, 12)},
-                      {u"\u00ADkom"_qs, fmt(16711680, verdana, 20, true)},
-                      {u"\u00ADmen"_qs, fmt(32768, arial, 9, false, true)},
-                      {u"!"_qs, fmt(0, verdana, 12, true, true)}};
-    QTest::newRow("black, white and an explicit black after colour")
-        << StyledText{{u"a"_qs, fmt(0, arial, 12)}, {u"b"_qs, fmt(16777215, arial, 12)},
-                      {u"c"_qs, fmt(255, arial, 12)}, {u"d"_qs, fmt(0, arial, 12)}};
+    QTest::newRow("every attribute changes") << StyledText{{u"Wil"_qs, fmt(255, arial, 12)},
+                                                           {u"\u00ADkom"_qs, fmt(16711680, verdana, 20, true)},
+                                                           {u"\u00ADmen"_qs, fmt(32768, arial, 9, false, true)},
+                                                           {u"!"_qs, fmt(0, verdana, 12, true, true)}};
+    QTest::newRow("black, white and an explicit black after colour") << StyledText{{u"a"_qs, fmt(0, arial, 12)},
+                                                                                   {u"b"_qs, fmt(16777215, arial, 12)},
+                                                                                   {u"c"_qs, fmt(255, arial, 12)},
+                                                                                   {u"d"_qs, fmt(0, arial, 12)}};
     // A size the file does not give reads as RTF's 12 pt, so only the font stays open.
-    QTest::newRow("open font after set ones")
-        << StyledText{{u"a"_qs, fmt(255, arial, 12, true)}, {u"b"_qs, fmt(255, QString(), 12)},
-                      {u"c"_qs, fmt(255, QString(), 14)}, {u"d"_qs, fmt(0, arial, 12)}};
+    QTest::newRow("open font after set ones") << StyledText{{u"a"_qs, fmt(255, arial, 12, true)},
+                                                            {u"b"_qs, fmt(255, QString(), 12)},
+                                                            {u"c"_qs, fmt(255, QString(), 14)},
+                                                            {u"d"_qs, fmt(0, arial, 12)}};
     QTest::newRow("text ends with a line break") << StyledText{{u"Zeile\r\n"_qs, fmt(0, arial, 12)}};
     QTest::newRow("only line breaks") << StyledText{{u"\r\n\r\n"_qs, fmt(0, arial, 12)}};
     QTest::newRow("coloured line breaks")
         << StyledText{{u"a\r\n"_qs, fmt(255, arial, 12)}, {u"\r\nb"_qs, fmt(16711680, arial, 12)}};
     QTest::newRow("soft hyphen at a colour change")
         << StyledText{{u"Sil\u00AD"_qs, fmt(255, arial, 12)}, {u"be"_qs, fmt(16711680, arial, 12)}};
-    QTest::newRow("no-break space, tab and escapes")
-        << StyledText{{u"10\u00A0kg\t{x} \\y\\"_qs, fmt(0, arial, 12)}};
+    QTest::newRow("no-break space, tab and escapes") << StyledText{{u"10\u00A0kg\t{x} \\y\\"_qs, fmt(0, arial, 12)}};
     QTest::newRow("umlauts, sharp s, euro and quotes")
         << StyledText{{u"Äpfel Öl Übel äöüß 5 € „zitiert“ – ‚so‘ …"_qs, fmt(0, arial, 12)}};
-    QTest::newRow("beyond Windows-1252")
-        << StyledText{{u"Łódź Ωmega ★ 가 中"_qs, fmt(0, arial, 12)}};
+    QTest::newRow("beyond Windows-1252") << StyledText{{u"Łódź Ωmega ★ 가 中"_qs, fmt(0, arial, 12)}};
     QTest::newRow("emoji as surrogate pair") << StyledText{{u"Hallo 😀!"_qs, fmt(255, arial, 12)}};
     QTest::newRow("control characters and C1 bytes")
         << StyledText{{u"a\u0001b\u0081c\u009Dd\u007F"_qs, fmt(0, arial, 12)}};
-    QTest::newRow("letters and digits after a format change")
-        << StyledText{{u"1"_qs, fmt(255, arial, 12)}, {u"2 a"_qs, fmt(0, arial, 12)}, {u" b"_qs, fmt(0, arial, 12, true)}};
+    QTest::newRow("letters and digits after a format change") << StyledText{
+        {u"1"_qs, fmt(255, arial, 12)}, {u"2 a"_qs, fmt(0, arial, 12)}, {u" b"_qs, fmt(0, arial, 12, true)}};
     QTest::newRow("font names with umlaut and beyond 1252")
         << StyledText{{u"a"_qs, fmt(0, u"Grüne Schrift"_qs, 12)}, {u"b"_qs, fmt(0, u"Шрифт"_qs, 12)}};
     QTest::newRow("large and small sizes")
@@ -129,8 +127,9 @@ void TestRtfWriter::roundTrip()
     const StyledText expected = normalised(text);
     if (!sameRuns(back.text, expected)) {
         qWarning("written: %s", rtf.constData());
-        QFAIL(qPrintable(QStringLiteral("expected %1\nactual   %2")
-                             .arg(QString::fromUtf8(describeRuns(expected)), QString::fromUtf8(describeRuns(back.text)))));
+        QFAIL(qPrintable(
+            QStringLiteral("expected %1\nactual   %2")
+                .arg(QString::fromUtf8(describeRuns(expected)), QString::fromUtf8(describeRuns(back.text)))));
     }
 }
 
@@ -139,7 +138,8 @@ void TestRtfWriter::controlWords_data()
     QTest::addColumn<StyledText>("text");
     QTest::addColumn<QByteArray>("expected");
     const CharFormat f = fmt(255, u"Arial"_qs, 12.5, true, true);
-    QTest::newRow("header") << StyledText{{u"x"_qs, f}} << QByteArray("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}");
+    QTest::newRow("header") << StyledText{{u"x"_qs, f}}
+                            << QByteArray("{\\rtf1\\ansi\\ansicpg1252{\\fonttbl{\\f0\\fnil\\fcharset0 Arial;}}");
     QTest::newRow("colour table starts with the automatic entry")
         << StyledText{{u"x"_qs, f}} << QByteArray("{\\colortbl;\\red255\\green0\\blue0;}");
     QTest::newRow("run format") << StyledText{{u"x"_qs, f}} << QByteArray("\\f0\\fs25\\cf1\\b\\i x");
@@ -165,7 +165,8 @@ void TestRtfWriter::controlWords()
 
 void TestRtfWriter::sizesAreKeptToTheHalfPoint()
 {
-    const StyledText text{{u"a"_qs, fmt(0, u"Arial"_qs, 10.26)}, {u"b"_qs, fmt(0, u"Arial"_qs, 10.74)},
+    const StyledText text{{u"a"_qs, fmt(0, u"Arial"_qs, 10.26)},
+                          {u"b"_qs, fmt(0, u"Arial"_qs, 10.74)},
                           {u"c"_qs, fmt(0, u"Arial"_qs, 10.2)}};
     const RtfReadResult back = readRtf(writeRtf(text));
     QCOMPARE(back.text.size(), 2u);
@@ -198,8 +199,9 @@ void TestRtfWriter::manyColoursRoundTrip()
 {
     StyledText text;
     for (int i = 0; i < 5000; ++i)
-        text.push_back({QString(QChar(u'a' + i % 26)) + u"\u00AD"_qs,
-                        fmt(static_cast<textcore::Colour>(i * 3337 % 16777216), u"Arial"_qs, 12, i % 3 == 0, i % 5 == 0)});
+        text.push_back(
+            {QString(QChar(u'a' + i % 26)) + u"\u00AD"_qs,
+             fmt(static_cast<textcore::Colour>(i * 3337 % 16777216), u"Arial"_qs, 12, i % 3 == 0, i % 5 == 0)});
     const RtfReadResult back = readRtf(writeRtf(text));
     QVERIFY(back.ok);
     QVERIFY(sameRuns(back.text, normalised(text)));

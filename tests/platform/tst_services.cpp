@@ -14,16 +14,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QFileInfo>
-#include <QScreen>
 #include <QFile>
-#include <QKeyEvent>
-#include <QSignalSpy>
-#include <QTemporaryDir>
+#include <QFileInfo>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -113,10 +113,14 @@ void ServicesTest::promptLineBreaks_data()
                                           << "Datei ''KOLORAT.INI'' fehlt\noder ist fehlerhaft.";
     QTest::newRow("two trailing CR stay empty lines") << "Das Programm jetzt beenden?\r\r"
                                                       << "Das Programm jetzt beenden?\n\n";
-    QTest::newRow("CR LF is one line break") << "a\r\nb" << "a\nb";
-    QTest::newRow("LF alone") << "a\nb" << "a\nb";
-    QTest::newRow("CR CR LF is two line breaks") << "a\r\r\nb" << "a\n\nb";
-    QTest::newRow("no line break") << "Drucken" << "Drucken";
+    QTest::newRow("CR LF is one line break") << "a\r\nb"
+                                             << "a\nb";
+    QTest::newRow("LF alone") << "a\nb"
+                              << "a\nb";
+    QTest::newRow("CR CR LF is two line breaks") << "a\r\r\nb"
+                                                 << "a\n\nb";
+    QTest::newRow("no line break") << "Drucken"
+                                   << "Drucken";
 }
 
 void ServicesTest::promptLineBreaks()
@@ -142,16 +146,16 @@ void ServicesTest::scriptedMessages_data()
                                         << Answer::No << false;
     QTest::newRow("Yes/No with unset default records No")
         << Buttons::YesNo << Answer::Ok << true << Answer::Yes << Answer::Yes << Answer::No << false;
-    QTest::newRow("Yes as default is kept") << Buttons::YesNo << Answer::Yes << true << Answer::No << Answer::No
-                                            << Answer::Yes << false;
-    QTest::newRow("OK box answered Ok") << Buttons::Ok << Answer::Ok << true << Answer::Ok << Answer::Ok
-                                        << Answer::Ok << false;
+    QTest::newRow("Yes as default is kept")
+        << Buttons::YesNo << Answer::Yes << true << Answer::No << Answer::No << Answer::Yes << false;
+    QTest::newRow("OK box answered Ok") << Buttons::Ok << Answer::Ok << true << Answer::Ok << Answer::Ok << Answer::Ok
+                                        << false;
     QTest::newRow("unexpected Yes/No answers its default No")
         << Buttons::YesNo << Answer::No << false << Answer::Ok << Answer::No << Answer::No << true;
     QTest::newRow("unexpected Yes/No with Yes default answers Yes")
         << Buttons::YesNo << Answer::Yes << false << Answer::Ok << Answer::Yes << Answer::Yes << true;
-    QTest::newRow("unexpected OK box") << Buttons::Ok << Answer::Ok << false << Answer::Ok << Answer::Ok
-                                       << Answer::Ok << true;
+    QTest::newRow("unexpected OK box") << Buttons::Ok << Answer::Ok << false << Answer::Ok << Answer::Ok << Answer::Ok
+                                       << true;
     QTest::newRow("Yes scripted for an OK box is a mistake")
         << Buttons::Ok << Answer::Ok << true << Answer::Yes << Answer::Ok << Answer::Ok << true;
     QTest::newRow("Ok scripted for a Yes/No box is a mistake")
@@ -174,8 +178,8 @@ void ServicesTest::scriptedMessages()
     const QString prompt = QStringLiteral("Eine Datei mit diesem Namen ist schon vorhanden!\rWollen Sie?\r\r");
     if (unexpected)
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("ScriptedDialogs:.*"));
-    const Answer answer =
-        dialogs.message(MessageRequest{prompt, QStringLiteral("BRIEF.RTF"), buttons, Icon::Question, requestedDefault});
+    const Answer answer = dialogs.message(
+        MessageRequest{prompt, QStringLiteral("BRIEF.RTF"), buttons, Icon::Question, requestedDefault});
 
     QCOMPARE(answer, expectedAnswer);
     QCOMPARE(dialogs.calls().size(), 1);
@@ -202,8 +206,7 @@ void ServicesTest::scriptedInputs_data()
     QTest::newRow("typed name") << QStringList{"brief.rtf"} << "brief.rtf" << false << 0;
     QTest::newRow("cancel is empty") << QStringList{""} << "" << false << 0;
     QTest::newRow("empty script") << QStringList{} << "" << true << 0;
-    QTest::newRow("message answer queued instead")
-        << QStringList{"answer:Yes"} << "" << true << 1;
+    QTest::newRow("message answer queued instead") << QStringList{"answer:Yes"} << "" << true << 1;
 }
 
 void ServicesTest::scriptedInputs()
@@ -222,7 +225,8 @@ void ServicesTest::scriptedInputs()
     }
     if (unexpected)
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("ScriptedDialogs: unexpected input box.*"));
-    const QString prompt = QStringLiteral("Geben Sie einen Namen für die Datei ein.\rDer Text wird im RTF-Format gespeichert.");
+    const QString prompt
+        = QStringLiteral("Geben Sie einen Namen für die Datei ein.\rDer Text wird im RTF-Format gespeichert.");
     QCOMPARE(dialogs.input(prompt, QStringLiteral("Textseite speichern"), QStringLiteral("KOLORAT.RTF")), expected);
     const DialogCall &call = dialogs.lastCall();
     QCOMPARE(call.kind, DialogCall::Kind::Input);
@@ -311,21 +315,20 @@ void ServicesTest::qtMessageBoxShowsRequest()
         box->defaultButton()->click();
     });
     QtDialogs dialogs;
-    const Answer answer =
-        dialogs.message(MessageRequest{QStringLiteral("<b>BRIEF.RTF</b> wurde gespeichert.\r\r"),
-                                       QStringLiteral("Textdatei sichern"), buttons, icon, requestedDefault});
+    const Answer answer
+        = dialogs.message(MessageRequest{QStringLiteral("<b>BRIEF.RTF</b> wurde gespeichert.\r\r"),
+                                         QStringLiteral("Textdatei sichern"), buttons, icon, requestedDefault});
 
     QCOMPARE(seenText, QStringLiteral("<b>BRIEF.RTF</b> wurde gespeichert.\n\n"));
     QCOMPARE(seenFormat, Qt::PlainText);
     QCOMPARE(seenTitle, QStringLiteral("Textdatei sichern"));
     QCOMPARE(seenDefault, expectedDefault);
     QCOMPARE(seenIcon, icon_);
-    const int expectedButtons =
-        buttons == Buttons::Ok ? int(QMessageBox::Ok) : int(QMessageBox::Yes | QMessageBox::No);
+    const int expectedButtons = buttons == Buttons::Ok ? int(QMessageBox::Ok) : int(QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(seenButtons, expectedButtons);
-    const Answer expectedAnswer = expectedDefault == int(QMessageBox::Yes)  ? Answer::Yes
-                                  : expectedDefault == int(QMessageBox::No) ? Answer::No
-                                                                            : Answer::Ok;
+    const Answer expectedAnswer = expectedDefault == int(QMessageBox::Yes) ? Answer::Yes
+        : expectedDefault == int(QMessageBox::No)                          ? Answer::No
+                                                                           : Answer::Ok;
     QCOMPARE(answer, expectedAnswer);
 }
 
@@ -335,8 +338,10 @@ void ServicesTest::qtInputBoxCancelGivesEmpty_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
     QTest::newRow("proposed answer accepted") << true << QString() << "KOLORAT.RTF";
-    QTest::newRow("typed answer accepted") << true << "brief.rtf" << "brief.rtf";
-    QTest::newRow("cancel gives empty") << false << "brief.rtf" << "";
+    QTest::newRow("typed answer accepted") << true << "brief.rtf"
+                                           << "brief.rtf";
+    QTest::newRow("cancel gives empty") << false << "brief.rtf"
+                                        << "";
 }
 
 void ServicesTest::qtInputBoxCancelGivesEmpty()
@@ -501,8 +506,8 @@ void ServicesTest::fileListMatching_data()
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QStringList>("expected");
 
-    const QStringList folder{"brief.rtf", "Anna.TXT", "KOLORAT.RTF", "notiz.Txt", "bild.png", "alt.rtf.bak",
-                             "LIESMICH", "a.rtf", "Zebra.RTF", "über.rtf"};
+    const QStringList folder{"brief.rtf",   "Anna.TXT", "KOLORAT.RTF", "notiz.Txt", "bild.png",
+                             "alt.rtf.bak", "LIESMICH", "a.rtf",       "Zebra.RTF", "über.rtf"};
     QTest::newRow("RTF and TXT in any case, sorted ignoring case")
         << folder << "*.RTF;*.TXT"
         << QStringList{"a.rtf", "Anna.TXT", "brief.rtf", "KOLORAT.RTF", "notiz.Txt", "Zebra.RTF", "über.rtf"};
@@ -515,11 +520,11 @@ void ServicesTest::fileListMatching_data()
     QTest::newRow("pattern in lower case") << folder << "*.txt" << QStringList{"Anna.TXT", "notiz.Txt"};
     QTest::newRow("an extension no file has") << folder << "*.ZAF" << QStringList{};
     QTest::newRow("star dot star lists everything, names without dot too")
-        << folder << "*.*"
-        << QStringList{"a.rtf", "alt.rtf.bak", "Anna.TXT", "bild.png", "brief.rtf", "KOLORAT.RTF", "LIESMICH",
-                       "notiz.Txt", "Zebra.RTF", "über.rtf"};
+        << folder << "*.*" << QStringList{"a.rtf",       "alt.rtf.bak", "Anna.TXT",  "bild.png",  "brief.rtf",
+                                          "KOLORAT.RTF", "LIESMICH",    "notiz.Txt", "Zebra.RTF", "über.rtf"};
     QTest::newRow("question mark is one character") << folder << "?.RTF" << QStringList{"a.rtf"};
-    QTest::newRow("blanks around patterns") << folder << " *.png ; *.TXT " << QStringList{"Anna.TXT", "bild.png", "notiz.Txt"};
+    QTest::newRow("blanks around patterns")
+        << folder << " *.png ; *.TXT " << QStringList{"Anna.TXT", "bild.png", "notiz.Txt"};
     QTest::newRow("a whole name") << folder << "kolorat.rtf" << QStringList{"KOLORAT.RTF"};
     QTest::newRow("regex characters are plain") << QStringList{"a+b.rtf", "aab.rtf", "[x].txt", "x.txt"}
                                                 << "a+b.rtf;[x].txt" << QStringList{"[x].txt", "a+b.rtf"};
@@ -552,8 +557,8 @@ void ServicesTest::fileListReadsFolder_data()
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("start pattern") << "*.RTF;*.TXT" << QStringList{"Brief.rtf", "KOLORAT.TXT", "zahlen.RTF"};
-    QTest::newRow("all files, no folders") << "*.*"
-                                           << QStringList{"Brief.rtf", "KOLORAT.TXT", "notiz.doc", "zahlen.RTF"};
+    QTest::newRow("all files, no folders")
+        << "*.*" << QStringList{"Brief.rtf", "KOLORAT.TXT", "notiz.doc", "zahlen.RTF"};
 }
 
 void ServicesTest::fileListReadsFolder()
@@ -622,7 +627,7 @@ void ServicesTest::fileListRefreshAndSelection()
     QApplication::setActiveWindow(&box);
     box.setFocus();
     QTRY_VERIFY(box.hasFocus());
-    QCOMPARE(box.currentRow(), 0); // Qt makes a row current on focus ...
+    QCOMPARE(box.currentRow(), 0);     // Qt makes a row current on focus ...
     QCOMPARE(box.selectedIndex(), -1); // ... but nothing is chosen
     QCOMPARE(clicks.count(), 3);
     const QRect second = box.visualItemRect(box.item(2));
@@ -696,10 +701,14 @@ void ServicesTest::clipboardLineBreaks_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("stored");
-    QTest::newRow("CR LF") << "Ro\u00ADsi\u00ADne\r\nHaus" << "Ro\u00ADsi\u00ADne\nHaus";
-    QTest::newRow("empty paragraph") << "a\r\n\r\nb" << "a\n\nb";
-    QTest::newRow("lone CR") << "a\rb" << "a\nb";
-    QTest::newRow("umlauts and sharp s unchanged") << "Grüße" << "Grüße";
+    QTest::newRow("CR LF") << "Ro\u00ADsi\u00ADne\r\nHaus"
+                           << "Ro\u00ADsi\u00ADne\nHaus";
+    QTest::newRow("empty paragraph") << "a\r\n\r\nb"
+                                     << "a\n\nb";
+    QTest::newRow("lone CR") << "a\rb"
+                             << "a\nb";
+    QTest::newRow("umlauts and sharp s unchanged") << "Grüße"
+                                                   << "Grüße";
 }
 
 void ServicesTest::clipboardLineBreaks()
@@ -745,7 +754,8 @@ void ServicesTest::windowIconIsLightKOnDarkSquare()
     // square left of the stem, between the arms and below the K.
     auto at = [&](int x, int y) { return QColor(image.pixel(x * size / 256, y * size / 256)); };
     for (const QPoint light : {QPoint(85, 128), QPoint(85, 60), QPoint(200, 52), QPoint(200, 200)})
-        QVERIFY2(at(light.x(), light.y()).lightness() > 180, qPrintable(QStringLiteral("light at %1,%2").arg(light.x()).arg(light.y())));
+        QVERIFY2(at(light.x(), light.y()).lightness() > 180,
+                 qPrintable(QStringLiteral("light at %1,%2").arg(light.x()).arg(light.y())));
     for (const QPoint dark : {QPoint(30, 128), QPoint(160, 128), QPoint(128, 240), QPoint(230, 128)})
         QVERIFY2(at(dark.x(), dark.y()).lightness() < 90 && at(dark.x(), dark.y()).alpha() == 255,
                  qPrintable(QStringLiteral("dark at %1,%2").arg(dark.x()).arg(dark.y())));
@@ -785,11 +795,11 @@ void ServicesTest::workingFolder()
     if (documentsExist)
         QVERIFY(QDir().mkpath(documents));
     const QString start = current == QLatin1String("/") ? QStringLiteral("/")
-                          : current == QLatin1String("home") ? home
-                                                             : texts;
+        : current == QLatin1String("home")              ? home
+                                                        : texts;
     const QString want = expected == QLatin1String("home") ? home
-                         : expected == QLatin1String("documents") ? documents
-                                                                  : start;
+        : expected == QLatin1String("documents")           ? documents
+                                                           : start;
     QCOMPARE(chooseWorkingFolder(start, home, documents, terminal), want);
 }
 

@@ -71,8 +71,9 @@ void TestSpeech::germanVoice()
     QVERIFY(stopped.chunks == 1 && stopped.seconds < normal.seconds / 4);
 
     // A letter's sound in phoneme notation is heard, not spelled out.
-    const double letter = synthesize(QString::fromStdU16String(std::u16string(textcore::LetterSound(u'm'))),
-                                     SpeechRate::Normal, true).seconds;
+    const double letter
+        = synthesize(QString::fromStdU16String(std::u16string(textcore::LetterSound(u'm'))), SpeechRate::Normal, true)
+              .seconds;
     QVERIFY2(letter > 0.1 && letter < 1, qPrintable(QString::number(letter)));
 }
 

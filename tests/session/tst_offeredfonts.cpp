@@ -51,17 +51,14 @@ void TestOfferedFonts::add_data()
     QTest::newRow("lower-case name sorts among capitals")
         << two << QStringLiteral("dejaVu Sans") << AddResult::Added
         << QStringList{"Courier New", "dejaVu Sans", "Times New Roman"};
-    QTest::newRow("sorted to the front")
-        << two << QStringLiteral("Andika") << AddResult::Added
-        << QStringList{"Andika", "Courier New", "Times New Roman"};
-    QTest::newRow("sorted to the end")
-        << two << QStringLiteral("Zapf") << AddResult::Added
-        << QStringList{"Courier New", "Times New Roman", "Zapf"};
+    QTest::newRow("sorted to the front") << two << QStringLiteral("Andika") << AddResult::Added
+                                         << QStringList{"Andika", "Courier New", "Times New Roman"};
+    QTest::newRow("sorted to the end") << two << QStringLiteral("Zapf") << AddResult::Added
+                                       << QStringList{"Courier New", "Times New Roman", "Zapf"};
     QTest::newRow("Arial is fixed") << two << QStringLiteral("Arial") << AddResult::Refused << two;
     QTest::newRow("Verdana is fixed") << two << QStringLiteral("Verdana") << AddResult::Refused << two;
     QTest::newRow("only the exact name Arial is fixed")
-        << two << QStringLiteral("arial") << AddResult::Added
-        << QStringList{"arial", "Courier New", "Times New Roman"};
+        << two << QStringLiteral("arial") << AddResult::Added << QStringList{"arial", "Courier New", "Times New Roman"};
     QTest::newRow("already offered") << two << QStringLiteral("Courier New") << AddResult::Refused << two;
     QTest::newRow("same name in other case is another font")
         << two << QStringLiteral("courier new") << AddResult::Added
@@ -92,8 +89,8 @@ void TestOfferedFonts::add()
 
 void TestOfferedFonts::orderDoesNotDependOnInsertionOrder()
 {
-    QStringList names{"Liberation Serif", "liberation serif", "DejaVu Sans", "dejavu sans mono",
-                      "Noto Sans", "Cantarell", "cantarell", "URW Gothic", "Ubuntu", "ubuntu Mono"};
+    QStringList names{"Liberation Serif", "liberation serif", "DejaVu Sans", "dejavu sans mono", "Noto Sans",
+                      "Cantarell",        "cantarell",        "URW Gothic",  "Ubuntu",           "ubuntu Mono"};
     OfferedFonts reference;
     for (const QString &name : names)
         QCOMPARE_NE(reference.add(name), AddResult::Refused);
@@ -120,8 +117,8 @@ void TestOfferedFonts::remove_data()
     QTest::newRow("offered font") << QStringLiteral("Font 02") << true << QStringList{"Font 01", "Font 03"};
     QTest::newRow("name not offered") << QStringLiteral("Font 09") << false
                                       << QStringList{"Font 01", "Font 02", "Font 03"};
-    QTest::newRow("removal is exact, not by case") << QStringLiteral("font 02") << false
-                                                   << QStringList{"Font 01", "Font 02", "Font 03"};
+    QTest::newRow("removal is exact, not by case")
+        << QStringLiteral("font 02") << false << QStringList{"Font 01", "Font 02", "Font 03"};
 }
 
 void TestOfferedFonts::remove()

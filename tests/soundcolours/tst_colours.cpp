@@ -1,8 +1,8 @@
 // Choosing colours: dragging palette and custom colour fields onto the
 // category fields, clicking them, the sliders and the colour number field.
-#include "platform/richtextfield.h"
 #include "platform/colourfield.h"
 #include "platform/colourmixer.h"
+#include "platform/richtextfield.h"
 #include "soundcolours/support/harness.h"
 #include "textcore/soundcolouring.h"
 
@@ -10,8 +10,8 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QScrollBar>
-#include <QSlider>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QTest>
 
 using platform::ColourField;
@@ -97,7 +97,8 @@ void ColoursTest::dropTakesTheDraggedFieldsColour_data()
     QTest::newRow("grey on consonants") << int(SoundClass::Consonants) << 1 << textcore::rgb(192, 192, 192);
     QTest::newRow("light red on vowels") << int(SoundClass::Vowels) << 3 << textcore::rgb(255, 128, 128);
     QTest::newRow("dark blue on umlauts") << int(SoundClass::Umlauts) << 4 << textcore::rgb(0, 0, 192);
-    QTest::newRow("light blue on doubled letters") << int(SoundClass::DoubleConsonants) << 5 << textcore::rgb(128, 128, 255);
+    QTest::newRow("light blue on doubled letters")
+        << int(SoundClass::DoubleConsonants) << 5 << textcore::rgb(128, 128, 255);
     QTest::newRow("cyan on punctuation") << int(SoundClass::Punctuation) << 7 << textcore::rgb(0, 255, 255);
     QTest::newRow("green on special groups") << int(SoundClass::SpecialGroups) << 8 << textcore::rgb(0, 192, 0);
     QTest::newRow("light green on background") << int(SoundClass::Background) << 9 << textcore::rgb(128, 255, 128);
@@ -133,8 +134,10 @@ void ColoursTest::dragEnterAcceptsOnlyThisWindowsFields_data()
     QTest::addColumn<QString>("format");
     QTest::addColumn<bool>("sameWindow");
     QTest::addColumn<bool>("accepted");
-    QTest::newRow("palette field of this window") << QString::fromLatin1(platform::kColourFieldMimeType) << true << true;
-    QTest::newRow("palette field of another window") << QString::fromLatin1(platform::kColourFieldMimeType) << false << false;
+    QTest::newRow("palette field of this window")
+        << QString::fromLatin1(platform::kColourFieldMimeType) << true << true;
+    QTest::newRow("palette field of another window")
+        << QString::fromLatin1(platform::kColourFieldMimeType) << false << false;
     QTest::newRow("plain text") << QStringLiteral("text/plain") << true << false;
 }
 
@@ -235,15 +238,24 @@ void ColoursTest::colourNumberField_data()
     QTest::addColumn<bool>("paste");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<Colour>("custom");
-    QTest::newRow("255 is red") << "" << "255" << false << "255" << Colour(255);
-    QTest::newRow("white is the largest") << "" << "16777215" << false << "16777215" << Colour(16777215);
-    QTest::newRow("16777216 clears the field") << "" << "16777216" << false << "" << Colour(0);
-    QTest::newRow("12a clears at the a") << "" << "12a" << false << "" << Colour(0);
-    QTest::newRow("minus sign clears, the digit after it counts") << "" << "-5" << false << "5" << Colour(5);
-    QTest::newRow("leading zeros") << "" << "000042" << false << "000042" << Colour(42);
-    QTest::newRow("nine characters pasted change nothing") << "255" << "123456789" << true << "123456789" << Colour(255);
-    QTest::newRow("nine letters pasted change nothing") << "255" << "abcdefghi" << true << "abcdefghi" << Colour(255);
-    QTest::newRow("eight letters pasted clear") << "255" << "abcdefgh" << true << "" << Colour(0);
+    QTest::newRow("255 is red") << ""
+                                << "255" << false << "255" << Colour(255);
+    QTest::newRow("white is the largest") << ""
+                                          << "16777215" << false << "16777215" << Colour(16777215);
+    QTest::newRow("16777216 clears the field") << ""
+                                               << "16777216" << false << "" << Colour(0);
+    QTest::newRow("12a clears at the a") << ""
+                                         << "12a" << false << "" << Colour(0);
+    QTest::newRow("minus sign clears, the digit after it counts") << ""
+                                                                  << "-5" << false << "5" << Colour(5);
+    QTest::newRow("leading zeros") << ""
+                                   << "000042" << false << "000042" << Colour(42);
+    QTest::newRow("nine characters pasted change nothing") << "255"
+                                                           << "123456789" << true << "123456789" << Colour(255);
+    QTest::newRow("nine letters pasted change nothing") << "255"
+                                                        << "abcdefghi" << true << "abcdefghi" << Colour(255);
+    QTest::newRow("eight letters pasted clear") << "255"
+                                                << "abcdefgh" << true << "" << Colour(0);
 }
 
 void ColoursTest::colourNumberField()

@@ -81,9 +81,10 @@ void CommandsTest::colourSheetRows()
         textcore::Colour colour;
     };
     const Row rows[] = {
-        {1000, "Hintergrund", 16777215}, {2000, "Mitlaute", 0},        {3000, "Selbstlaute", 49152},
-        {4000, "Umlaute", 16711680},     {5000, "Doppelmitlaut", 12583104}, {6000, "Großbuchstaben", 33023},
-        {7000, "Sonderzeichen", 0},      {8000, "Satzzeichen", 12632064},
+        {1000, "Hintergrund", 16777215},   {2000, "Mitlaute", 0},
+        {3000, "Selbstlaute", 49152},      {4000, "Umlaute", 16711680},
+        {5000, "Doppelmitlaut", 12583104}, {6000, "Großbuchstaben", 33023},
+        {7000, "Sonderzeichen", 0},        {8000, "Satzzeichen", 12632064},
     };
     const QList<PrintCall> &printed = h.printer.calls();
     // Title, two blank lines, then per row: name, filled box, outline, value; one end.

@@ -1,9 +1,9 @@
 // The sound colour window as the user meets it: its layout, loading and
 // activation, captions and menus, fonts, and leaving it.
-#include "platform/richtextfield.h"
-#include "platform/twips.h"
 #include "platform/colourfield.h"
 #include "platform/colourmixer.h"
+#include "platform/richtextfield.h"
+#include "platform/twips.h"
 #include "soundcolours/support/harness.h"
 #include "support/scripteddialogs.h"
 #include "textcore/soundcolouring.h"
@@ -112,8 +112,12 @@ void WindowTest::controlsStandAtTheirTwipsPlaces()
     // round one pixel differently.
     QVERIFY2(qAbs(actual.left() - expected.left()) <= 1 && qAbs(actual.top() - expected.top()) <= 1
                  && qAbs(actual.width() - expected.width()) <= 1 && qAbs(actual.height() - expected.height()) <= 1,
-             qPrintable(QStringLiteral("%1 at %2,%3 %4x%5").arg(name).arg(actual.left()).arg(actual.top())
-                            .arg(actual.width()).arg(actual.height())));
+             qPrintable(QStringLiteral("%1 at %2,%3 %4x%5")
+                            .arg(name)
+                            .arg(actual.left())
+                            .arg(actual.top())
+                            .arg(actual.width())
+                            .arg(actual.height())));
 }
 
 void WindowTest::windowTitleSizeAndBackground()
@@ -148,7 +152,8 @@ void WindowTest::everyControlWithoutTextHasAGermanAccessibleName()
             missing.append(widget->objectName());
     }
     QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char(','))));
-    QCOMPARE(h.window->categoryField(SoundClass::Capitals)->accessibleName(), QStringLiteral("Farbfeld Großbuchstaben"));
+    QCOMPARE(h.window->categoryField(SoundClass::Capitals)->accessibleName(),
+             QStringLiteral("Farbfeld Großbuchstaben"));
     QCOMPARE(h.window->categoryField(SoundClass::Background)->accessibleName(), QStringLiteral("Farbfeld Hintergrund"));
     QCOMPARE(h.window->mixer().slider(1)->accessibleName(), QStringLiteral("Schieberegler Grün"));
     QCOMPARE(h.window->paletteField(13)->accessibleName(), QStringLiteral("Farbvorlage Orange"));
@@ -231,10 +236,18 @@ void WindowTest::hoverTexts_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("groups");
     QTest::addColumn<QString>("hover");
-    QTest::newRow("special groups caption") << "Label1" << "" << "Zeichen über 'Eingabe'";
-    QTest::newRow("background field") << "Bild2" << "" << "Hintergrund wird nicht gedruckt.";
-    QTest::newRow("special groups not chosen") << "Bild1" << "" << "Keine Zeichen gewählt.";
-    QTest::newRow("special groups from the settings") << "Bild1" << "ß,chs," << "ß,chs,";
+    QTest::newRow("special groups caption") << "Label1"
+                                            << ""
+                                            << "Zeichen über 'Eingabe'";
+    QTest::newRow("background field") << "Bild2"
+                                      << ""
+                                      << "Hintergrund wird nicht gedruckt.";
+    QTest::newRow("special groups not chosen") << "Bild1"
+                                               << ""
+                                               << "Keine Zeichen gewählt.";
+    QTest::newRow("special groups from the settings") << "Bild1"
+                                                      << "ß,chs,"
+                                                      << "ß,chs,";
 }
 
 void WindowTest::hoverTexts()
@@ -254,14 +267,22 @@ void WindowTest::captionClickShowsTheLetters_data()
 {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("prompt");
-    QTest::newRow("double consonants") << "Label8" << "bb,dd,ff,gg,kk,ll,mm,nn,pp,rr,ss,tt,ww,zz\r";
-    QTest::newRow("consonants") << "Label3" << "BCDFGHJKLMNPQRSTVWXYZ\rbcdfghjklmnpqrsßtvwxyz\r";
-    QTest::newRow("vowels padded to twenty") << "Label4" << "Aa Ee Ii Oo Uu      \r";
-    QTest::newRow("umlauts padded to twenty") << "Label5" << "Äa Öö Üü            \r";
-    QTest::newRow("capitals") << "Label6" << "AÄBCDEFGHIJKLMNOÖPQRSTUÜVWXYZ\r";
-    QTest::newRow("punctuation padded to twenty") << "Label7" << ". : , ; - ! ?       \r";
-    QTest::newRow("background") << "Label2" << "Die Hintergrundfarbe lässt sich\rnur für den Monitor einstellen!\r";
-    QTest::newRow("special groups shows the groups") << "Label1" << "sch,ei\r";
+    QTest::newRow("double consonants") << "Label8"
+                                       << "bb,dd,ff,gg,kk,ll,mm,nn,pp,rr,ss,tt,ww,zz\r";
+    QTest::newRow("consonants") << "Label3"
+                                << "BCDFGHJKLMNPQRSTVWXYZ\rbcdfghjklmnpqrsßtvwxyz\r";
+    QTest::newRow("vowels padded to twenty") << "Label4"
+                                             << "Aa Ee Ii Oo Uu      \r";
+    QTest::newRow("umlauts padded to twenty") << "Label5"
+                                              << "Äa Öö Üü            \r";
+    QTest::newRow("capitals") << "Label6"
+                              << "AÄBCDEFGHIJKLMNOÖPQRSTUÜVWXYZ\r";
+    QTest::newRow("punctuation padded to twenty") << "Label7"
+                                                  << ". : , ; - ! ?       \r";
+    QTest::newRow("background") << "Label2"
+                                << "Die Hintergrundfarbe lässt sich\rnur für den Monitor einstellen!\r";
+    QTest::newRow("special groups shows the groups") << "Label1"
+                                                     << "sch,ei\r";
 }
 
 void WindowTest::captionClickShowsTheLetters()
@@ -418,10 +439,18 @@ void WindowTest::specialGroupsEntry_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("after");
     QTest::addColumn<QStringList>("groupList");
-    QTest::newRow("sch,ei sets and recolours") << "" << "sch,ei" << "sch,ei" << QStringList{"sch", "ei"};
-    QTest::newRow("the typed text replaces old groups") << "ß,chs," << "ie" << "ie" << QStringList{"ie"};
-    QTest::newRow("cancel keeps the old groups") << "ß,chs," << "" << "ß,chs," << QStringList{"ß", "chs"};
-    QTest::newRow("cancel without groups") << "" << "" << "" << QStringList{};
+    QTest::newRow("sch,ei sets and recolours") << ""
+                                               << "sch,ei"
+                                               << "sch,ei" << QStringList{"sch", "ei"};
+    QTest::newRow("the typed text replaces old groups") << "ß,chs,"
+                                                        << "ie"
+                                                        << "ie" << QStringList{"ie"};
+    QTest::newRow("cancel keeps the old groups") << "ß,chs,"
+                                                 << ""
+                                                 << "ß,chs," << QStringList{"ß", "chs"};
+    QTest::newRow("cancel without groups") << ""
+                                           << ""
+                                           << "" << QStringList{};
 }
 
 void WindowTest::specialGroupsEntry()
@@ -440,7 +469,8 @@ void WindowTest::specialGroupsEntry()
 
     const testsupport::DialogCall &call = h.dialogs.lastCall();
     QCOMPARE(call.kind, testsupport::DialogCall::Kind::Input);
-    QCOMPARE(call.prompt, QStringLiteral("Geben Sie jetzt alle Sonderzeichen ein.\rDie Zeichen bitte mit Komma abtrennen."));
+    QCOMPARE(call.prompt,
+             QStringLiteral("Geben Sie jetzt alle Sonderzeichen ein.\rDie Zeichen bitte mit Komma abtrennen."));
     QCOMPARE(call.title, QStringLiteral("Sonderzeichen"));
     QCOMPARE(call.proposed, QStringLiteral("ß,chs,"));
 

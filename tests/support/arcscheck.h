@@ -14,7 +14,7 @@
 #include <algorithm>
 
 struct ArcsSeen {
-    QString error;         // a pixel changed outside a descent; empty when none did
+    QString error;          // a pixel changed outside a descent; empty when none did
     QList<QRgb> arcColours; // per arc, its darkest pixel
 };
 
@@ -47,8 +47,9 @@ inline ArcsSeen arcsOf(platform::RichTextField &field)
     ArcsSeen seen;
     for (int y = 0; y < with.height() && seen.error.isEmpty(); ++y)
         for (int x = 0; x < with.width(); ++x)
-            if (with.pixel(x, y) != without.pixel(x, y)
-                && std::none_of(bands.begin(), bands.end(), [y](const Band &b) { return y >= b.top && y <= b.bottom; })) {
+            if (with.pixel(x, y) != without.pixel(x, y) && std::none_of(bands.begin(), bands.end(), [y](const Band &b) {
+                    return y >= b.top && y <= b.bottom;
+                })) {
                 seen.error = QStringLiteral("pixel %1,%2 changed outside the descent of a line").arg(x).arg(y);
                 break;
             }

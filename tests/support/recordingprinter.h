@@ -12,15 +12,20 @@
 namespace testsupport {
 
 struct PrintCall {
-    enum class Kind { Document, Text, Box, End };
+    enum class Kind {
+        Document,
+        Text,
+        Box,
+        End
+    };
     Kind kind = Kind::Text;
-    QPoint position;     // Text and Box: where it started
-    QString text;        // Text: the text; Document: the document's plain text
-    QString fontName;    // Text
-    qreal fontSize = 0;  // Text
-    QRect rect;          // Box
+    QPoint position;             // Text and Box: where it started
+    QString text;                // Text: the text; Document: the document's plain text
+    QString fontName;            // Text
+    qreal fontSize = 0;          // Text
+    QRect rect;                  // Box
     textcore::Colour colour = 0; // Box
-    bool filled = false; // Box
+    bool filled = false;         // Box
 };
 
 class RecordingPrinter : public platform::Printer {

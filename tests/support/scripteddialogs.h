@@ -20,14 +20,17 @@ using platform::Buttons;
 using platform::Icon;
 
 struct DialogCall {
-    enum class Kind { Message, Input };
+    enum class Kind {
+        Message,
+        Input
+    };
     Kind kind = Kind::Message;
     QString title;
-    QString prompt;         // exactly as passed, CRs included
+    QString prompt; // exactly as passed, CRs included
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
     Answer defaultButton = Answer::Ok; // the effective default (No for Yes/No unless Yes)
-    QString proposed;       // input boxes only
+    QString proposed;                  // input boxes only
     bool unexpected = false;
     // What the double answered.
     Answer answer = Answer::Ok;

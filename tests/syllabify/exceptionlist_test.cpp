@@ -61,7 +61,11 @@ TEST_F(ExceptionFile, MissingFileIsAnEmptyListWithoutError)
 TEST_F(ExceptionFile, ReadsUtf8WithAndWithoutByteOrderMark)
 {
     for (const std::string bom : {"", "\xEF\xBB\xBF"}) {
-        write(bom + "Farb-aus-wahl\r\nM\xC3\xBC" "s-li\nK\xC3\xA4" "se\xC2\xAD" "ku-chen");
+        write(bom
+              + "Farb-aus-wahl\r\nM\xC3\xBC"
+                "s-li\nK\xC3\xA4"
+                "se\xC2\xAD"
+                "ku-chen");
         ExceptionList list;
         ASSERT_TRUE(list.load(file));
         EXPECT_EQ(list.size(), 3u);
@@ -74,7 +78,8 @@ TEST_F(ExceptionFile, ReadsUtf8WithAndWithoutByteOrderMark)
 
 TEST_F(ExceptionFile, ReadsWindows1252)
 {
-    write("M\xFCs-li\r\nStra-\xDF" "e\r\n"); // ü and ß as single bytes: not UTF-8
+    write("M\xFCs-li\r\nStra-\xDF"
+          "e\r\n"); // ü and ß as single bytes: not UTF-8
     ExceptionList list;
     ASSERT_TRUE(list.load(file));
     EXPECT_EQ(list.find(u"Müsli"), (Boundaries{3}));
@@ -174,14 +179,10 @@ TEST_P(InvalidAdd, IsRefusedWithAGermanMessage)
 }
 
 INSTANTIATE_TEST_SUITE_P(Selections, InvalidAdd,
-                         ::testing::Values(AddCase{"Empty", u""},
-                                           AddCase{"NoMark", u"Apfel"},
-                                           AddCase{"TwoWords", u"Ap-fel Ku-chen"},
-                                           AddCase{"MarkAtTheStart", u"-Apfel"},
-                                           AddCase{"MarkAtTheEnd", u"Ap-fel-"},
-                                           AddCase{"TwoMarksInARow", u"Ap--fel"},
-                                           AddCase{"Digit", u"Ap-fel2"},
-                                           AddCase{"OnlyAMark", u"-"},
+                         ::testing::Values(AddCase{"Empty", u""}, AddCase{"NoMark", u"Apfel"},
+                                           AddCase{"TwoWords", u"Ap-fel Ku-chen"}, AddCase{"MarkAtTheStart", u"-Apfel"},
+                                           AddCase{"MarkAtTheEnd", u"Ap-fel-"}, AddCase{"TwoMarksInARow", u"Ap--fel"},
+                                           AddCase{"Digit", u"Ap-fel2"}, AddCase{"OnlyAMark", u"-"},
                                            AddCase{"LineBreak", u"Ap-fel\r\nBirne"}),
                          [](const auto &info) { return std::string(info.param.name); });
 

@@ -22,7 +22,10 @@ const Syllabifier &syllabifier()
     return instance;
 }
 
-std::u16string u(const char *utf8) { return *textcore::decodeUtf8(utf8); }
+std::u16string u(const char *utf8)
+{
+    return *textcore::decodeUtf8(utf8);
+}
 
 struct Case {
     const char *name;
@@ -49,15 +52,18 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Case{"PlainSentence", "Der Hund frisst Zucker.", "Der Hund frisst Zu-cker.", 1},
         Case{"MarkedWordsStayAsTheTeacherMarkedThem", "Zuc-ker und Ap-fel", "Zuc-ker und Ap-fel", 0},
-        Case{"EveryKindOfMarkCounts", "Kat=ze Ap~fel Stra/ße A\xC2\xAD" "bend Ofen",
-             "Kat=ze Ap~fel Stra/ße A\xC2\xAD" "bend O-fen", 1},
+        Case{"EveryKindOfMarkCounts",
+             "Kat=ze Ap~fel Stra/ße A\xC2\xAD"
+             "bend Ofen",
+             "Kat=ze Ap~fel Stra/ße A\xC2\xAD"
+             "bend O-fen",
+             1},
         Case{"MarkAtTheWordsEdgeCounts", "3-teilige Lehrer/-innen Fenster", "3-teilige Lehrer/-innen Fens-ter", 1},
         Case{"CapitalsOnlyStayAlone", "ABENDESSEN im Abendessen", "ABENDESSEN im A-bend-es-sen", 1},
         Case{"NumbersStayAlone", "12 Katzen und 3D-Brillen A4papier", "12 Kat-zen und 3D-Brillen A4papier", 1},
         Case{"CapitalisedWordIsMarked", "Zucker ZUCKER zucker", "Zu-cker ZUCKER zu-cker", 2},
         Case{"LineBreaksAndPunctuationKept", "Katze,\r\nApfel!\r\n", "Kat-ze,\r\nAp-fel!\r\n", 2},
-        Case{"OneSyllableWordsGetNothing", "Hund Baum Berg", "Hund Baum Berg", 0},
-        Case{"EmptyText", "", "", 0},
+        Case{"OneSyllableWordsGetNothing", "Hund Baum Berg", "Hund Baum Berg", 0}, Case{"EmptyText", "", "", 0},
         Case{"WordCutByAnApostrophe", "Ofen's", "O-fen's", 1},
         Case{"LettersBeyondLatin1", "\xC5\x81odz Piano", "\xC5\x81odz Pi-a-no", 1}),
     [](const auto &info) { return std::string(info.param.name); });
@@ -95,8 +101,7 @@ TEST(MarkText, ExceptionListComesBeforeTheRules)
     // Marks the rules would not set: the teacher's word counts.
     ASSERT_EQ(list.add(u"Farbaus-wahl"), ExceptionList::AddResult::Added);
     ASSERT_EQ(list.add(u"Zuck-er"), ExceptionList::AddResult::Added);
-    const MarkResult r = markText(u"Die Farbauswahl, FARBAUSWAHL und zucker", u'=',
-                                  syllabifier(), list);
+    const MarkResult r = markText(u"Die Farbauswahl, FARBAUSWAHL und zucker", u'=', syllabifier(), list);
     EXPECT_EQ(r.text, u"Die Farbaus=wahl, FARBAUSWAHL und zuck=er");
     EXPECT_EQ(r.wordsMarked, 2u);
 }
@@ -108,8 +113,8 @@ TEST(MarkText, WelcomeText)
 {
     std::ifstream in(std::string(KOLORAT_TEST_DATA) + "/syllables/welcome.txt", std::ios::binary);
     ASSERT_TRUE(in);
-    const std::u16string welcome =
-        *textcore::decodeUtf8(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
+    const std::u16string welcome
+        = *textcore::decodeUtf8(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
 
     const MarkResult again = markText(welcome, u'-', syllabifier(), ExceptionList());
     EXPECT_EQ(again.text, welcome);
@@ -137,8 +142,8 @@ TEST(MarkText, VeryLongAndUnusualWordsKeepTheirLetters)
     std::u16string longWord;
     for (int i = 0; i < 400; ++i)
         longWord += u"ba";
-    const std::u16string text = longWord + u" " + std::u16string(300, u'\u0142') + u" x"
-        + std::u16string(500, u'a') + u" \u00FFber";
+    const std::u16string text
+        = longWord + u" " + std::u16string(300, u'\u0142') + u" x" + std::u16string(500, u'a') + u" \u00FFber";
     const MarkResult r = markText(text, u'-', syllabifier(), ExceptionList());
     std::u16string back;
     for (char16_t c : r.text)

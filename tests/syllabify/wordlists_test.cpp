@@ -77,13 +77,9 @@ TEST_P(TuningList, EveryWordIsMarkedAsTheTeacherMarksIt)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Lists, TuningList,
-                         ::testing::Values("welcome-words.txt", "tuning.txt"),
-                         [](const auto &info) {
-                             return std::string(info.param) == std::string("tuning.txt")
-                                 ? "Collected"
-                                 : "WelcomeText";
-                         });
+INSTANTIATE_TEST_SUITE_P(Lists, TuningList, ::testing::Values("welcome-words.txt", "tuning.txt"), [](const auto &info) {
+    return std::string(info.param) == std::string("tuning.txt") ? "Collected" : "WelcomeText";
+});
 
 // The held-out list was written before tuning and never tuned on; it measures
 // how the syllabifier does on words nobody looked at.

@@ -23,20 +23,18 @@ TEST_P(Widen, CutsNoWord)
     EXPECT_EQ(widenToWholeWords(c.text, c.start, c.end), std::make_pair(c.wantStart, c.wantEnd));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Selections, Widen,
-    testing::Values(
-        WidenCase{"InsideOneWord", u"Das Fenster ist zu", 5, 7, 4, 11},
-        WidenCase{"AcrossTwoWordsCut", u"Das Fenster ist zu", 6, 13, 4, 15},
-        WidenCase{"ExactWordStaysAsItIs", u"Das Fenster ist zu", 4, 11, 4, 11},
-        WidenCase{"BlanksAtTheEdgesStay", u"Das Fenster ist zu", 3, 12, 3, 12},
-        WidenCase{"MarkedWordIsOneWord", u"ein Zu-cker-hut", 8, 9, 4, 15},
-        WidenCase{"HyphenBetweenBlanksIsNoWord", u"a - b", 2, 3, 2, 3},
-        WidenCase{"UmlautsAreLetters", u"über Äpfel", 1, 7, 0, 10},
-        WidenCase{"WholeText", u"Ab cd", 0, 5, 0, 5},
-        WidenCase{"EndBeyondTextIsClamped", u"Ab", 1, 9, 0, 2},
-        WidenCase{"EmptyText", u"", 0, 0, 0, 0}),
-    [](const testing::TestParamInfo<WidenCase> &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Selections, Widen,
+                         testing::Values(WidenCase{"InsideOneWord", u"Das Fenster ist zu", 5, 7, 4, 11},
+                                         WidenCase{"AcrossTwoWordsCut", u"Das Fenster ist zu", 6, 13, 4, 15},
+                                         WidenCase{"ExactWordStaysAsItIs", u"Das Fenster ist zu", 4, 11, 4, 11},
+                                         WidenCase{"BlanksAtTheEdgesStay", u"Das Fenster ist zu", 3, 12, 3, 12},
+                                         WidenCase{"MarkedWordIsOneWord", u"ein Zu-cker-hut", 8, 9, 4, 15},
+                                         WidenCase{"HyphenBetweenBlanksIsNoWord", u"a - b", 2, 3, 2, 3},
+                                         WidenCase{"UmlautsAreLetters", u"über Äpfel", 1, 7, 0, 10},
+                                         WidenCase{"WholeText", u"Ab cd", 0, 5, 0, 5},
+                                         WidenCase{"EndBeyondTextIsClamped", u"Ab", 1, 9, 0, 2},
+                                         WidenCase{"EmptyText", u"", 0, 0, 0, 0}),
+                         [](const testing::TestParamInfo<WidenCase> &info) { return std::string(info.param.name); });
 
 TEST(WordRange, MarkIsPartOfAWordOnlyBetweenLetters)
 {

@@ -16,8 +16,8 @@ using textcore::Colour;
 namespace {
 
 const QString kText = QStringLiteral("Ro|si|ne und Ei");
-const QString kSavePrompt =
-    QStringLiteral("Geben Sie einen Namen für die Datei ein.\rDer Text wird im RTF-Format gespeichert.");
+const QString kSavePrompt
+    = QStringLiteral("Geben Sie einen Namen für die Datei ein.\rDer Text wird im RTF-Format gespeichert.");
 const QString kOverwritePrompt = QStringLiteral(
     "Eine Datei mit diesem Namen ist schon vorhanden!\rWollen Sie die vorhandene Datei hiermit ersetzen?\r\r");
 

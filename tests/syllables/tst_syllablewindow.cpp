@@ -2,8 +2,8 @@
 // clicks and drops, the counting modes, fonts and the syllable list.
 #include "windowfixture.h"
 
-#include "platform/twips.h"
 #include "platform/colourfield.h"
+#include "platform/twips.h"
 #include "syllables/tablepanel.h"
 
 #include <QAction>
@@ -203,7 +203,8 @@ void SyllableWindowTest::menuBarInOrder()
     QStringList top;
     for (QAction *action : f.window->menuBar()->actions())
         top.append(action->text());
-    QCOMPARE(top, QStringList({"Abbruch", "Drucken", "Kopieren", "Sichern", "Schriften", "Tabelle", "Wortsilben", "?"}));
+    QCOMPARE(top,
+             QStringList({"Abbruch", "Drucken", "Kopieren", "Sichern", "Schriften", "Tabelle", "Wortsilben", "?"}));
     QAction *alternating = menuAction(f.window->menuBar(), QStringLiteral("Alle Silben abwechselnd"));
     QAction *multi = menuAction(f.window->menuBar(), QStringLiteral("Alle mehrsilbigen Wörter"));
     QVERIFY(alternating && multi);
@@ -222,10 +223,14 @@ void SyllableWindowTest::numberField_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("fieldAfter");
     QTest::addColumn<Colour>("colour");
-    QTest::newRow("255 is red") << "255" << "255" << Colour(255);
-    QTest::newRow("65280 is green") << "65280" << "65280" << Colour(65280);
-    QTest::newRow("16777216 empties") << "16777216" << "" << Colour(0);
-    QTest::newRow("12a empties") << "12a" << "" << Colour(0);
+    QTest::newRow("255 is red") << "255"
+                                << "255" << Colour(255);
+    QTest::newRow("65280 is green") << "65280"
+                                    << "65280" << Colour(65280);
+    QTest::newRow("16777216 empties") << "16777216"
+                                      << "" << Colour(0);
+    QTest::newRow("12a empties") << "12a"
+                                 << "" << Colour(0);
 }
 
 void SyllableWindowTest::numberField()
@@ -285,8 +290,8 @@ void SyllableWindowTest::passColoursByMode()
     QFETCH(bool, multi);
     QFETCH(QString, expected);
     WindowFixture f;
-    f.state.counting = multi ? textcore::SyllableCounting::MultiSyllableWords
-                             : textcore::SyllableCounting::AllSyllablesAlternating;
+    f.state.counting
+        = multi ? textcore::SyllableCounting::MultiSyllableWords : textcore::SyllableCounting::AllSyllablesAlternating;
     f.soundState.colours[SoundClass::Background] = textcore::rgb(255, 255, 0);
     f.open(text);
     QCOMPARE(f.window->textField()->text(), marked(text));
@@ -533,14 +538,18 @@ void SyllableWindowTest::captionHelp_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("prompt");
-    QTest::newRow("Silbenfarben") << "syllableColoursCaption" << "Silbenfarben"
+    QTest::newRow("Silbenfarben") << "syllableColoursCaption"
+                                  << "Silbenfarben"
                                   << "Im Menü  ''Wortsilben''  können\rSie die Silbenzählung einstellen.\r";
-    QTest::newRow("Hintergrund") << "backgroundCaption" << "Hintergrund"
+    QTest::newRow("Hintergrund") << "backgroundCaption"
+                                 << "Hintergrund"
                                  << "Die Hintergrundfarbe lässt sich\rnur für den Monitor einstellen!\r";
-    QTest::newRow("Silbenliste") << "syllableListCaption" << "Silbenliste"
+    QTest::newRow("Silbenliste") << "syllableListCaption"
+                                 << "Silbenliste"
                                  << "Diese Silbenliste lässt sich als\rTabelle auch ausdrucken und\r"
                                     "enthält alle Silben des Textes.\r";
-    QTest::newRow("menu ?") << "" << "Silben einstellen"
+    QTest::newRow("menu ?") << ""
+                            << "Silben einstellen"
                             << "Die Farben werden mit Drag&Drop eingestellt.\rAm rechten Rand befinden sich "
                                "vordefinierte\rFarbflächen. Diese können mit der Maus auf\rdie linken Zielflächen "
                                "gezogen werden. Extra\rFarben können mit den drei Schiebereglern am\rlinken oberen "

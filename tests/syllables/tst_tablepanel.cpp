@@ -183,9 +183,11 @@ void TablePanelTest::printTableRefusals_data()
     QTest::addColumn<bool>("printerInstalled");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("prompt");
-    QTest::newRow("printer locked") << true << true << "Drucken" << "Drucker ist deaktiviert.\r\r";
+    QTest::newRow("printer locked") << true << true << "Drucken"
+                                    << "Drucker ist deaktiviert.\r\r";
     QTest::newRow("no printer installed") << false << false << "Drucken" << platform::noPrinterMessage();
-    QTest::newRow("answered No") << false << true << "Silbendruck" << "Die Silbentabelle jetzt drucken?\r";
+    QTest::newRow("answered No") << false << true << "Silbendruck"
+                                 << "Die Silbentabelle jetzt drucken?\r";
 }
 
 void TablePanelTest::printTableRefusals()

@@ -56,8 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadBack{"empty_text", u"", "", Six{0, 0, 0, 0, 0, 0}, kBlack, kWhite},
         ReadBack{"ck_fills_the_double_slot", u"Zucker", "kkkrkk", Six{0, 0, 0, 0, 0, kRed}, kBlack, kRed},
         ReadBack{"soft_hyphen_splits_ck", u"Zuc\u00ADker", "kkkrrkk", Six{0, 0, 0, 0, 0, 0}, kBlack, kBlack},
-        ReadBack{"apostrophe_is_punctuation", u"Apostroph'", "kkkkkkkkkr", Six{0, 0, 0, 0, kRed, 0}, kBlack,
-                 kBlack},
+        ReadBack{"apostrophe_is_punctuation", u"Apostroph'", "kkkkkkkkkr", Six{0, 0, 0, 0, kRed, 0}, kBlack, kBlack},
         ReadBack{"last_occurrence_wins", u"aba", "rkb", Six{0, kBlue, 0, 0, 0, 0}, kBlack, kBlack},
         ReadBack{"second_of_two_equal_vowels_fills_two_slots", u"Seen", "kkrk", Six{0, kRed, 0, 0, 0, kRed}, kBlack,
                  kRed},
@@ -69,8 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadBack{"hyphen_is_punctuation", u"a-", "kr", Six{0, 0, 0, 0, kRed, 0}, kBlack, kRed},
         // Syllables alternating red and blue, last consonant red: every class
         // found; the last class differing from the consonants is blue.
-        ReadBack{"syllable_coloured_text", u"Ha\u00ADse, Zu\u00ADcker und \u00F6l!",
-                 "bbwrrrkbbwrrrrkbbbkrrr", Six{kRed, kBlue, kRed, kBlue, kRed, kRed}, kRed, kBlue},
+        ReadBack{"syllable_coloured_text", u"Ha\u00ADse, Zu\u00ADcker und \u00F6l!", "bbwrrrkbbwrrrrkbbbkrrr",
+                 Six{kRed, kBlue, kRed, kBlue, kRed, kRed}, kRed, kBlue},
         ReadBack{"letters_beyond_latin1_belong_to_no_class", u"\u0100\u0101\u20AC", "rrr", Six{0, 0, 0, 0, 0, 0},
                  kBlack, kWhite}),
     [](const auto &info) { return std::string(info.param.name); });

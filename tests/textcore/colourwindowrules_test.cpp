@@ -15,7 +15,10 @@ struct NumberCase {
     ColourNumberEntry expected;
 };
 
-void PrintTo(const NumberCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const NumberCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class ColourNumber : public testing::TestWithParam<NumberCase> {};
 
@@ -26,14 +29,12 @@ TEST_P(ColourNumber, DecidesWhatTheFieldDoes)
 
 INSTANTIATE_TEST_SUITE_P(
     Entries, ColourNumber,
-    testing::Values(NumberCase{"red", u"255", {Action::Set, 255}},
-                    NumberCase{"green", u"65280", {Action::Set, 65280}},
+    testing::Values(NumberCase{"red", u"255", {Action::Set, 255}}, NumberCase{"green", u"65280", {Action::Set, 65280}},
                     NumberCase{"white is the largest", u"16777215", {Action::Set, 16777215}},
                     NumberCase{"one above white", u"16777216", {Action::Clear, 0}},
                     NumberCase{"eight digits above white", u"99999999", {Action::Clear, 0}},
                     NumberCase{"letter after digits", u"12a", {Action::Clear, 0}},
-                    NumberCase{"minus sign", u"-1", {Action::Clear, 0}},
-                    NumberCase{"blank", u" 1", {Action::Clear, 0}},
+                    NumberCase{"minus sign", u"-1", {Action::Clear, 0}}, NumberCase{"blank", u" 1", {Action::Clear, 0}},
                     NumberCase{"blank before two digits", u" 12", {Action::Clear, 0}},
                     NumberCase{"plus sign", u"+12", {Action::Clear, 0}},
                     NumberCase{"arabic-indic digit", u"\u0661", {Action::Clear, 0}},

@@ -86,9 +86,9 @@ TEST(SearchReplace, AgreesWithRepeatedFirstOccurrenceReplacement)
         ASSERT_TRUE(actual.has_value());
         if (!expected)
             continue;
-        ASSERT_EQ(actual, expected)
-            << "text=" << std::string(text.begin(), text.end()) << " find=" << std::string(find.begin(), find.end())
-            << " replacement=" << std::string(replacement.begin(), replacement.end());
+        ASSERT_EQ(actual, expected) << "text=" << std::string(text.begin(), text.end())
+                                    << " find=" << std::string(find.begin(), find.end())
+                                    << " replacement=" << std::string(replacement.begin(), replacement.end());
         ++compared;
     }
     EXPECT_GT(compared, 700);
@@ -148,8 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Filter{"soft_hyphens", u"Ha\u00ADse", u"\u00AD", u"Hase"},
                     Filter{"surrogate_pair_is_one_character", u"a\U0001F600b\U0001F601", u"\U0001F600",
                            u"ab\U0001F601"},
-                    Filter{"character_not_in_text", u"Hase", u"x", u"Hase"},
-                    Filter{"empty_text", u"", u"\"", u""}),
+                    Filter{"character_not_in_text", u"Hase", u"x", u"Hase"}, Filter{"empty_text", u"", u"\"", u""}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -37,8 +37,8 @@ SoundColours probeColours()
 
 std::string className(Colour c)
 {
-    static const char *const names[] = {"black",    "special",     "background", "consonant", "vowel",
-                                        "umlaut",   "capital",     "punctuation", "double"};
+    static const char *const names[]
+        = {"black", "special", "background", "consonant", "vowel", "umlaut", "capital", "punctuation", "double"};
     return c < std::size(names) ? names[c] : "?" + std::to_string(c);
 }
 
@@ -54,8 +54,8 @@ std::string report(const std::u16string &text, const std::u16string &groups)
     out += "background\t" + className(window.background) + "\t" + className(trainer.background) + "\n";
     for (std::size_t i = 0; i < text.size(); ++i) {
         out += enginetest::shown(text.substr(i, 1)) + "\t" + className(window.colours[i]) + "\t"
-            + className(trainer.colours[i]) + "\t" + std::to_string(alternating[i]) + "\t"
-            + std::to_string(multi[i]) + "\n";
+            + className(trainer.colours[i]) + "\t" + std::to_string(alternating[i]) + "\t" + std::to_string(multi[i])
+            + "\n";
     }
     const SyllableListResult syllables = BuildSyllableList(text);
     out += "# syllable sequence\n";
@@ -85,8 +85,8 @@ class EngineReference : public testing::TestWithParam<std::string> {};
 TEST_P(EngineReference, MatchesExpectedColours)
 {
     const fs::path base = kFolder / GetParam();
-    const std::u16string text = enginetest::withCrLf(
-        enginetest::fromUtf8(enginetest::readFile((base.string() + ".txt"))));
+    const std::u16string text
+        = enginetest::withCrLf(enginetest::fromUtf8(enginetest::readFile((base.string() + ".txt"))));
     std::u16string groups;
     if (fs::exists(base.string() + ".groups")) {
         groups = enginetest::fromUtf8(enginetest::readFile(base.string() + ".groups"));
@@ -106,7 +106,9 @@ TEST_P(EngineReference, MatchesExpectedColours)
 INSTANTIATE_TEST_SUITE_P(Files, EngineReference, testing::ValuesIn(caseNames()),
                          [](const testing::TestParamInfo<std::string> &info) {
                              std::string n = info.param;
-                             std::replace_if(n.begin(), n.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+                             std::replace_if(
+                                 n.begin(), n.end(),
+                                 [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
                              return n;
                          });
 

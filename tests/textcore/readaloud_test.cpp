@@ -21,7 +21,10 @@ struct TrainerCase {
     TextRange marked; // in the display text
 };
 
-void PrintTo(const TrainerCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const TrainerCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class TrainerPieces : public testing::TestWithParam<TrainerCase> {};
 
@@ -39,16 +42,26 @@ TEST_P(TrainerPieces, SpeaksTheNewestPieceAndMarksItsWords)
 INSTANTIATE_TEST_SUITE_P(
     Steps, TrainerPieces,
     testing::Values(
-        TrainerCase{"text without soft hyphens, a word behind one", ReadingStep::Text, u"Wil^ly␣liest.¶Ja.",
-                    u"Willy liest.\r\nJa.", false, {6, 5}, {7, 5}},
-        TrainerCase{"a word across a soft hyphen", ReadingStep::Sentence, u"Wil^ly␣liest.", u"Willy liest.", false,
-                    {0, 5}, {0, 6}},
+        TrainerCase{"text without soft hyphens, a word behind one",
+                    ReadingStep::Text,
+                    u"Wil^ly␣liest.¶Ja.",
+                    u"Willy liest.\r\nJa.",
+                    false,
+                    {6, 5},
+                    {7, 5}},
+        TrainerCase{"a word across a soft hyphen",
+                    ReadingStep::Sentence,
+                    u"Wil^ly␣liest.",
+                    u"Willy liest.",
+                    false,
+                    {0, 5},
+                    {0, 6}},
         TrainerCase{"newest word only", ReadingStep::Word, u"Ich␣le^se.␣", u"lese.", false, {0, 4}, {4, 5}},
         TrainerCase{"first word", ReadingStep::Word, u"Ich␣", u"Ich", false, {0, 3}, {0, 3}},
         TrainerCase{"empty word of a double blank", ReadingStep::Word, u"Ich␣␣", u"", false, {}, {}},
         TrainerCase{"syllable before a soft hyphen", ReadingStep::Syllable, u"Wir␣le^", u"le", false, {0, 2}, {4, 2}},
-        TrainerCase{"last syllable of a sentence", ReadingStep::Syllable, u"Wir␣le^sen.␣", u"sen.", false, {0, 3},
-                    {7, 3}},
+        TrainerCase{
+            "last syllable of a sentence", ReadingStep::Syllable, u"Wir␣le^sen.␣", u"sen.", false, {0, 3}, {7, 3}},
         TrainerCase{"letter as its sound", ReadingStep::Letter, u"Ab␣c", u"[[k@]]", true, {2, 2}, {3, 1}},
         TrainerCase{"capital umlaut", ReadingStep::Letter, u"Ä", u"[[E:]]", true, {0, 6}, {0, 1}},
         TrainerCase{"eszett", ReadingStep::Letter, u"Spaß", u"[[sss]]", true, {0, 7}, {3, 1}},

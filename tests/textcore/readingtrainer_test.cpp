@@ -28,7 +28,10 @@ struct Scenario {
     std::u16string workingText = u"Text.";
 };
 
-void PrintTo(const Scenario &s, std::ostream *os) { *os << s.name; }
+void PrintTo(const Scenario &s, std::ostream *os)
+{
+    *os << s.name;
+}
 
 std::vector<std::u16string> decoded(const std::vector<std::u16string> &list)
 {
@@ -72,51 +75,101 @@ constexpr auto Syllables = TrainerKind::Syllables;
 INSTANTIATE_TEST_SUITE_P(
     Cases, Stepping,
     testing::Values(
-        Scenario{"sentences_wrap", Sounds, {u"Ich␣lese.", u"Du␣liest."},
+        Scenario{"sentences_wrap",
+                 Sounds,
+                 {u"Ich␣lese.", u"Du␣liest."},
                  {{'S', u"Ich␣lese."}, {'S', u"Du␣liest."}, {'S', u"Ich␣lese."}}},
-        Scenario{"first_word_step_reads_last_sentence", Sounds, {u"Ich␣lese.", u"Du␣liest."},
+        Scenario{"first_word_step_reads_last_sentence",
+                 Sounds,
+                 {u"Ich␣lese.", u"Du␣liest."},
                  {{'W', u"Du␣"}, {'W', u"Du␣liest.␣"}, {'W', u"Ich␣"}, {'W', u"Ich␣lese.␣"}, {'W', u"Du␣"}}},
-        Scenario{"syllables_keep_their_terminators", Syllables, {u"Wir␣le^sen."},
+        Scenario{"syllables_keep_their_terminators",
+                 Syllables,
+                 {u"Wir␣le^sen."},
                  {{'Y', u"Wir␣"}, {'Y', u"Wir␣le^"}, {'Y', u"Wir␣le^sen.␣"}, {'Y', u"Wir␣"}}},
-        Scenario{"sound_trainer_steps_syllables_alike", Sounds, {u"Kat^ze."},
-                 {{'Y', u"Kat^"}, {'Y', u"Kat^ze.␣"}}},
-        Scenario{"letters_take_a_blank_with_the_next_letter", Syllables, {u"Xy.", u"Ab␣cd"},
+        Scenario{"sound_trainer_steps_syllables_alike", Sounds, {u"Kat^ze."}, {{'Y', u"Kat^"}, {'Y', u"Kat^ze.␣"}}},
+        Scenario{"letters_take_a_blank_with_the_next_letter",
+                 Syllables,
+                 {u"Xy.", u"Ab␣cd"},
                  {{'L', u"A"}, {'L', u"Ab"}, {'L', u"Ab␣c"}, {'L', u"Ab␣cd"}, {'L', u"X"}, {'L', u"Xy"}}},
-        Scenario{"letters_take_a_soft_hyphen_with_the_next_letter", Sounds, {u"le^sen"},
+        Scenario{"letters_take_a_soft_hyphen_with_the_next_letter",
+                 Sounds,
+                 {u"le^sen"},
                  {{'L', u"l"}, {'L', u"le"}, {'L', u"le^s"}, {'L', u"le^se"}}},
-        Scenario{"two_blanks_give_a_step_of_one_blank", Sounds, {u"a␣␣b"},
-                 {{'W', u"a␣"}, {'W', u"a␣␣"}, {'W', u"a␣␣b␣"}}},
-        Scenario{"double_blank_in_letter_step_ends_on_the_blank", Sounds, {u"a␣␣b"},
+        Scenario{
+            "two_blanks_give_a_step_of_one_blank", Sounds, {u"a␣␣b"}, {{'W', u"a␣"}, {'W', u"a␣␣"}, {'W', u"a␣␣b␣"}}},
+        Scenario{"double_blank_in_letter_step_ends_on_the_blank",
+                 Sounds,
+                 {u"a␣␣b"},
                  {{'L', u"a"}, {'L', u"a␣␣"}, {'L', u"a␣␣b"}}},
-        Scenario{"sentence_step_after_word_step_skips_one", Sounds, {u"A.", u"B.", u"C."},
+        Scenario{"sentence_step_after_word_step_skips_one",
+                 Sounds,
+                 {u"A.", u"B.", u"C."},
                  {{'S', u"A."}, {'W', u"A.␣"}, {'S', u"C."}}},
-        Scenario{"changing_step_empties_the_pieces", Sounds, {u"Ich␣lese.", u"Du␣liest."},
+        Scenario{"changing_step_empties_the_pieces",
+                 Sounds,
+                 {u"Ich␣lese.", u"Du␣liest."},
                  {{'W', u"Du␣"}, {'Y', u"Ich␣"}, {'W', u"Du␣"}}},
-        Scenario{"sound_trainer_keeps_letter_position", Sounds, {u"Xyz.", u"Ab␣cd"},
+        Scenario{"sound_trainer_keeps_letter_position",
+                 Sounds,
+                 {u"Xyz.", u"Ab␣cd"},
                  {{'L', u"A"}, {'L', u"Ab"}, {'S', u"Xyz."}, {'L', u"Xyz"}}},
-        Scenario{"syllable_trainer_resets_letter_position", Syllables, {u"Xyz.", u"Ab␣cd"},
+        Scenario{"syllable_trainer_resets_letter_position",
+                 Syllables,
+                 {u"Xyz.", u"Ab␣cd"},
                  {{'L', u"A"}, {'L', u"Ab"}, {'S', u"Xyz."}, {'L', u"X"}}},
-        Scenario{"text_step_shows_everything", Sounds, {u"Hallo␣Welt."},
+        Scenario{"text_step_shows_everything",
+                 Sounds,
+                 {u"Hallo␣Welt."},
                  {{'S', u"Hallo␣Welt."}, {'T', u"Hallo␣Welt.¶Rest^chen"}},
                  u"Hallo␣Welt.¶Rest^chen"},
-        Scenario{"empty_sentence_list_shows_empty_text", Syllables, {},
+        Scenario{"empty_sentence_list_shows_empty_text",
+                 Syllables,
+                 {},
                  {{'S', u""}, {'W', u""}, {'Y', u""}, {'L', u""}, {'+', u"no"}, {'T', u"ohne␣Ende"}},
                  u"ohne␣Ende"},
-        Scenario{"empty_entries_are_dropped", Sounds, {u"", u"A.", u""},
-                 {{'S', u"A."}, {'S', u"A."}, {'L', u"A"}}},
-        Scenario{"sentence_of_blanks_only", Sounds, {u"␣␣"},
+        Scenario{"empty_entries_are_dropped", Sounds, {u"", u"A.", u""}, {{'S', u"A."}, {'S', u"A."}, {'L', u"A"}}},
+        Scenario{"sentence_of_blanks_only",
+                 Sounds,
+                 {u"␣␣"},
                  {{'W', u"␣"}, {'+', u"no"}, {'W', u"␣␣"}, {'W', u"␣␣␣"}, {'L', u"␣␣"}, {'L', u"␣"}}},
-        Scenario{"adding_refused_in_text_step", Sounds, {u"Ich␣lese."},
+        Scenario{"adding_refused_in_text_step",
+                 Sounds,
+                 {u"Ich␣lese."},
                  {{'+', u"no"}, {'W', u"Ich␣"}, {'W', u"Ich␣lese.␣"}, {'+', u"yes"}, {'+', u"yes"}}},
-        Scenario{"adopted_list_replaces_sentences", Sounds, {u"A.", u"B.", u"C."},
-                 {{'S', u"A."}, {'+', u"yes"}, {'S', u"B."}, {'W', u"B.␣"}, {'+', u"yes"},
-                  {'S', u"A."}, {'A', u"A."}, {'S', u"B.␣"}, {'S', u"A."}, {'A', u""}, {'W', u""}}},
-        Scenario{"adoption_in_word_step_sound_trainer", Sounds, {u"Ich␣lese␣gern."},
+        Scenario{"adopted_list_replaces_sentences",
+                 Sounds,
+                 {u"A.", u"B.", u"C."},
+                 {{'S', u"A."},
+                  {'+', u"yes"},
+                  {'S', u"B."},
+                  {'W', u"B.␣"},
+                  {'+', u"yes"},
+                  {'S', u"A."},
+                  {'A', u"A."},
+                  {'S', u"B.␣"},
+                  {'S', u"A."},
+                  {'A', u""},
+                  {'W', u""}}},
+        Scenario{"adoption_in_word_step_sound_trainer",
+                 Sounds,
+                 {u"Ich␣lese␣gern."},
                  {{'W', u"Ich␣"}, {'+', u"yes"}, {'A', u"Ich␣lese␣"}, {'W', u"Ich␣"}, {'W', u"Ich␣␣"}}},
-        Scenario{"adoption_in_word_step_syllable_trainer", Syllables, {u"Ich␣lese␣gern."},
+        Scenario{"adoption_in_word_step_syllable_trainer",
+                 Syllables,
+                 {u"Ich␣lese␣gern."},
                  {{'W', u"Ich␣"}, {'+', u"yes"}, {'A', u"Ich␣lese␣"}, {'W', u"Ich␣"}, {'W', u"Ich␣␣"}}},
-        Scenario{"adoption_in_letter_step_restarts_letters", Syllables, {u"Ab.", u"Cd."},
-                 {{'L', u"C"}, {'+', u"yes"}, {'L', u"Cd"}, {'+', u"yes"}, {'A', u"C"}, {'L', u"C"}, {'L', u"C"}, {'L', u"Cd"}}}),
+        Scenario{"adoption_in_letter_step_restarts_letters",
+                 Syllables,
+                 {u"Ab.", u"Cd."},
+                 {{'L', u"C"},
+                  {'+', u"yes"},
+                  {'L', u"Cd"},
+                  {'+', u"yes"},
+                  {'A', u"C"},
+                  {'L', u"C"},
+                  {'L', u"C"},
+                  {'L', u"Cd"}}}),
     [](const testing::TestParamInfo<Scenario> &info) { return std::string(info.param.name); });
 
 TEST(ReadingTrainerState, ActivationFields)
@@ -248,11 +301,13 @@ TEST(TrainerColours, EachTrainerUsesItsOwnRule)
     EXPECT_FALSE(alternating.background.has_value());
 
     const std::u16string twoWords = notation(u"Ro␣se");
+    EXPECT_EQ(
+        ColourReadingText(TrainerKind::Syllables, twoWords, sounds, {}, syllables, SyllableCounting::MultiSyllableWords)
+            .colours,
+        (std::vector<Colour>{21, 21, 21, 21, 21}));
     EXPECT_EQ(ColourReadingText(TrainerKind::Syllables, twoWords, sounds, {}, syllables,
-                                SyllableCounting::MultiSyllableWords).colours,
-              (std::vector<Colour>{21, 21, 21, 21, 21}));
-    EXPECT_EQ(ColourReadingText(TrainerKind::Syllables, twoWords, sounds, {}, syllables,
-                                SyllableCounting::AllSyllablesAlternating).colours,
+                                SyllableCounting::AllSyllablesAlternating)
+                  .colours,
               (std::vector<Colour>{21, 21, 22, 22, 22}));
 }
 

@@ -28,10 +28,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Sentences{"three_end_marks", u"Hallo Welt. Wie geht es? Gut!", {u"Hallo Welt.", u"Wie geht es?", u"Gut!"}},
         Sentences{"every_dot_ends_a_sentence", u"Ende...", {u"Ende.", u".", u"."}},
-        Sentences{"text_without_end_marks", u"Hallo Welt", {}},
-        Sentences{"empty_text", u"", {}},
+        Sentences{"text_without_end_marks", u"Hallo Welt", {}}, Sentences{"empty_text", u"", {}},
         Sentences{"words_after_the_last_end_mark_are_dropped", u"Eins. Zwei", {u"Eins."}},
-        Sentences{"empty_line_between_two_lines_is_dropped", u"Zeile eins\r\n\r\nZeile zwei\r\n",
+        Sentences{"empty_line_between_two_lines_is_dropped",
+                  u"Zeile eins\r\n\r\nZeile zwei\r\n",
                   {u"Zeile eins", u"Zeile zwei"}},
         Sentences{"line_of_blanks_gives_an_empty_entry", u"Eins\r\n   \r\nZwei\r\n", {u"Eins", u"", u"Zwei"}},
         Sentences{"blank_before_a_line_break_gives_an_empty_entry", u"Eins. \r\nZwei.", {u"Eins.", u"", u"Zwei."}},

@@ -56,8 +56,9 @@ TEST(SettingsFormat, WritesFontsAfterTheSeparatorInWindows1252)
     s.offeredFonts = {u"Übungsschrift", u"Arial Black"};
     const std::string bytes = formatSettings(s);
     EXPECT_NE(bytes.find("\r\n\xDF,chs,\r\n"), std::string::npos);
-    EXPECT_EQ(bytes.substr(bytes.size() - 31), "-\r\n\xDC"
-                                               "bungsschrift\r\nArial Black\r\n");
+    EXPECT_EQ(bytes.substr(bytes.size() - 31),
+              "-\r\n\xDC"
+              "bungsschrift\r\nArial Black\r\n");
 }
 
 TEST(SettingsFormat, LineBreaksInsideValuesDoNotShiftTheFollowingLines)
@@ -148,12 +149,10 @@ INSTANTIATE_TEST_SUITE_P(
                  [](const Settings &s) { EXPECT_EQ(s.soundColours[SoundClass::Background], kRed); }},
         GoodFile{"groups_line_keeps_commas_and_blanks", withLine(9, " \xDF, chs ,"), 12,
                  [](const Settings &s) { EXPECT_EQ(s.specialGroupsText, u" \u00DF, chs ,"); }},
-        GoodFile{"separator_equals", withLine(12, "="), 12,
-                 [](const Settings &s) { EXPECT_EQ(s.separator, u"="); }},
+        GoodFile{"separator_equals", withLine(12, "="), 12, [](const Settings &s) { EXPECT_EQ(s.separator, u"="); }},
         GoodFile{"separator_with_leading_blanks", withLine(12, "   /"), 12,
                  [](const Settings &s) { EXPECT_EQ(s.separator, u"/"); }},
-        GoodFile{"letter_as_separator", withLine(12, "x"), 12,
-                 [](const Settings &s) { EXPECT_EQ(s.separator, u"x"); }},
+        GoodFile{"letter_as_separator", withLine(12, "x"), 12, [](const Settings &s) { EXPECT_EQ(s.separator, u"x"); }},
         GoodFile{"blank_separator_line_gives_empty_separator", withLine(12, ""), 12,
                  [](const Settings &s) { EXPECT_EQ(s.separator, u""); }},
         GoodFile{"field_after_separator_is_read_as_font", withLine(12, "~,Arial Narrow"), 12,
@@ -167,8 +166,9 @@ INSTANTIATE_TEST_SUITE_P(
                  }},
         GoodFile{"last_line_without_line_end", kDefaultLines + "Garamond", 13,
                  [](const Settings &s) { EXPECT_EQ(s.offeredFonts, std::vector<std::u16string>{u"Garamond"}); }},
-        GoodFile{"lone_cr_line_ends", std::string(" 7 \r 16777215 \r 0 \r 49152 \r 16711680 \r 255 \r 12632064 \r"
-                                                  " 12583104 \rch\r 0 \r 255 \r-\rCalibri\r"),
+        GoodFile{"lone_cr_line_ends",
+                 std::string(" 7 \r 16777215 \r 0 \r 49152 \r 16711680 \r 255 \r 12632064 \r"
+                             " 12583104 \rch\r 0 \r 255 \r-\rCalibri\r"),
                  13,
                  [](const Settings &s) {
                      EXPECT_EQ(s.soundColours[SoundClass::SpecialGroups], 7u);
@@ -236,8 +236,8 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenFile{"separator_of_two_characters", withLine(12, "--"), 11},
         BrokenFile{"huge_line", withLine(9, std::string(kMaxSettingsLineBytes + 1, 'a')), 8},
         BrokenFile{"binary_font_line", kDefaultLines + "Garamond\r\n\x01\x02\x7F\r\n", 13},
-        BrokenFile{"file_larger_than_a_settings_file",
-                   kDefaultLines + std::string(kMaxSettingsFileBytes, '\n'), 12 + kMaxSettingsFileBytes - kDefaultLines.size()}),
+        BrokenFile{"file_larger_than_a_settings_file", kDefaultLines + std::string(kMaxSettingsFileBytes, '\n'),
+                   12 + kMaxSettingsFileBytes - kDefaultLines.size()}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(SettingsRead, ValuesBeforeTheBadLineAreKept)
@@ -271,8 +271,7 @@ TEST_P(SettingsSampleFile, ReadsAsExpected)
 INSTANTIATE_TEST_SUITE_P(Files, SettingsSampleFile,
                          testing::Values(SampleFile{"defaults.ini", false, 12}, SampleFile{"fonts.ini", false, 17},
                                          SampleFile{"blank_separator.ini", false, 12},
-                                         SampleFile{"lf_only.ini", false, 13},
-                                         SampleFile{"broken_colour.ini", true, 1},
+                                         SampleFile{"lf_only.ini", false, 13}, SampleFile{"broken_colour.ini", true, 1},
                                          SampleFile{"no_such_file.ini", true, 0}));
 
 TEST(SettingsSampleFile, FontsFileValues)
@@ -281,8 +280,9 @@ TEST(SettingsSampleFile, FontsFileValues)
     EXPECT_EQ(r.settings.soundColours[SoundClass::SpecialGroups], 128u);
     EXPECT_EQ(r.settings.specialGroupsText, u"ß,chs,sch,");
     EXPECT_EQ(r.settings.separator, u"=");
-    EXPECT_EQ(r.settings.offeredFonts, (std::vector<std::u16string>{u"Comic Sans MS", u"Times New Roman",
-                                                                    u"Schulschrift", u"fett", u"Übungsschrift"}));
+    EXPECT_EQ(r.settings.offeredFonts,
+              (std::vector<std::u16string>{u"Comic Sans MS", u"Times New Roman", u"Schulschrift", u"fett",
+                                           u"Übungsschrift"}));
 }
 
 class SettingsFileOnDisk : public testing::Test {

@@ -31,7 +31,10 @@ struct PiecesCase {
     std::u16string expected; // the same text, every piece in brackets
 };
 
-void PrintTo(const PiecesCase &c, std::ostream *os) { *os << c.name; }
+void PrintTo(const PiecesCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
 
 class SyllablePiecesCase : public testing::TestWithParam<PiecesCase> {};
 
@@ -39,22 +42,20 @@ TEST_P(SyllablePiecesCase, BracketsEverySyllable)
 {
     const PiecesCase &c = GetParam();
     const std::u16string text = notation(c.text);
-    EXPECT_EQ(enginetest::shown(bracketed(text, SyllablePieces(text))),
-              enginetest::shown(notation(c.expected)));
+    EXPECT_EQ(enginetest::shown(bracketed(text, SyllablePieces(text))), enginetest::shown(notation(c.expected)));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, SyllablePiecesCase,
-    testing::Values(
-        PiecesCase{"soft_hyphens_split_words", u"Ro^si^ne␣und␣Ei", u"[Ro]^[si]^[ne]␣[und]␣[Ei]"},
-        PiecesCase{"every_visible_separator_splits", u"a-b=c~d/e", u"[a]-[b]=[c]~[d]/[e]"},
-        PiecesCase{"punctuation_stays_outside", u"„Ha^se“,␣rief␣er.", u"„[Ha]^[se]“,␣[rief]␣[er]."},
-        PiecesCase{"line_breaks_tabs_and_double_blanks_end_words", u"Ei¶und\tEi␣␣zu",
-                   u"[Ei]¶[und]\t[Ei]␣␣[zu]"},
-        PiecesCase{"marks_at_word_edges_make_no_empty_arcs", u"-Ro--se-␣^", u"-[Ro]--[se]-␣^"},
-        PiecesCase{"numbers_and_lone_signs_get_no_arc", u"12␣–␣3^4␣?", u"12␣–␣3^4␣?"},
-        PiecesCase{"signs_inside_a_syllable_stay_in_it", u"geht's␣Ca^fé", u"[geht's]␣[Ca]^[fé]"},
-        PiecesCase{"empty", u"", u""}),
+    testing::Values(PiecesCase{"soft_hyphens_split_words", u"Ro^si^ne␣und␣Ei", u"[Ro]^[si]^[ne]␣[und]␣[Ei]"},
+                    PiecesCase{"every_visible_separator_splits", u"a-b=c~d/e", u"[a]-[b]=[c]~[d]/[e]"},
+                    PiecesCase{"punctuation_stays_outside", u"„Ha^se“,␣rief␣er.", u"„[Ha]^[se]“,␣[rief]␣[er]."},
+                    PiecesCase{"line_breaks_tabs_and_double_blanks_end_words", u"Ei¶und\tEi␣␣zu",
+                               u"[Ei]¶[und]\t[Ei]␣␣[zu]"},
+                    PiecesCase{"marks_at_word_edges_make_no_empty_arcs", u"-Ro--se-␣^", u"-[Ro]--[se]-␣^"},
+                    PiecesCase{"numbers_and_lone_signs_get_no_arc", u"12␣–␣3^4␣?", u"12␣–␣3^4␣?"},
+                    PiecesCase{"signs_inside_a_syllable_stay_in_it", u"geht's␣Ca^fé", u"[geht's]␣[Ca]^[fé]"},
+                    PiecesCase{"empty", u"", u""}),
     [](const testing::TestParamInfo<PiecesCase> &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -22,7 +22,10 @@ inline std::u16string fromUtf8(std::string_view bytes)
     return std::move(*text);
 }
 
-inline std::string toUtf8(std::u16string_view text) { return textcore::encodeUtf8(text); }
+inline std::string toUtf8(std::u16string_view text)
+{
+    return textcore::encodeUtf8(text);
+}
 
 inline std::string readFile(const std::string &path)
 {
@@ -39,6 +42,9 @@ inline std::string readBytes(const std::string &relativePath)
     return readFile(std::string(KOLORAT_TEST_DATA) + "/" + relativePath);
 }
 
-inline std::u16string readText(const std::string &relativePath) { return fromUtf8(readBytes(relativePath)); }
+inline std::u16string readText(const std::string &relativePath)
+{
+    return fromUtf8(readBytes(relativePath));
+}
 
 } // namespace testdata

@@ -42,15 +42,15 @@ void TrainerReadAloudTest::speaksWhatIsShownAndMarksTheWord_data()
     QTest::addColumn<QString>("spoken");
     QTest::addColumn<int>("heardStart");
     QTest::addColumn<QString>("mark");
-    QTest::newRow("whole text") << TrainerKind::Sounds << QList<int>{} << "Ich lese gern.\r\nDu auch?\r\n" << 5
-                                << QStringLiteral("e\u00ADs");
+    QTest::newRow("whole text") << TrainerKind::Sounds << QList<int>{} << "Ich lese gern.\r\nDu auch?\r\n"
+                                << 5 << QStringLiteral("e\u00ADs");
     // Right after opening a word step reads the last sentence; the next
     // syllable steps the first one.
     QTest::newRow("newest syllable") << TrainerKind::Syllables
                                      << QList<int>{Qt::Key_End, Qt::Key_End, Qt::Key_Up, Qt::Key_Up} << "le" << 0
                                      << "le";
-    QTest::newRow("letter as its sound") << TrainerKind::Sounds << QList<int>{Qt::Key_Down, Qt::Key_Down}
-                                         << "[[u:]]" << 0 << "u";
+    QTest::newRow("letter as its sound") << TrainerKind::Sounds << QList<int>{Qt::Key_Down, Qt::Key_Down} << "[[u:]]"
+                                         << 0 << "u";
 }
 
 void TrainerReadAloudTest::speaksWhatIsShownAndMarksTheWord()

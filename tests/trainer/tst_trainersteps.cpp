@@ -132,10 +132,10 @@ void TrainerSteps::stepsShowPieces_data()
     // Letter steps entered from another step: the sound trainer goes on from
     // the letter position it had, the syllable trainer starts again.
     const QList<int> keys{Qt::Key_Down, Qt::Key_Down, Qt::Key_Home, Qt::Key_Down};
-    QTest::newRow("sounds: letter step keeps its position") << TrainerKind::Sounds << QStringLiteral("Abc. Def.")
-                                                            << keys << QStringList{"D", "De", "Abc.", "Abc"};
-    QTest::newRow("syllables: letter step starts again") << TrainerKind::Syllables << QStringLiteral("Abc. Def.")
-                                                         << keys << QStringList{"D", "De", "Abc.", "A"};
+    QTest::newRow("sounds: letter step keeps its position")
+        << TrainerKind::Sounds << QStringLiteral("Abc. Def.") << keys << QStringList{"D", "De", "Abc.", "Abc"};
+    QTest::newRow("syllables: letter step starts again")
+        << TrainerKind::Syllables << QStringLiteral("Abc. Def.") << keys << QStringList{"D", "De", "Abc.", "A"};
 }
 
 void TrainerSteps::stepsShowPieces()
@@ -220,9 +220,9 @@ void TrainerSteps::menuEntryDoesWhatItsKeyDoes_data()
         const char *menu;
         int times;
     } entries[] = {
-        {Qt::Key_Escape, "menu1", 1}, {Qt::Key_Insert, "menu3", 2}, {Qt::Key_Down, "menu4", 4},
-        {Qt::Key_Up, "menu11", 3},    {Qt::Key_End, "menu5", 3},    {Qt::Key_Home, "menu6", 2},
-        {Qt::Key_Return, "menu12", 1}, {Qt::Key_Left, "menu8", 7},  {Qt::Key_Right, "menu9", 25},
+        {Qt::Key_Escape, "menu1", 1},  {Qt::Key_Insert, "menu3", 2}, {Qt::Key_Down, "menu4", 4},
+        {Qt::Key_Up, "menu11", 3},     {Qt::Key_End, "menu5", 3},    {Qt::Key_Home, "menu6", 2},
+        {Qt::Key_Return, "menu12", 1}, {Qt::Key_Left, "menu8", 7},   {Qt::Key_Right, "menu9", 25},
         {Qt::Key_Delete, "menu10", 1}, {Qt::Key_F1, "menu7", 1},
     };
     for (TrainerKind kind : {TrainerKind::Sounds, TrainerKind::Syllables})
@@ -299,9 +299,9 @@ void TrainerSteps::otherKeysDoNothing_data()
 {
     QTest::addColumn<TrainerKind>("kind");
     QTest::addColumn<int>("key");
-    const int keys[] = {Qt::Key_A, Qt::Key_Space, Qt::Key_Tab,     Qt::Key_Backspace, Qt::Key_PageUp,
-                        Qt::Key_PageDown, Qt::Key_F2, Qt::Key_5,   Qt::Key_Shift,     Qt::Key_Alt,
-                        Qt::Key_Adiaeresis};
+    const int keys[]
+        = {Qt::Key_A,  Qt::Key_Space, Qt::Key_Tab,   Qt::Key_Backspace, Qt::Key_PageUp,    Qt::Key_PageDown,
+           Qt::Key_F2, Qt::Key_5,     Qt::Key_Shift, Qt::Key_Alt,       Qt::Key_Adiaeresis};
     for (TrainerKind kind : {TrainerKind::Sounds, TrainerKind::Syllables})
         for (int key : keys)
             QTest::addRow("%s key 0x%x", kind == TrainerKind::Sounds ? "sounds" : "syllables", key) << kind << key;
@@ -348,11 +348,11 @@ void TrainerSteps::stepColours_data()
         << QStringLiteral("CVKK");
     QTest::newRow("sounds: the pair is doubled once one more letter shows")
         << TrainerKind::Sounds << alternating << QString() << QStringLiteral("Will.")
-        << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down}
-        << QStringLiteral("Will.") << QStringLiteral("CVDDP");
+        << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Down} << QStringLiteral("Will.")
+        << QStringLiteral("CVDDP");
     QTest::newRow("syllables: all syllables alternating")
-        << TrainerKind::Syllables << alternating << QString() << soft("Wir le^sen.")
-        << QList<int>{Qt::Key_Home} << soft("Wir le^sen.") << QStringLiteral("11122211111");
+        << TrainerKind::Syllables << alternating << QString() << soft("Wir le^sen.") << QList<int>{Qt::Key_Home}
+        << soft("Wir le^sen.") << QStringLiteral("11122211111");
     QTest::newRow("syllables: multi-syllable words")
         << TrainerKind::Syllables << multi << QString() << soft("Wir le^sen.") << QList<int>{Qt::Key_Home}
         << soft("Wir le^sen.") << QStringLiteral("11111122222");

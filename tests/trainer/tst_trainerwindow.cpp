@@ -108,9 +108,14 @@ void TrainerWindowTest::controlsAndMenu_data()
     QTest::addColumn<QString>("fontList");
     QTest::addColumn<QString>("exerciseList");
     QTest::addColumn<int>("exerciseTop");
-    QTest::newRow("sounds") << TrainerKind::Sounds << "Form1" << "olorat:  Laute lesen" << "List1" << "List2" << 1320;
-    QTest::newRow("syllables") << TrainerKind::Syllables << "Form4" << "olorat:  Silben lesen" << "List4" << "List5"
-                               << 1200;
+    QTest::newRow("sounds") << TrainerKind::Sounds << "Form1"
+                            << "olorat:  Laute lesen"
+                            << "List1"
+                            << "List2" << 1320;
+    QTest::newRow("syllables") << TrainerKind::Syllables << "Form4"
+                               << "olorat:  Silben lesen"
+                               << "List4"
+                               << "List5" << 1200;
 }
 
 void TrainerWindowTest::controlsAndMenu()
@@ -154,10 +159,12 @@ void TrainerWindowTest::controlsAndMenu()
         captions << a->text();
         names << (a->menu() ? a->menu()->objectName() : a->objectName());
     }
-    QCOMPARE(captions, (QStringList{"Abbruch", "Ansicht", "Kopieren", "Letterweise", "Silbenweise", "Wortweise",
-                                    "Satzweise", "Textweise", "kleiner", "größer", "Schriften", "?"}));
-    QCOMPARE(names, (QStringList{"menu1", "menu2", "menu3", "menu4", "menu11", "menu5", "menu6", "menu12", "menu8",
-                                 "menu9", "menu10", "menu7"}));
+    QCOMPARE(captions,
+             (QStringList{"Abbruch", "Ansicht", "Kopieren", "Letterweise", "Silbenweise", "Wortweise", "Satzweise",
+                          "Textweise", "kleiner", "größer", "Schriften", "?"}));
+    QCOMPARE(names,
+             (QStringList{"menu1", "menu2", "menu3", "menu4", "menu11", "menu5", "menu6", "menu12", "menu8", "menu9",
+                          "menu10", "menu7"}));
     const QMenu *view = h.window->findChild<QMenu *>(QStringLiteral("menu2"));
     QVERIFY(view);
     QStringList viewEntries;
@@ -203,8 +210,9 @@ void TrainerWindowTest::openingShowsWholeTextOnFullScreen()
     h.press(Qt::Key_Escape);
     h.offered.names = {"Bodoni"};
     h.open(QStringLiteral("Neu hier. Zweiter Satz."));
-    QCOMPARE(entries(h.fontList()), (QStringList{"Arial", kind == TrainerKind::Sounds ? "Verdana" : "Bodoni",
-                                                 kind == TrainerKind::Sounds ? "Bodoni" : "Verdana"}));
+    QCOMPARE(entries(h.fontList()),
+             (QStringList{"Arial", kind == TrainerKind::Sounds ? "Verdana" : "Bodoni",
+                          kind == TrainerKind::Sounds ? "Bodoni" : "Verdana"}));
     QVERIFY(h.window->isFullScreenView());
     QTRY_VERIFY(coversTheWholeScreen(h.window.get()));
     QCOMPARE(h.shown(), QStringLiteral("Neu hier. Zweiter Satz."));
@@ -329,18 +337,19 @@ void TrainerWindowTest::keyHelp()
     const testsupport::DialogCall &box = h.scripted.lastCall();
     QCOMPARE(box.title, QStringLiteral("Tastenbelegung"));
     QCOMPARE(box.buttons, platform::Buttons::Ok);
-    QCOMPARE(box.prompt, QStringLiteral("Der Abbruch kann mit der ESC-Taste erfolgen.\r"
-                                        "Mit der STRG-Taste wird die Ansicht geändert.\r"
-                                        "Die INS-Taste kopiert Texte in die Übungsliste.\r"
-                                        "Diese Hilfetexte erhalten Sie mit der F1-Taste.\r"
-                                        "Den Text bekommt man mit der ENTER-Taste.\r"
-                                        "Mit der POS1-Taste wird satzweise geblättert,\r"
-                                        "mit der ENDE-Taste wird wortweise geblättert.\r"
-                                        "Der HOCH-Pfeil erlaubt silbenweises Blättern,\r"
-                                        "buchstabenweises Blättern mit dem TIEF-Pfeil.\r"
-                                        "Schrifthöhe mit LINKS-RECHTS-Pfeilen ändern.\r"
-                                        "Die Schriftart stellen Sie mit der Entf-Taste ein.\r"
-                                        "Mit der LEER-Taste wird vorgelesen und angehalten.\r\r"));
+    QCOMPARE(box.prompt,
+             QStringLiteral("Der Abbruch kann mit der ESC-Taste erfolgen.\r"
+                            "Mit der STRG-Taste wird die Ansicht geändert.\r"
+                            "Die INS-Taste kopiert Texte in die Übungsliste.\r"
+                            "Diese Hilfetexte erhalten Sie mit der F1-Taste.\r"
+                            "Den Text bekommt man mit der ENTER-Taste.\r"
+                            "Mit der POS1-Taste wird satzweise geblättert,\r"
+                            "mit der ENDE-Taste wird wortweise geblättert.\r"
+                            "Der HOCH-Pfeil erlaubt silbenweises Blättern,\r"
+                            "buchstabenweises Blättern mit dem TIEF-Pfeil.\r"
+                            "Schrifthöhe mit LINKS-RECHTS-Pfeilen ändern.\r"
+                            "Die Schriftart stellen Sie mit der Entf-Taste ein.\r"
+                            "Mit der LEER-Taste wird vorgelesen und angehalten.\r\r"));
     QCOMPARE(h.window->focusWidget(), h.keyField());
     QCOMPARE(h.shown(), kTwoSentences);
 }
@@ -353,8 +362,8 @@ void TrainerWindowTest::insertIsRefused_data()
     for (TrainerKind kind : {TrainerKind::Sounds, TrainerKind::Syllables}) {
         const char *k = kind == TrainerKind::Sounds ? "sounds" : "syllables";
         QTest::addRow("%s: right after opening", k) << kind << kTwoSentences << QList<int>{};
-        QTest::addRow("%s: back in the text step", k) << kind << kTwoSentences
-                                                      << QList<int>{Qt::Key_Home, Qt::Key_Return};
+        QTest::addRow("%s: back in the text step", k)
+            << kind << kTwoSentences << QList<int>{Qt::Key_Home, Qt::Key_Return};
         QTest::addRow("%s: empty display", k) << kind << QStringLiteral("kein Satz") << QList<int>{Qt::Key_Home};
     }
 }

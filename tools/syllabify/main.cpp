@@ -25,7 +25,10 @@ using namespace syllabify;
 
 namespace {
 
-std::u16string fromUtf8(const std::string &s) { return textcore::decodeUtf8(s).value_or(u"?"); }
+std::u16string fromUtf8(const std::string &s)
+{
+    return textcore::decodeUtf8(s).value_or(u"?");
+}
 
 int checkList(const Syllabifier &syl, const ExceptionList &exceptions, const char *file)
 {
@@ -109,8 +112,7 @@ int main(int argc, char **argv)
         return misses == 0 ? 0 : 3;
     }
 
-    const std::string input((std::istreambuf_iterator<char>(std::cin)),
-                            std::istreambuf_iterator<char>());
+    const std::string input((std::istreambuf_iterator<char>(std::cin)), std::istreambuf_iterator<char>());
     const std::optional<std::u16string> text = textcore::decodeUtf8(input);
     if (!text) {
         std::cerr << "input is not UTF-8\n";

@@ -2,8 +2,8 @@
 // editor's menu as a teacher would, and saves what each looks like as PNG
 // files into the folder given on the command line.
 #include "about/aboutwindow.h"
-#include "app/programwindows.h"
 #include "app/program.h"
+#include "app/programwindows.h"
 #include "editor/editorwindow.h"
 #include "fonts/fontselectionwindow.h"
 #include "platform/dialogs.h"
@@ -137,14 +137,18 @@ int main(int argc, char *argv[])
 
     // The reading aids: arcs and wider spacing in the editor, both colour
     // windows and the syllable trainer, and the PDF worksheet of the text.
-    editorWindow.setReadingView(platform::ReadingView{true, platform::LetterSpacing::Wider,
-                                                      platform::WordSpacing::Wide, platform::LineSpacing::OneAndAHalf});
+    editorWindow.setReadingView(platform::ReadingView{true, platform::LetterSpacing::Wider, platform::WordSpacing::Wide,
+                                                      platform::LineSpacing::OneAndAHalf});
     wait(300);
     ok &= saveWindow(editorWindow, out.filePath(QStringLiteral("Form0-lesehilfen.png")));
     const QString pdf = out.filePath(QStringLiteral("arbeitsblatt.pdf"));
-    ok &= report(platform::saveFileBytes(pdf, platform::pdfOfDocument(*editorWindow.findChild<platform::RichTextField *>(QStringLiteral("RichTextBox1"))->document()))
-                     .isEmpty(),
-                 pdf);
+    ok &= report(
+        platform::saveFileBytes(
+            pdf,
+            platform::pdfOfDocument(
+                *editorWindow.findChild<platform::RichTextField *>(QStringLiteral("RichTextBox1"))->document()))
+            .isEmpty(),
+        pdf);
     editorWindow.openSoundColours();
     wait(soundcolours::SoundColourWindow::kActivationDelayMs + 400);
     ok &= saveWindow(sound, out.filePath(QStringLiteral("Form2-lesehilfen.png")));

@@ -3,8 +3,8 @@
 // dialog answers for every window's boxes, delays fired by the test, the
 // clipboard and printer recorded, and the program's end counted instead of
 // quitting the test.
-#include "app/programwindows.h"
 #include "app/program.h"
+#include "app/programwindows.h"
 #include "editor/editorwindow.h"
 #include "platform/clipboard.h"
 #include "platform/printer.h"

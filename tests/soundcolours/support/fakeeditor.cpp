@@ -1,6 +1,7 @@
 #include "soundcolours/support/fakeeditor.h"
 
-FakeEditor::FakeEditor() : field(std::make_unique<platform::RichTextField>()) {}
+FakeEditor::FakeEditor() : field(std::make_unique<platform::RichTextField>())
+{}
 
 bool FakeEditor::loadRtfIntoWorkingText(const QString &path)
 {

@@ -1,9 +1,9 @@
 // Dragging colour fields with the mouse through the window system's own
 // drag and drop. Needs an X server (run under xvfb-run); the headless tests
 // drive the same drop through events sent to the category field.
-#include "platform/richtextfield.h"
 #include "platform/colourfield.h"
 #include "platform/colourmixer.h"
+#include "platform/richtextfield.h"
 #include "soundcolours/support/harness.h"
 
 #include <QGuiApplication>
@@ -60,7 +60,8 @@ void RealDragTest::dragWithTheMouse_data()
     QTest::addColumn<QString>("source");
     QTest::addColumn<int>("category");
     QTest::addColumn<Colour>("colour");
-    QTest::newRow("orange palette field on capitals") << "Farbe14" << int(SoundClass::Capitals) << textcore::rgb(255, 128, 0);
+    QTest::newRow("orange palette field on capitals")
+        << "Farbe14" << int(SoundClass::Capitals) << textcore::rgb(255, 128, 0);
     QTest::newRow("mixed colour on background") << "Bezeichnung1" << int(SoundClass::Background) << Colour(4210752);
 }
 

@@ -1,6 +1,5 @@
 #include "trainer/support/trainerharness.h"
 
-
 #include <QTest>
 
 namespace testsupport {
@@ -60,13 +59,13 @@ QLineEdit *TrainerHarness::keyField() const
 QListWidget *TrainerHarness::fontList() const
 {
     return window->findChild<QListWidget *>(kind == trainer::TrainerKind::Sounds ? QStringLiteral("List1")
-                                                                                  : QStringLiteral("List4"));
+                                                                                 : QStringLiteral("List4"));
 }
 
 QListWidget *TrainerHarness::exerciseList() const
 {
     return window->findChild<QListWidget *>(kind == trainer::TrainerKind::Sounds ? QStringLiteral("List2")
-                                                                                  : QStringLiteral("List5"));
+                                                                                 : QStringLiteral("List5"));
 }
 
 QAction *TrainerHarness::menu(const QString &name) const

@@ -1,0 +1,20 @@
+# cmake -DSOURCE_DIR=<checkout> -DCLANG_FORMAT=<clang-format-14> -P CheckFormat.cmake
+# Fails when a C++ file of the checkout differs from what .clang-format makes
+# of it, and names the files. Only one clang-format version formats alike, so
+# the version is pinned.
+file(GLOB_RECURSE files
+  ${SOURCE_DIR}/src/*.cpp ${SOURCE_DIR}/src/*.h ${SOURCE_DIR}/tests/*.cpp ${SOURCE_DIR}/tests/*.h
+  ${SOURCE_DIR}/bench/*.cpp ${SOURCE_DIR}/bench/*.h ${SOURCE_DIR}/tools/*.cpp ${SOURCE_DIR}/tools/*.h
+  ${SOURCE_DIR}/fuzz/*.cpp ${SOURCE_DIR}/fuzz/*.h)
+set(unformatted "")
+foreach(file ${files})
+  execute_process(COMMAND ${CLANG_FORMAT} --style=file --dry-run --Werror ${file}
+    RESULT_VARIABLE result OUTPUT_QUIET ERROR_QUIET)
+  if(NOT result EQUAL 0)
+    file(RELATIVE_PATH name ${SOURCE_DIR} ${file})
+    string(APPEND unformatted "  ${name}\n")
+  endif()
+endforeach()
+if(unformatted)
+  message(FATAL_ERROR "Not formatted (run clang-format-14 -i on them):\n${unformatted}")
+endif()
