@@ -52,6 +52,11 @@ class TestFontSelection : public QObject {
 private slots:
     void init()
     {
+        window.reset();
+        shared.fonts().names.clear();
+        editor.fontsApplied.clear();
+        editor.showings.clear();
+        dialogs.clear();
         shared.setRequests(&editor);
         window = std::make_unique<FontSelectionWindow>(shared, dialogs, timers, installedFonts);
     }
