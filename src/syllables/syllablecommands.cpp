@@ -2,7 +2,6 @@
 // and leave, and its help message.
 #include "syllables/syllablecolourwindow.h"
 
-#include "platform/clipboard.h"
 #include "platform/colouredtextsave.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
@@ -72,10 +71,7 @@ void SyllableColourWindow::printTextPage()
 
 void SyllableColourWindow::copyText()
 {
-    m_clipboard.clear();
-    m_clipboard.setText(m_textField->text());
-    m_dialogs.inform(QStringLiteral("Der Text wurde in die Ablage kopiert.\r (Formatierung geht dabei verloren.)\r"),
-                     QStringLiteral("Kopieren"));
+    platform::copyPlainText(*m_textField, m_clipboard, m_dialogs);
 }
 
 void SyllableColourWindow::saveColouredText()

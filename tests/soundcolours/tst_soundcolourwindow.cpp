@@ -51,6 +51,7 @@ private slots:
     void commandsAsTranscript();
     void choicesRecolourThePreview_data();
     void choicesRecolourThePreview();
+    void listsRecolourThePreview();
     void textArrivesAfterTheDelayOfThisOpening_data();
     void textArrivesAfterTheDelayOfThisOpening();
     void closeBoxHidesWithoutCopying();
@@ -173,8 +174,12 @@ void SoundColourWindowTest::choicesRecolourThePreview()
     QCOMPARE(f.shared.sound().colours[SoundClass(category)], colour);
     QCOMPARE(background.count(), backgroundSignals);
     verifyPreviewColoured(f);
+}
 
-    // The size and font lists recolour as well.
+void SoundColourWindowTest::listsRecolourThePreview()
+{
+    Fixture f;
+    f.open(kText);
     f.window->fontSizeList()->setCurrentRow(3);
     QCOMPARE(f.window->preview().styledText().front().format.pointSize, 24.0);
     f.window->toggleFontList();
