@@ -6,56 +6,88 @@
 #include "app/program.h"
 #include "app/programwindows.h"
 #include "editor/editorwindow.h"
-#include "platform/clipboard.h"
-#include "platform/printer.h"
-#include "platform/timers.h"
+#include "platform/richtextfield.h"
 #include "support/manualtimers.h"
 #include "support/recordingclipboard.h"
 #include "support/recordingprinter.h"
 #include "support/scripteddialogs.h"
-#include "textcore/colour.h"
 
-#include <QString>
+#include <QAction>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <memory>
-#include <vector>
 
-class QWidget;
-namespace platform {
-class RichTextField;
-}
+// Every window gets its own boxes in the program; here they all answer
+// from the one script, in the order the user would meet them.
+class ScriptForwarder : public platform::Dialogs {
+public:
+    explicit ScriptForwarder(testsupport::ScriptedDialogs &script) : m_script(script) {}
+    platform::Answer message(const platform::MessageRequest &request) override { return m_script.message(request); }
+    QString input(const QString &prompt, const QString &title, const QString &proposed) override
+    {
+        return m_script.input(prompt, title, proposed);
+    }
+
+private:
+    testsupport::ScriptedDialogs &m_script;
+};
 
 class ProgramFixture {
 public:
-    // The fonts the font window finds installed.
-    static QStringList installedFonts();
+    ~ProgramFixture() { m_windows.reset(); } // before the program whose editor and holders they use
 
-    ProgramFixture();
-    ~ProgramFixture();
-
-    // Copies tests/data/<dataPath> into the current folder as <name>.
-    void copyData(const QString &dataPath, const QString &name);
-    QString path(const QString &name) const;
-    QByteArray readFile(const QString &name) const;
+    void copyData(const QString &dataPath, const QString &name)
+    {
+        QFile::copy(QStringLiteral(KOLORAT_TEST_DATA "/") + dataPath, path(name));
+    }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QByteArray readFile(const QString &name) const
+    {
+        QFile file(path(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
 
     // Creates the program and its windows and runs the start-up step.
-    // A settings error box is answered when `expectSettingsError`.
-    void start(bool expectSettingsError = false);
+    void start(bool expectSettingsError = false)
+    {
+        m_program = std::make_unique<app::Program>(dialogs, m_dir.path());
+        m_program->setPrinter(std::make_unique<testsupport::RecordingPrinter>());
+        editor().setEndProgram([this] { ++programEnds; });
+        app::WindowServices services;
+        services.makeDialogs = [this] { return std::make_unique<ScriptForwarder>(dialogs); };
+        services.clipboard = &clipboard;
+        services.timers = &timers;
+        services.installedFonts = [] { return QStringList{"DejaVu Sans", "Andika", "Arial"}; };
+        m_windows = std::make_unique<app::ProgramWindows>(*m_program, services);
+        if (expectSettingsError)
+            dialogs.queueAnswer(platform::Answer::Ok);
+        editor().startUpTimer().stop();
+        editor().startUpStep();
+        editor().show();
+    }
 
     app::Program &program() { return *m_program; }
     editor::EditorWindow &editor() { return m_program->editor(); }
     app::ProgramWindows &windows() { return *m_windows; }
-    platform::RichTextField &workingText();
-
-    // Triggers the menu entry with this object name (or else this text) in
-    // `window`; false when there is none or it is disabled.
-    static bool trigger(QWidget &window, const QString &entryName);
+    platform::RichTextField &workingText() { return *field(editor()); }
+    static platform::RichTextField *field(QWidget &window)
+    {
+        return window.findChild<platform::RichTextField *>(QStringLiteral("RichTextBox1"));
+    }
+    // The menu entry with this object name or, where a window names its
+    // entries only by their text, with this text.
+    static void trigger(QWidget &window, const QString &entry)
+    {
+        for (QAction *action : window.findChildren<QAction *>())
+            if ((action->objectName() == entry || action->text() == entry) && action->isEnabled())
+                return action->trigger();
+        qFatal("no enabled entry %s", qPrintable(entry));
+    }
 
     testsupport::ScriptedDialogs dialogs;
     testsupport::ManualTimers timers;
     testsupport::RecordingClipboard clipboard;
-    testsupport::RecordingPrinter *printer = nullptr; // owned by the program
     int programEnds = 0;
 
 private:
@@ -63,6 +95,3 @@ private:
     std::unique_ptr<app::Program> m_program;
     std::unique_ptr<app::ProgramWindows> m_windows;
 };
-
-// The field a window shows its text in.
-platform::RichTextField *readingField(QWidget &window);
