@@ -158,8 +158,9 @@ std::string serialise(const HyphenDict *dict, const std::string &patternFile, St
             const HyphenState &s = level->states[i];
             body.put(addString(text, s.match, s.match ? std::strlen(s.match) : 0));
             body.put(addString(text, s.repl, s.repl ? std::strlen(s.repl) : 0));
-            body.put(s.replindex);
-            body.put(s.replcut);
+            // libhyphen leaves these unset where there is no replacement.
+            body.put(s.repl ? s.replindex : static_cast<signed char>(0));
+            body.put(s.repl ? s.replcut : static_cast<signed char>(0));
             body.put(s.fallback_state);
             body.put(s.num_trans);
             for (int t = 0; t < s.num_trans; ++t) {
