@@ -1,14 +1,10 @@
 # The two commands of the README: `make run` and `make test`.
 BUILD_DIR ?= build
-# `make test` builds in its own tree, in the Test build type (no debug
-# information, -O1), with precompiled headers and without the benchmarks:
-# a fresh checkout builds and tests in a fraction of the time.
-TEST_BUILD_DIR ?= build-test
 BENCH_BUILD_DIR ?= build-bench
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test test-build deps configure build bench sanitize fuzz coverage package clean
+.PHONY: run test deps configure build bench sanitize fuzz coverage package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -22,12 +18,11 @@ build: configure
 run: build
 	$(BUILD_DIR)/src/app/kolorat
 
-test-build: deps
-	cmake -S . -B $(TEST_BUILD_DIR) -DCMAKE_BUILD_TYPE=Test -DKOLORAT_BENCH=OFF -DKOLORAT_PCH=ON $(CMAKE_FLAGS)
-	cmake --build $(TEST_BUILD_DIR) -j$(JOBS)
-
-test: test-build
-	cd $(TEST_BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+# The benchmarks are not built here: `make bench` builds them in a tree of their own.
+test: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLORAT_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) -j$(JOBS)
+	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 # All tests under AddressSanitizer and UndefinedBehaviorSanitizer.
 sanitize: deps
@@ -56,4 +51,4 @@ package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD_DIR) $(TEST_BUILD_DIR) $(BENCH_BUILD_DIR) build-asan build-fuzz build-coverage
+	rm -rf $(BUILD_DIR) $(BENCH_BUILD_DIR) build-asan build-fuzz build-coverage
