@@ -1,9 +1,10 @@
 # The two commands of the README: `make run` and `make test`.
 BUILD_DIR ?= build
+BENCH_BUILD_DIR ?= build-bench
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: run test deps configure build bench sanitize fuzz package clean
+.PHONY: run test deps configure build bench sanitize fuzz coverage package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -17,7 +18,10 @@ build: configure
 run: build
 	$(BUILD_DIR)/src/app/kolorat
 
-test: build
+# The benchmarks are not built here: `make bench` builds them in a tree of their own.
+test: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLORAT_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) -j$(JOBS)
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 # All tests under AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -26,8 +30,11 @@ sanitize: deps
 	cmake --build build-asan -j$(JOBS)
 	cd build-asan && QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp ctest --output-on-failure -j$(JOBS)
 
-bench: build
-	@for b in $(BUILD_DIR)/bench/bench_*; do echo "== $$b"; $$b; done
+# Benchmarks measure optimised code, in a tree of their own.
+bench: deps
+	cmake -S . -B $(BENCH_BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLORAT_BENCH=ON $(CMAKE_FLAGS)
+	cmake --build $(BENCH_BUILD_DIR) -j$(JOBS) --target benchmarks
+	@for b in $(BENCH_BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] || continue; echo "== $$b"; $$b; done
 
 # libFuzzer targets (clang-14, libfuzzer-14-dev).
 fuzz: deps
@@ -35,9 +42,13 @@ fuzz: deps
 	CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLORAT_FUZZ=ON -DKOLORAT_BENCH=OFF
 	cmake --build build-fuzz -j$(JOBS) --target fuzzers
 
+# Line and branch coverage of src/ by every test (lcov), HTML in build-coverage/coverage/.
+coverage: deps
+	@JOBS=$(JOBS) bash scripts/coverage.sh
+
 # Debian package (CPack) in $(BUILD_DIR): kolorat_<version>_<arch>.deb
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD_DIR) build-asan build-fuzz
+	rm -rf $(BUILD_DIR) $(BENCH_BUILD_DIR) build-asan build-fuzz build-coverage

@@ -16,4 +16,24 @@ function(kolorat_add_library folder)
   file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${folder} SYMBOLIC)
   target_include_directories(${target} PUBLIC ${root})
   target_link_libraries(${target} PUBLIC ${L_PUBLIC} PRIVATE ${L_PRIVATE})
+  # The Qt libraries share the precompiled headers of the lowest, platform.
+  if(NOT folder MATCHES "^(textcore|syllabify)$")
+    kolorat_share_pch(${target} QT)
+  endif()
+endfunction()
+
+# kolorat_share_pch(<target> <kind>): with KOLORAT_PCH, the first target of a
+# kind compiles the headers KOLORAT_PCH_HEADERS_<kind> once and every later
+# one reuses them, which needs the same compiler flags on all of them.
+function(kolorat_share_pch target kind)
+  if(NOT KOLORAT_PCH)
+    return()
+  endif()
+  get_property(owner GLOBAL PROPERTY KOLORAT_PCH_OWNER_${kind})
+  if(owner)
+    target_precompile_headers(${target} REUSE_FROM ${owner})
+  else()
+    set_property(GLOBAL PROPERTY KOLORAT_PCH_OWNER_${kind} ${target})
+    target_precompile_headers(${target} PRIVATE ${KOLORAT_PCH_HEADERS_${kind}})
+  endif()
 endfunction()

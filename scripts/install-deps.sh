@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  build-essential cmake make pkg-config git clang-format-14
+  build-essential cmake make pkg-config git clang-format-14 lld
   qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev
   libgtest-dev libbenchmark-dev
   libhyphen-dev hyphen-de

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTimer>
 
 int main(int argc, char *argv[])
@@ -36,8 +37,13 @@ int main(int argc, char *argv[])
     program.editor().setReadingView(app::storedReadingView());
     QObject::connect(&program.editor(), &editor::EditorWindow::readingViewChanged, &app::storeReadingView);
     program.editor().show();
-    // The hyphenation patterns take seconds to load: on a worker thread,
-    // once the window is up, the first automatic marking finds them ready.
+    // The hyphenation patterns take seconds to prepare; prepared once, they
+    // are kept in the user's cache folder (~/.cache/kolorat) and load in
+    // milliseconds. On a worker thread, once the window is up, so that the
+    // first automatic marking finds them ready.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (!cache.isEmpty())
+        program.editor().setPatternCache(cache + QStringLiteral("/silbenmuster.table"));
     QTimer::singleShot(0, &program.editor(), [&program] { program.editor().preloadSyllabifier(); });
     return application.exec();
 }

@@ -70,7 +70,8 @@ void EditorWindow::preloadSyllabifier()
         return;
     if (!m_patternLoader)
         m_patternLoader = std::make_shared<syllabify::PatternLoader>(
-            m_patternFile.isEmpty() ? std::string(syllabify::defaultPatternFile) : m_patternFile.toStdString());
+            m_patternFile.isEmpty() ? std::string(syllabify::defaultPatternFile) : m_patternFile.toStdString(),
+            m_patternCache.toStdString());
     m_patternLoader->start();
 }
 

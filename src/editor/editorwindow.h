@@ -118,6 +118,12 @@ public:
         m_patternFile = path;
         m_patternLoader.reset();
     }
+    // Where the patterns are kept prepared between runs (empty: not kept).
+    void setPatternCache(const QString &cacheFile)
+    {
+        m_patternCache = cacheFile;
+        m_patternLoader.reset();
+    }
     // Starts loading the hyphenation patterns in the background, so that
     // the first automatic marking need not wait for them.
     void preloadSyllabifier();
@@ -242,6 +248,7 @@ private:
     std::shared_ptr<syllabify::Syllabifier> m_syllabifier;
     std::shared_ptr<syllabify::PatternLoader> m_patternLoader;
     QString m_patternFile;
+    QString m_patternCache;
     platform::ReadingView m_readingView;
 
     // Controls.

@@ -5,7 +5,8 @@
 
 namespace syllabify {
 
-PatternLoader::PatternLoader(std::string patternFile) : m_file(std::move(patternFile))
+PatternLoader::PatternLoader(std::string patternFile, std::string cacheFile)
+    : m_file(std::move(patternFile)), m_cacheFile(std::move(cacheFile))
 {}
 
 PatternLoader::~PatternLoader()
@@ -20,7 +21,11 @@ void PatternLoader::start()
     std::lock_guard lock(m_mutex);
     if (m_load.valid())
         return;
-    m_load = std::async(std::launch::async, [file = m_file] { return std::make_shared<Syllabifier>(file); }).share();
+    SyllabifierOptions options;
+    options.cacheFile = m_cacheFile;
+    m_load = std::async(std::launch::async, [file = m_file, options] {
+                 return std::make_shared<Syllabifier>(file, options);
+             }).share();
 }
 
 bool PatternLoader::finished() const

@@ -14,7 +14,8 @@ namespace syllabify {
 
 class PatternLoader {
 public:
-    explicit PatternLoader(std::string patternFile = defaultPatternFile);
+    // `cacheFile` keeps the prepared patterns between runs (see PatternTable).
+    explicit PatternLoader(std::string patternFile = defaultPatternFile, std::string cacheFile = {});
     // Waits for a load under way: the worker must not outlive the loader.
     ~PatternLoader();
     PatternLoader(const PatternLoader &) = delete;
@@ -33,6 +34,7 @@ public:
 
 private:
     const std::string m_file;
+    const std::string m_cacheFile;
     mutable std::mutex m_mutex;
     std::shared_future<std::shared_ptr<Syllabifier>> m_load;
 };

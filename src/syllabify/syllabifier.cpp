@@ -1,6 +1,7 @@
 #include "syllabify/syllabifier.h"
 
 #include "syllabify/letters.h"
+#include "syllabify/patterntable.h"
 
 #include <hyphen.h>
 
@@ -11,8 +12,8 @@
 namespace syllabify {
 
 struct Syllabifier::Dict {
+    std::unique_ptr<PatternTable> table;
     HyphenDict *handle = nullptr;
-    ~Dict() { hnj_hyphen_free(handle); }
 };
 
 namespace {
@@ -192,15 +193,15 @@ Syllabifier::Syllabifier(std::string patternFile, SyllabifierOptions options)
         return;
     }
     std::fclose(f);
-    HyphenDict *handle = hnj_hyphen_load(m_file.c_str());
-    if (!handle || handle->utf8) {
+    std::unique_ptr<PatternTable> table = PatternTable::open(m_file, m_options.cacheFile);
+    if (!table || table->dict()->utf8) {
         // The byte conversion below assumes ISO-8859-1 patterns.
-        hnj_hyphen_free(handle);
         m_error = u"Die Silbenmuster sind fehlerhaft und\rkönnen nicht geladen werden.\r";
         return;
     }
     m_dict = std::make_unique<Dict>();
-    m_dict->handle = handle;
+    m_dict->handle = table->dict();
+    m_dict->table = std::move(table);
 }
 
 Syllabifier::~Syllabifier() = default;

@@ -20,6 +20,8 @@ struct SyllabifierOptions {
     int rightMin = 1;
     // Our corrections on top of the patterns; off only to measure the patterns.
     bool schoolRules = true;
+    // Where the prepared patterns are kept between runs; empty: nowhere.
+    std::string cacheFile;
 };
 
 class Syllabifier {
