@@ -422,10 +422,7 @@ void ServicesTest::rateIsKeptBetweenRunsAndMenusFollowIt()
     QWidget window;
     QMenu *editorMenu = ReadAloud::rateMenu(first, &window);
     QMenu *trainerMenu = ReadAloud::rateMenu(first, &window);
-    QStringList captions;
-    for (QAction *entry : editorMenu->actions())
-        captions << entry->text() + (entry->isChecked() ? u"*"_qs : QString());
-    QCOMPARE(captions, (QStringList{"langsam", "mittel", "normal*"}));
+    QVERIFY(editorMenu->actions().at(2)->isChecked()); // normal, until a rate is chosen
     editorMenu->actions().at(0)->trigger();
     QCOMPARE(first.rate(), textcore::SpeechRate::Slow);
     QVERIFY(trainerMenu->actions().at(0)->isChecked() && !trainerMenu->actions().at(2)->isChecked());
