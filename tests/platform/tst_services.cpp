@@ -4,11 +4,13 @@
 #include "platform/application.h"
 #include "platform/clipboard.h"
 #include "platform/colourfield.h"
+#include "platform/colourmixer.h"
 #include "platform/dialogs.h"
 #include "platform/espeaksynthesizer.h"
 #include "platform/filelistbox.h"
 #include "platform/keys.h"
 #include "platform/readaloud.h"
+#include "platform/timers.h"
 #include "platform/twips.h"
 #include "support/fakespeechengine.h"
 
@@ -86,6 +88,7 @@ private slots:
     void helpFileAndCentredWindow();
     void colourFieldDrops_data();
     void colourFieldDrops();
+    void timersAndColourMixer();
     void germanVoice();
     void rateIsKeptBetweenRunsAndMenusFollowIt();
 };
@@ -370,6 +373,38 @@ void ServicesTest::colourFieldDrops()
     field.acceptDrop(mime);
     QCOMPARE(dropped.count(), 1);
     QCOMPARE(dropped.at(0).at(1).toString(), named);
+}
+
+void ServicesTest::timersAndColourMixer()
+{
+    QtTimers timers;
+    int runs = 0, orphanRuns = 0;
+    QObject owner;
+    timers.singleShot(20, &owner, [&] { ++runs; });
+    {
+        QObject gone;
+        timers.singleShot(10, &gone, [&] { ++orphanRuns; });
+    }
+    QTRY_COMPARE(runs, 1);
+    QCOMPARE(orphanRuns, 0);
+
+    // The mixer's controls stand where its layout says, in its frame or in the window.
+    const auto names = [](const char *prefix) {
+        return std::array<QString, 3>{QLatin1String(prefix) + u'r', QLatin1String(prefix) + u'g',
+                                      QLatin1String(prefix) + u'b'};
+    };
+    for (bool framed : {true, false}) {
+        QWidget window;
+        ColourMixer mixer({framed, QRect(120, 240, 1455, 3015), u"frame"_qs, u"caption"_qs, QSize(1335, 255),
+                           u"number"_qs, u"custom"_qs, names("slider"), names("value")},
+                          u"FormA:1"_qs, &window);
+        QCOMPARE(mixer.numberField()->parentWidget(), framed ? static_cast<QWidget *>(&mixer) : &window);
+        const QRect custom = twipsToPixels(QRect(240, 720, 1215, 345), mixer.logicalDpiX());
+        const QPoint at = mixer.customColourField()->mapTo(&window, QPoint(0, 0));
+        QVERIFY(qAbs(at.x() - custom.left()) <= 1 && qAbs(at.y() - custom.top()) <= 1);
+        QCOMPARE(draggedSource(window, u"FormA:1"_qs, u"FormA:1"_qs, u"custom"_qs), mixer.customColourField());
+        QCOMPARE(draggedSource(window, u"FormA:1"_qs, u"FormB:2"_qs, u"custom"_qs), nullptr);
+    }
 }
 
 void ServicesTest::germanVoice()
