@@ -405,6 +405,16 @@ void ServicesTest::timersAndColourMixer()
         QCOMPARE(draggedSource(window, u"FormA:1"_qs, u"FormA:1"_qs, u"custom"_qs), mixer.customColourField());
         QCOMPARE(draggedSource(window, u"FormA:1"_qs, u"FormB:2"_qs, u"custom"_qs), nullptr);
     }
+    // Captions and targets take clicks; a source drags instead; a release outside is no click.
+    for (const auto role : {ColourField::Role::Caption, ColourField::Role::Target, ColourField::Role::Source}) {
+        ColourField field(role, u"FormA:1"_qs);
+        field.resize(40, 20);
+        QSignalSpy clicks(&field, &ColourField::clicked);
+        QTest::mouseClick(&field, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mousePress(&field, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(&field, Qt::LeftButton, {}, QPoint(100, 5));
+        QCOMPARE(clicks.count(), role == ColourField::Role::Source ? 0 : 1);
+    }
 }
 
 void ServicesTest::germanVoice()
