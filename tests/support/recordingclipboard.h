@@ -13,14 +13,20 @@ public:
         m_text.clear();
         ++m_clears;
     }
-    void setText(const QString &text) override { m_text = text; }
+    void setText(const QString &text) override
+    {
+        m_text = text;
+        ++m_sets;
+    }
 
     QString text() const { return m_text; }
     int clearCount() const { return m_clears; }
+    int setCount() const { return m_sets; }
 
 private:
     QString m_text;
     int m_clears = 0;
+    int m_sets = 0;
 };
 
 } // namespace testsupport

@@ -36,6 +36,7 @@ struct DialogCall {
     QString proposed;                  // input boxes only
     bool unexpected = false;
     Answer answer = Answer::Ok; // what the double answered a message box
+    QString inputAnswer;        // what it answered an input box
 };
 
 class ScriptedDialogs : public platform::Dialogs {
@@ -74,6 +75,7 @@ public:
         const auto *typed = m_script.empty() ? nullptr : std::get_if<QString>(&m_script.front());
         const QString answer = typed ? *typed : QString();
         call.unexpected = !typed;
+        call.inputAnswer = answer;
         if (typed)
             m_script.pop_front();
         record(call);
