@@ -680,7 +680,8 @@ void Parser::handleKeyword(Kw kw, bool hasParam, int param)
         formatDirty_ = true;
         return;
     case Kw::FontSize:
-        st_.halfPoints = hasParam ? std::clamp(param, 0, 3276) : kDefaultHalfPoints;
+        // \fs0 gives no size at all, as the writer leaves an open size: the default.
+        st_.halfPoints = hasParam && param > 0 ? std::min(param, 3276) : kDefaultHalfPoints;
         formatDirty_ = true;
         return;
     case Kw::Colour:

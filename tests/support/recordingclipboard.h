@@ -1,6 +1,5 @@
 #pragma once
-// Test double for Clipboard: remembers the text exactly as given and counts
-// the calls.
+// Test double for Clipboard: remembers the text exactly as given.
 #include "platform/clipboard.h"
 
 #include <QString>
@@ -9,8 +8,16 @@ namespace testsupport {
 
 class RecordingClipboard : public platform::Clipboard {
 public:
-    void clear() override;
-    void setText(const QString &text) override;
+    void clear() override
+    {
+        m_text.clear();
+        ++m_clears;
+    }
+    void setText(const QString &text) override
+    {
+        m_text = text;
+        ++m_sets;
+    }
 
     QString text() const { return m_text; }
     int clearCount() const { return m_clears; }
