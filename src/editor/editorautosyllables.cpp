@@ -2,6 +2,8 @@
 // own list of words the rules get wrong.
 #include "editor/editorwindow.h"
 
+#include "editor/separators.h"
+
 #include "platform/dialogs.h"
 #include "platform/richtextfield.h"
 #include "session/session.h"
@@ -118,7 +120,7 @@ void EditorWindow::setSyllablesAutomatically()
     // the marker see a digit or a mark touching the range's first and last word.
     const std::size_t from = start > 0 ? start - 1 : start;
     const std::size_t to = std::min(end + 1, text.size());
-    const char16_t mark = m_separatorsVisible ? m_session.separator().visibleMark() : textcore::kSoftHyphen;
+    const char16_t mark = m_separators->currentMark();
     const syllabify::MarkResult result
         = syllabify::markText(std::u16string_view(text).substr(from, to - from), mark, *m_syllabifier, exceptions);
 
@@ -132,7 +134,7 @@ void EditorWindow::setSyllablesAutomatically()
         for (std::size_t k = 0; k < result.inserted.size(); ++k)
             positions.push_back(from + result.inserted[k] - k);
         m_field->insertMarks(positions, mark, m_session.separator().colour);
-        buildSentenceList();
+        m_session.workingText().buildSentenceList();
     }
     QString info = wordsMarkedInfo(result.wordsMarked);
     // Lines of the list that are no marked word were left out; the teacher

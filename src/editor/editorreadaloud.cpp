@@ -1,6 +1,8 @@
 // Reading the WorkingText aloud.
 #include "editor/editorwindow.h"
 
+#include "editor/separators.h"
+
 #include "platform/readaloud.h"
 #include "platform/richtextfield.h"
 #include "session/session.h"
@@ -52,7 +54,7 @@ void EditorWindow::readAloud()
     }
     // Visible separators are syllable marks, not text to be read.
     const std::u16string leftOut
-        = m_separatorsVisible ? std::u16string(1, m_session.separator().visibleMark()) : std::u16string();
+        = m_separators->visible() ? std::u16string(1, m_session.separator().visibleMark()) : std::u16string();
     m_readAloud->toggle(textcore::RangeSpeechPiece(text, start, length, leftOut));
 }
 

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextCursor>
+#include <QToolButton>
 
 #include <filesystem>
 
@@ -112,14 +113,14 @@ void TestTypicalRoad::teacherPreparesAndChildReads()
     QCOMPARE(fromSettings[SoundClass::SpecialGroups], Colour(16711935));
     QCOMPARE(fromSettings[SoundClass::Background], Colour(13421772));
     QCOMPARE(fromSettings[SoundClass::Umlauts], Colour(255));
-    QCOMPARE(f.editor().currentSeparator(), QStringLiteral("="));
+    QCOMPARE(f.program().session().separator().mark, QStringLiteral("="));
     QCOMPARE(f.windows().visibleWindows(), onlyEditor);
     QVERIFY(f.dialogs.verifyAllAnswered());
 
     // 2. A coloured file from the browser: its colours become the current
     // ones; special groups and background stay as the settings had them.
     f.dialogs.queueAnswer(Answer::No); // the welcome text counts as changed: load anyway
-    platform::FileListBox &browser = f.editor().fileBrowser();
+    platform::FileListBox &browser = *f.editor().findChild<platform::FileListBox *>(QStringLiteral("File1"));
     QVERIFY(browser.fileNames().contains(QStringLiteral("LAUTE.RTF")));
     browser.setSelectedIndex(int(browser.fileNames().indexOf(QStringLiteral("LAUTE.RTF"))));
     QVERIFY(f.dialogs.verifyAllAnswered());
@@ -143,15 +144,16 @@ void TestTypicalRoad::teacherPreparesAndChildReads()
     QTest::keyClicks(&working, QStringLiteral("Rosine lacht. Wir lesen."));
     QCOMPARE(working.text(), QStringLiteral("Rosine lacht. Wir lesen."));
     f.dialogs.queueAnswer(Answer::Ok); // the text holds no separators yet
-    f.editor().toggleClickMode();
-    QVERIFY(f.editor().clickMode());
+    auto *clickModeButton = f.editor().findChild<QToolButton *>(QStringLiteral("clickModeButton"));
+    clickModeButton->click();
+    QCOMPARE(clickModeButton->text(), QStringLiteral("Klickmodus aus"));
     clickBefore(working, 2);
     QTRY_COMPARE(working.text(), QStringLiteral("Ro=sine lacht. Wir lesen."));
     clickBefore(working, 21);
     QTRY_COMPARE(working.text(), QStringLiteral("Ro=sine lacht. Wir le=sen."));
-    f.editor().toggleClickMode();
-    QVERIFY(!f.editor().clickMode());
-    QCOMPARE(working.coloursOfAllPositions()[2], f.editor().separatorColour());
+    clickModeButton->click();
+    QCOMPARE(clickModeButton->text(), QStringLiteral("Klickmodus ein"));
+    QCOMPARE(working.coloursOfAllPositions()[2], f.program().session().separator().colour);
     QVERIFY(f.dialogs.verifyAllAnswered());
 
     // 4. The sound colour window opens over the editor with the text in
@@ -213,10 +215,11 @@ void TestTypicalRoad::teacherPreparesAndChildReads()
     std::vector<Colour> takenOver = finalColours;
     for (int i = 0; i < handedOver.size(); ++i)
         if (handedOver[i] == kSoft)
-            takenOver[std::size_t(i)] = f.editor().separatorColour();
+            takenOver[std::size_t(i)] = f.program().session().separator().colour;
     QCOMPARE(working.text(), handedOver);
     QCOMPARE(working.coloursOfAllPositions(), takenOver);
-    QVERIFY(!f.editor().separatorsVisible());
+    QCOMPARE(f.editor().findChild<QPushButton *>(QStringLiteral("separatorButton"))->text(),
+             QStringLiteral("Trennzeichen ein"));
     QCOMPARE(f.readFile(QStringLiteral("BRIEF.RTF")), savedBytes);
     QCOMPARE(f.windows().visibleWindows(), onlyEditor);
     QCOMPARE(f.editor().pos(), QPoint(50, 60));
