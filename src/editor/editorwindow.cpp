@@ -7,7 +7,6 @@
 #include "platform/application.h"
 #include "platform/dialogs.h"
 #include "platform/filelistbox.h"
-#include "platform/keys.h"
 #include "platform/richtextfield.h"
 #include "platform/twips.h"
 #include "session/session.h"

@@ -1,9 +1,12 @@
 #pragma once
 // The editor window (Form0): the start window whose field holds the working
-// text, with the file browser and the separators; it reads the settings at
-// start-up and writes them on a confirmed exit. It shares the text and the
-// settings with the other windows through the session and opens them
-// through the hooks the program registers; it knows none of them.
+// text. It builds the controls and the menu bar and reads the settings at
+// start-up and writes them on a confirmed exit; its parts own the
+// separators (Separators), the file browser with loading (FileBrowser), and
+// saving and printing (Saving). Every command is a slot reached through its
+// named menu entry. It shares the text and the settings with the other
+// windows through the session and opens them through the hooks the program
+// registers; it knows none of them.
 #include "platform/readingview.h"
 
 #include <QMainWindow>
@@ -15,11 +18,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <string>
-#include <vector>
 
 class QAction;
-class QActionGroup;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -33,7 +33,6 @@ class Printer;
 class ReadAloud;
 class RichTextField;
 class SpeechEngine;
-enum class FileKind;
 } // namespace platform
 namespace session {
 class Session;

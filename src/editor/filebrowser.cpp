@@ -34,7 +34,7 @@ FileBrowser::FileBrowser(platform::FileListBox &files, const FilterButtons &filt
         {filters.txt, QStringLiteral("*.TXT")},
     };
     for (const auto &[button, pattern] : filterPatterns)
-        connect(button, &QPushButton::clicked, this, [this, pattern = pattern] { m_files.setPattern(pattern); });
+        connect(button, &QPushButton::clicked, this, [this, filter = pattern] { m_files.setPattern(filter); });
     connect(&m_files, &platform::FileListBox::fileClicked, this, &FileBrowser::loadSelectedFile);
     connect(&m_field, &platform::RichTextField::changed, this, &FileBrowser::onTextChange);
 }

@@ -92,9 +92,10 @@ void Saving::save(Kind kind)
         {QStringLiteral("Text wird als PDF-Datei gespeichert, wie er gedruckt wird."), QStringLiteral("KOLORAT.PDF"),
          QStringLiteral("PDF-Datei sichern"), QString()},
     };
-    const KindInfo &info = kinds[int(kind)];
-    const QString answer = m_dialogs.input(QStringLiteral("Geben Sie einen Namen für die Datei ein.\r") + info.kindLine,
-                                           QStringLiteral("Textseite speichern"), info.defaultName);
+    const KindInfo &about = kinds[int(kind)];
+    const QString answer
+        = m_dialogs.input(QStringLiteral("Geben Sie einen Namen für die Datei ein.\r") + about.kindLine,
+                          QStringLiteral("Textseite speichern"), about.defaultName);
     if (answer.isEmpty())
         return;
     const QString answerUpper = upperCaseFileName(answer);
@@ -140,10 +141,10 @@ void Saving::save(Kind kind)
             QStringLiteral("Dateifehler"), platform::Icon::Exclamation);
         return;
     }
-    m_dialogs.inform(upper + QStringLiteral(" wurde gespeichert.\r\r"), info.confirmationTitle,
+    m_dialogs.inform(upper + QStringLiteral(" wurde gespeichert.\r\r"), about.confirmationTitle,
                      platform::Icon::Information);
-    if (!info.pattern.isEmpty())
-        m_files.refresh(info.pattern);
+    if (!about.pattern.isEmpty())
+        m_files.refresh(about.pattern);
 }
 
 void Saving::printText()

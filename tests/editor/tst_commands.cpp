@@ -1,10 +1,10 @@
 // The editor's commands reached through their menu entries and buttons: what
 // each does to the text, the hand-over to the other windows, click mode, and
 // every box of the commands' roads in one golden transcript.
-#include "editor/support/editorfixture.h"
 #include "platform/filelistbox.h"
 #include "platform/styledtextdump.h"
 #include "support/dialogtranscript.h"
+#include "support/editorfixture.h"
 #include "support/recordingprinter.h"
 
 #include <QDir>
@@ -18,62 +18,49 @@
 class TestCommands : public QObject {
     Q_OBJECT
 private slots:
-    void commandsChangeTheText_data();
     void commandsChangeTheText();
     void windowsOpenWithTheTextHandedOver();
     void clickModeTypesTheSeparator();
     void boxesOfEveryRoad();
 };
 
-void TestCommands::commandsChangeTheText_data()
-{
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("selLength"); // selected from position 1
-    QTest::addColumn<QString>("typed"); // the input box's answer, if it asks
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<bool>("marksColoured"); // in the separator colour
-
-    QTest::newRow("Suchen/Ersetzen") << "searchReplaceEntry"
-                                     << "aabb" << 2 << "a"
-                                     << "aa" << false;
-    QTest::newRow("Textfilter wählen") << "filterEntry"
-                                       << "\"Ab\" ba" << 0 << "\""
-                                       << "Ab ba" << false;
-    QTest::newRow("Ersetzen") << "replaceSeparatorEntry"
-                              << "A*ba Ro*se" << 1 << QString() << "A-ba Ro-se" << false;
-    QTest::newRow("Taste /") << "separatorSlashEntry"
-                             << "Ab-ba Ro=se" << 0 << QString() << "Ab/ba Ro/se" << true;
-    QTest::newRow("blau") << "colourBlueEntry"
-                          << "Ab=ba Ro\u00ADse" << 0 << QString() << "Ab-ba Ro-se" << true;
-}
-
 void TestCommands::commandsChangeTheText()
 {
-    QFETCH(QString, entry);
-    QFETCH(QString, text);
-    QFETCH(int, selLength);
-    QFETCH(QString, typed);
-    QFETCH(QString, expected);
-    QFETCH(bool, marksColoured);
-    EditorFixture f;
-    f.start();
-    // Colours, fonts and styles must come back with the text on undo.
-    f.field().setStyledText({{text, {textcore::rgb(0, 0, 255), QStringLiteral("Verdana"), 20, true, false}}});
-    const QByteArray before = platform::dumpStyledText(f.field().styledText());
-    f.field().setSel(1, selLength);
-    if (!typed.isEmpty())
-        f.queue({typed});
-    f.trigger(qPrintable(entry));
-    QVERIFY(f.dialogs.verifyAllAnswered());
-    QCOMPARE(f.field().text(), expected);
-    const std::vector<Colour> colours = f.field().coloursOfAllPositions();
-    for (qsizetype i = 0; i < expected.size(); ++i)
-        if (expected[i] == QLatin1Char('-') || expected[i] == QLatin1Char('/'))
-            QCOMPARE(colours[size_t(i)] == f.session.separator().colour, marksColoured);
-    // Whatever the command replaced comes back with one undo step.
-    f.field().document()->undo();
-    QCOMPARE(platform::dumpStyledText(f.field().styledText()), before);
+    struct Command {
+        const char *entry;
+        QString text;
+        int selLength; // selected from position 1
+        QString typed; // the input box's answer, if it asks
+        QString expected;
+        bool marksColoured; // in the separator colour
+    };
+    const Command commands[] = {
+        {"searchReplaceEntry", QStringLiteral("aabb"), 2, QStringLiteral("a"), QStringLiteral("aa"), false},
+        {"filterEntry", QStringLiteral("\"Ab\" ba"), 0, QStringLiteral("\""), QStringLiteral("Ab ba"), false},
+        {"replaceSeparatorEntry", QStringLiteral("A*ba Ro*se"), 1, {}, QStringLiteral("A-ba Ro-se"), false},
+        {"separatorSlashEntry", QStringLiteral("Ab-ba Ro=se"), 0, {}, QStringLiteral("Ab/ba Ro/se"), true},
+        {"colourBlueEntry", QStringLiteral("Ab=ba Ro\u00ADse"), 0, {}, QStringLiteral("Ab-ba Ro-se"), true},
+    };
+    for (const Command &command : commands) {
+        EditorFixture f;
+        f.start();
+        // Colours, fonts and styles must come back with the text on undo.
+        f.field().setStyledText({{command.text, {textcore::rgb(0, 0, 255), QStringLiteral("Verdana"), 20, true}}});
+        const QByteArray before = platform::dumpStyledText(f.field().styledText());
+        f.field().setSel(1, command.selLength);
+        if (!command.typed.isEmpty())
+            f.queue({command.typed});
+        f.trigger(command.entry);
+        QVERIFY2(f.dialogs.verifyAllAnswered(), command.entry);
+        QCOMPARE(f.field().text(), command.expected);
+        const std::vector<Colour> colours = f.field().coloursOfAllPositions();
+        for (qsizetype i = 0; i < command.expected.size(); ++i)
+            if (command.expected[i] == QLatin1Char('-') || command.expected[i] == QLatin1Char('/'))
+                QCOMPARE(colours[size_t(i)] == f.session.separator().colour, command.marksColoured);
+        // Whatever the command replaced comes back with one undo step.
+        f.field().document()->undo();
+        QCOMPARE(platform::dumpStyledText(f.field().styledText()), before);
+    }
 }
 
 void TestCommands::windowsOpenWithTheTextHandedOver()

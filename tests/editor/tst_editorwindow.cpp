@@ -1,6 +1,6 @@
 // The editor window: its look after start-up, the settings file read at
 // start-up and written on a confirmed exit, the formatting boxes, keys.
-#include "editor/support/editorfixture.h"
+#include "support/editorfixture.h"
 #include "support/windowdump.h"
 
 #include <QComboBox>

@@ -1,8 +1,8 @@
 // The file browser, loading (Windows-1252, UTF-8, rich text with its colours
 // read back), saving in every form, and the help text.
-#include "editor/support/editorfixture.h"
 #include "platform/filelistbox.h"
 #include "platform/styledtextdump.h"
+#include "support/editorfixture.h"
 
 #include <QDir>
 #include <QPushButton>

@@ -2,8 +2,8 @@
 // the field: which range they take, where their marks go, what they keep.
 // The syllable rules themselves are tested in tests/syllabify; a one-rule
 // pattern file ("t" between vowels: «Kat-ze») keeps these tests quick.
-#include "editor/support/editorfixture.h"
 #include "platform/styledtextdump.h"
+#include "support/editorfixture.h"
 #include "support/fakespeechengine.h"
 
 #include <QDir>

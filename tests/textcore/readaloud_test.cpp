@@ -80,4 +80,12 @@ TEST(RangePiece, LeavesOutSeparatorsAndMarksAcrossThem)
     EXPECT_TRUE(RangeSpeechPiece(text, 40, 3, u"").empty());
 }
 
+TEST(SelectionPiece, SelectionElseFromTheCaretElseEverything)
+{
+    const std::u16string text = u"Gu-ten Tag.";
+    EXPECT_EQ(SelectionSpeechPiece(text, 7, 3, u"-").spoken, u"Tag");
+    EXPECT_EQ(SelectionSpeechPiece(text, 7, 0, u"-").spoken, u"Tag.");
+    EXPECT_EQ(SelectionSpeechPiece(text, 11, 0, u"-").spoken, u"Guten Tag.");
+}
+
 } // namespace
