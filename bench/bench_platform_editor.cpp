@@ -16,7 +16,9 @@
 #include <chrono>
 #include <thread>
 
+#include <QAction>
 #include <QFile>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -54,6 +56,19 @@ Setup &setup()
     return *g_setup;
 }
 
+// The separator button shows the separators while it reads "Trennzeichen aus".
+void setSeparatorsShown(editor::EditorWindow &w, bool shown)
+{
+    auto *button = w.findChild<QPushButton *>(QStringLiteral("separatorButton"));
+    if ((button->text() == QStringLiteral("Trennzeichen aus")) != shown)
+        button->click();
+}
+
+void trigger(editor::EditorWindow &w, const char *action)
+{
+    w.findChild<QAction *>(QString::fromLatin1(action))->trigger();
+}
+
 void BM_ShowSeparators100KB(benchmark::State &state)
 {
     editor::EditorWindow &w = *setup().window;
@@ -61,9 +76,9 @@ void BM_ShowSeparators100KB(benchmark::State &state)
     for (auto _ : state) {
         state.PauseTiming();
         field.setText(setup().text);
-        w.hideSeparators();
+        setSeparatorsShown(w, false);
         state.ResumeTiming();
-        w.showSeparators();
+        setSeparatorsShown(w, true);
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * setup().text.size() * 2);
 }
@@ -76,8 +91,9 @@ void BM_HideSeparators100KB(benchmark::State &state)
     for (auto _ : state) {
         state.PauseTiming();
         field.setText(setup().text);
+        setSeparatorsShown(w, true);
         state.ResumeTiming();
-        w.hideSeparators();
+        setSeparatorsShown(w, false);
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * setup().text.size() * 2);
 }
@@ -90,7 +106,7 @@ void BM_ChooseSeparatorColour100KB(benchmark::State &state)
     bool blue = false;
     for (auto _ : state) {
         blue = !blue;
-        w.chooseSeparatorColour(blue ? textcore::rgb(0, 0, 255) : textcore::kRed);
+        trigger(w, blue ? "colourBlueEntry" : "colourRedEntry");
     }
 }
 BENCHMARK(BM_ChooseSeparatorColour100KB)->Unit(benchmark::kMillisecond);
@@ -152,7 +168,7 @@ void BM_SetSyllablesAutomatically100KB(benchmark::State &state)
         if (coloured)
             field.applyColours(colours);
         state.ResumeTiming();
-        w.setSyllablesAutomatically();
+        trigger(w, "autoSyllablesEntry");
     }
     state.counters["marks"] = double(field.text().size() - text.size());
     state.SetBytesProcessed(int64_t(state.iterations()) * text.size() * 2);
@@ -189,7 +205,7 @@ void BM_FirstMarkingOfAPage(benchmark::State &state)
         std::this_thread::sleep_for(std::chrono::seconds(state.range(0)));
         field.setText(page);
         state.ResumeTiming();
-        w.setSyllablesAutomatically();
+        trigger(w, "autoSyllablesEntry");
         state.PauseTiming();
         if (field.text().size() <= page.size())
             state.SkipWithError("no marks set");

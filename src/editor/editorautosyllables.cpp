@@ -2,6 +2,8 @@
 // own list of words the rules get wrong.
 #include "editor/editorwindow.h"
 
+#include "editor/separators.h"
+
 #include "platform/dialogs.h"
 #include "platform/richtextfield.h"
 #include "session/session.h"
@@ -78,12 +80,8 @@ void EditorWindow::preloadSyllabifier()
 void EditorWindow::setSyllablesAutomatically()
 {
     const std::u16string text = m_field->text().toStdU16String();
-    std::size_t start = 0;
-    std::size_t end = text.size();
-    if (m_field->selLength() > 0) {
-        std::tie(start, end) = syllabify::widenToWholeWords(text, std::size_t(m_field->selStart()),
-                                                            std::size_t(m_field->selStart() + m_field->selLength()));
-    }
+    const auto [start, end]
+        = syllabify::markingRange(text, std::size_t(m_field->selStart()), std::size_t(m_field->selLength()));
     if (!syllabify::containsLetter(std::u16string_view(text).substr(start, end - start))) {
         setInfo(wordsMarkedInfo(0));
         return;
@@ -115,27 +113,16 @@ void EditorWindow::setSyllablesAutomatically()
         return;
     }
 
-    // One character of context on either side (never part of a word) lets
-    // the marker see a digit or a mark touching the range's first and last word.
-    const std::size_t from = start > 0 ? start - 1 : start;
-    const std::size_t to = std::min(end + 1, text.size());
-    const char16_t mark = m_separatorsVisible ? m_session.separator().visibleMark() : textcore::kSoftHyphen;
-    const syllabify::MarkResult result
-        = syllabify::markText(std::u16string_view(text).substr(from, to - from), mark, *m_syllabifier, exceptions);
-
-    if (!result.inserted.empty()) {
+    const char16_t mark = m_separators->currentMark();
+    const syllabify::RangeMarks marks = syllabify::markRange(text, start, end, mark, *m_syllabifier, exceptions);
+    if (!marks.positions.empty()) {
         // Only the new marks enter the document, each in the separator
         // colour with the font and style of the letter before it; one undo
-        // step takes them all back. The marker counts a mark's place in
-        // its result, the field in the text as it stands.
-        std::vector<std::size_t> positions;
-        positions.reserve(result.inserted.size());
-        for (std::size_t k = 0; k < result.inserted.size(); ++k)
-            positions.push_back(from + result.inserted[k] - k);
-        m_field->insertMarks(positions, mark, m_session.separator().colour);
-        buildSentenceList();
+        // step takes them all back.
+        m_field->insertMarks(marks.positions, mark, m_session.separator().colour);
+        m_session.workingText().buildSentenceList();
     }
-    QString info = wordsMarkedInfo(result.wordsMarked);
+    QString info = wordsMarkedInfo(marks.wordsMarked);
     // Lines of the list that are no marked word were left out; the teacher
     // should know why her entry did not count.
     const std::vector<std::u16string> &problems = exceptions.problems();

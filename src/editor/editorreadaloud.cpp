@@ -1,6 +1,8 @@
 // Reading the WorkingText aloud.
 #include "editor/editorwindow.h"
 
+#include "editor/separators.h"
+
 #include "platform/readaloud.h"
 #include "platform/richtextfield.h"
 #include "session/session.h"
@@ -42,18 +44,11 @@ void EditorWindow::readAloud()
         return;
     }
     const std::u16string text = m_field->text().toStdU16String();
-    std::size_t start = std::size_t(m_field->selStart());
-    std::size_t length = std::size_t(m_field->selLength());
-    if (length == 0) {
-        // A caret at the very end would read nothing: read the whole text.
-        if (start >= text.size())
-            start = 0;
-        length = text.size() - start;
-    }
     // Visible separators are syllable marks, not text to be read.
     const std::u16string leftOut
-        = m_separatorsVisible ? std::u16string(1, m_session.separator().visibleMark()) : std::u16string();
-    m_readAloud->toggle(textcore::RangeSpeechPiece(text, start, length, leftOut));
+        = m_separators->visible() ? std::u16string(1, m_session.separator().visibleMark()) : std::u16string();
+    m_readAloud->toggle(textcore::SelectionSpeechPiece(text, std::size_t(m_field->selStart()),
+                                                       std::size_t(m_field->selLength()), leftOut));
 }
 
 bool EditorWindow::stopReading()

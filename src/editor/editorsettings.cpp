@@ -2,10 +2,10 @@
 // confirmed exit; the editor tells the user when either fails.
 #include "editor/editorwindow.h"
 
+#include "editor/separators.h"
+
 #include "platform/dialogs.h"
 #include "session/session.h"
-
-#include <QAction>
 
 namespace editor {
 
@@ -20,10 +20,10 @@ void EditorWindow::readSettings()
         m_dialogs.inform(QStringLiteral("Datei ''KOLORAT.INI'' fehlt\roder ist fehlerhaft. Die\rDatei wird nicht "
                                         "geladen!\r"),
                          QStringLiteral("Dateifehler"));
-        m_separatorEntries.first()->setChecked(true);
+        m_separators->markEntries(true);
         return;
     }
-    markSeparatorEntries();
+    m_separators->markEntries(false);
 }
 
 void EditorWindow::writeSettings()

@@ -1,8 +1,10 @@
-// Handing the WorkingText over to the other windows, the help text and the
-// two text tools of the menu "Extras".
+// Handing the working text over to the other windows, the author note, the
+// two text tools of the menu "Extras", and what the other windows ask of the
+// editor.
 #include "editor/editorwindow.h"
 
-#include "platform/application.h"
+#include "editor/filebrowser.h"
+#include "editor/separators.h"
 #include "platform/dialogs.h"
 #include "platform/richtextfield.h"
 #include "session/session.h"
@@ -10,7 +12,6 @@
 #include "textcore/edittools.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace editor {
 
@@ -18,31 +19,31 @@ namespace {
 
 const QString kHelpFileName = QString::fromStdU16String(std::u16string(textcore::kHelpFileName));
 
-// The help text "Anleitung" loads: the folder's own file wins (names
-// compared without case, as in the file browser), then the one installed
-// with the program. Empty when there is none.
-QString helpFilePath(const QString &folder)
+} // namespace
+
+QStringList EditorWindow::listedFileNames() const
 {
-    const QStringList names = QDir(folder).entryList(QDir::Files);
-    for (const QString &name : names)
-        if (name.toUpper() == kHelpFileName)
-            return folder + name;
-    return platform::findHelpFile(folder);
+    return m_fileBrowser->listedFileNames();
 }
 
-} // namespace
+void EditorWindow::refreshFileList()
+{
+    m_fileBrowser->refresh();
+}
+
+bool EditorWindow::loadRtfIntoWorkingText(const QString &path)
+{
+    return m_fileBrowser->loadRtf(path);
+}
 
 bool EditorWindow::prepareHandOver(const QString &emptyTextTitle)
 {
-    // Whatever separators were typed, the other window sees soft hyphens in
-    // the separator colour; OnActivate restores the display on return.
-    applySeparator();
-    hideSeparators();
+    m_separators->prepareHandOver();
     if (m_field->length() == 0) {
         m_dialogs.inform(QStringLiteral("Es ist kein Text vorhanden!\r\r"), emptyTextTitle);
         return false;
     }
-    buildSentenceList();
+    m_session.workingText().buildSentenceList();
     return true;
 }
 
@@ -89,27 +90,12 @@ void EditorWindow::openAbout()
     handOver(m_hooks.openAbout);
 }
 
-void EditorWindow::showHelpText()
-{
-    const QString path = helpFilePath(m_session.folder());
-    if (path.isEmpty()) {
-        m_dialogs.inform(QStringLiteral("Die Hilfedatei ''KOLORATHELP.RTF'' wurde nicht gefunden.\r"
-                                        "Sie gehört in den aktuellen Ordner oder zum installierten Programm.\r"),
-                         QStringLiteral("Dateifehler"), platform::Icon::Exclamation);
-        return;
-    }
-    // The replaced text, colours and all, comes back with one undo step.
-    if (!loadFileIntoField(path, platform::FileKind::Rtf, true))
-        return;
-    m_textChanged = false;
-}
-
 void EditorWindow::showAuthorNote()
 {
     // Only what the build and the folder tell: no address or author that
     // nobody answers for.
     const QString licence = QStringLiteral(KOLORAT_LICENCE);
-    const QString help = helpFilePath(m_session.folder());
+    const QString help = m_fileBrowser->helpFilePath();
     m_dialogs.inform(
         QStringLiteral("Kolorat, farbige Lesehilfe, Version " KOLORAT_VERSION "\r\n") + QStringLiteral("Lizenz: ")
             + (licence.isEmpty() ? QStringLiteral("nicht angegeben") : licence) + QStringLiteral("\r\nHilfetext: ")

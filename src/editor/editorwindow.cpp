@@ -1,10 +1,12 @@
 #include "editor/editorwindow.h"
 
+#include "editor/filebrowser.h"
+#include "editor/saving.h"
+#include "editor/separators.h"
 #include "editor/welcometext.h"
 #include "platform/application.h"
 #include "platform/dialogs.h"
 #include "platform/filelistbox.h"
-#include "platform/keys.h"
 #include "platform/richtextfield.h"
 #include "platform/twips.h"
 #include "session/session.h"
@@ -89,13 +91,15 @@ EditorWindow::EditorWindow(session::Session &session, platform::Dialogs &dialogs
 
     // LoadWindow: size, centred place, browser pattern and current folder.
     createWidgets();
+    createParts();
     placeWidgets();
-    createMenus();
+    setupFileActions();
+    setupExtrasActions();
+    setupWindowActions();
+    setupSeparatorActions();
+    setupHelpActions();
     platform::centreWindow(this, kWindowWidth, kWindowHeight);
     m_folderLabel->setText(m_session.folder());
-    m_files->setPath(m_session.folder());
-    m_files->setPattern(QStringLiteral("*.ZAF"));
-    m_files->setPattern(QStringLiteral("*.RTF;*.TXT"));
 
     m_startUpTimer.setSingleShot(true);
     m_startUpTimer.setInterval(100);
@@ -117,6 +121,22 @@ void EditorWindow::setWindowHooks(const WindowHooks &hooks)
 void EditorWindow::setEndProgram(std::function<void()> endProgram)
 {
     m_endProgram = std::move(endProgram);
+}
+
+void EditorWindow::setPrinter(platform::Printer *printer)
+{
+    m_saving->setPrinter(printer);
+}
+
+void EditorWindow::createParts()
+{
+    m_separators = new Separators(*m_field, m_session, m_dialogs, *m_separatorButton, *m_clickModeButton, this);
+    m_fileBrowser = new FileBrowser(*m_files, {m_filterRtf, m_filterAll, m_filterTxt}, *m_field, m_session, m_dialogs,
+                                    *m_separators, this);
+    m_saving = new Saving(*m_field, m_session, m_dialogs, *m_separators, *m_fileBrowser, this);
+    connect(m_separators, &Separators::info, this, &EditorWindow::setInfo);
+    connect(m_fileBrowser, &FileBrowser::info, this, &EditorWindow::setInfo);
+    connect(m_saving, &Saving::info, this, &EditorWindow::setInfo);
 }
 
 void EditorWindow::createWidgets()
@@ -172,9 +192,6 @@ void EditorWindow::createWidgets()
     m_filterRtf = makeButton(QStringLiteral("filterRtfButton"), QStringLiteral("*.RTF"));
     m_filterAll = makeButton(QStringLiteral("filterAllButton"), QStringLiteral("*.*"));
     m_filterTxt = makeButton(QStringLiteral("filterTxtButton"), QStringLiteral("*.TXT"));
-    connect(m_filterRtf, &QPushButton::clicked, this, [this] { setFilter(QStringLiteral("*.RTF")); });
-    connect(m_filterAll, &QPushButton::clicked, this, [this] { setFilter(QStringLiteral("*.TXT;*.RTF")); });
-    connect(m_filterTxt, &QPushButton::clicked, this, [this] { setFilter(QStringLiteral("*.TXT")); });
 
     const QString boxStyle = QStringLiteral("QComboBox { color: %1; %2 }").arg(colourCss(QColor(0, 0, 128)), cyanBack);
     auto makeBox = [&](const QString &name, const QString &accessible) {
@@ -196,9 +213,7 @@ void EditorWindow::createWidgets()
     m_clickModeButton->setObjectName(QStringLiteral("clickModeButton"));
     m_clickModeButton->setText(QStringLiteral("Klickmodus ein"));
     m_clickModeButton->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    connect(m_clickModeButton, &QToolButton::clicked, this, &EditorWindow::toggleClickMode);
     m_separatorButton = makeButton(QStringLiteral("separatorButton"), QStringLiteral("Trennzeichen ein"));
-    connect(m_separatorButton, &QPushButton::clicked, this, &EditorWindow::toggleSeparators);
 
     m_filesLabel = makeLabel(central, QStringLiteral("filesLabel"), QStringLiteral("Dateiauswahl:"));
     m_textLabel = makeLabel(central, QStringLiteral("textLabel"), QStringLiteral("Aktueller Text:"));
@@ -208,16 +223,13 @@ void EditorWindow::createWidgets()
     m_files->setObjectName(QStringLiteral("File1"));
     m_files->setAccessibleName(QStringLiteral("Dateiauswahl"));
     m_files->setStyleSheet(QStringLiteral("color: %1; %2").arg(colourCss(QColor(0, 0, 128)), cyanBack));
-    connect(m_files, &platform::FileListBox::fileClicked, this, &EditorWindow::loadSelectedFile);
 
     m_field = new platform::RichTextField(central);
     m_field->setObjectName(QStringLiteral("RichTextBox1"));
     m_field->setAccessibleName(QStringLiteral("Aktueller Text"));
     m_session.workingText().attach(*m_field);
-    connect(m_field, &platform::RichTextField::changed, this, &EditorWindow::onTextChange);
-    // The keystroke follows the click like a key press, once the click's own
-    // handling is over.
-    connect(m_field, &platform::RichTextField::clicked, this, &EditorWindow::onTextClick);
+    // The word marks would no longer match the text.
+    connect(m_field, &platform::RichTextField::changed, this, &EditorWindow::stopReading);
 
     // The window sees every key before its controls.
     for (QWidget *w : central->findChildren<QWidget *>())
@@ -248,7 +260,6 @@ void EditorWindow::placeWidgets()
 
 void EditorWindow::setInfo(const QString &text)
 {
-    m_infoText = text;
     // Hints break their lines with CR; the label breaks at line feeds.
     m_infoField->setText(QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')));
 }
@@ -272,8 +283,7 @@ void EditorWindow::startUpStep()
     m_startUpTimer.stop();
     readSettings();
     showWelcomeText();
-    m_separatorsVisible = true;
-    toggleSeparators();
+    m_separators->hide();
 }
 
 void EditorWindow::showWelcomeText()
@@ -346,8 +356,8 @@ void EditorWindow::closeEvent(QCloseEvent *event)
 
 void EditorWindow::onActivate()
 {
-    if (m_separatorsVisible)
-        toggleSeparators();
+    if (m_separators->visible())
+        m_separators->hide();
 }
 
 void EditorWindow::showEditor(std::optional<QPoint> topLeft)
@@ -383,7 +393,7 @@ bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
         return true;
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Insert) {
         // Insert types a hyphen; the key itself still reaches the control.
-        typeLiteral(QStringLiteral("-"));
+        typeLiteral(*m_field, QStringLiteral("-"));
         return false;
     }
     if (event->type() == QEvent::MouseButtonRelease) {
@@ -393,17 +403,6 @@ bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
             showAuthorNote();
     }
     return QMainWindow::eventFilter(watched, event);
-}
-
-void EditorWindow::typeLiteral(const QString &text)
-{
-    // The characters themselves are typed, never read as key names ("~" is
-    // no Enter). Without an active window there is no keyboard focus to
-    // type into; then the text goes to the field's caret directly.
-    QWidget *focus = QApplication::focusWidget();
-    if (focus && focus->window() == this && platform::sendKeystrokes(text))
-        return;
-    m_field->insertPlainText(text);
 }
 
 } // namespace editor

@@ -1,11 +1,13 @@
 #pragma once
 // The editor window (Form0): the start window whose field holds the working
-// text, with the file browser and the separators; it reads the settings at
-// start-up and writes them on a confirmed exit. It shares the text and the
-// settings with the other windows through the session and opens them
-// through the hooks the program registers; it knows none of them.
+// text. It builds the controls and the menu bar and reads the settings at
+// start-up and writes them on a confirmed exit; its parts own the
+// separators (Separators), the file browser with loading (FileBrowser), and
+// saving and printing (Saving). Every command is a slot reached through its
+// named menu entry. It shares the text and the settings with the other
+// windows through the session and opens them through the hooks the program
+// registers; it knows none of them.
 #include "platform/readingview.h"
-#include "textcore/colour.h"
 
 #include <QMainWindow>
 #include <QPoint>
@@ -16,11 +18,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <string>
-#include <vector>
 
 class QAction;
-class QActionGroup;
 class QComboBox;
 class QLabel;
 class QMenu;
@@ -34,7 +33,6 @@ class Printer;
 class ReadAloud;
 class RichTextField;
 class SpeechEngine;
-enum class FileKind;
 } // namespace platform
 namespace session {
 class Session;
@@ -60,12 +58,9 @@ struct WindowHooks {
     OpenWindowHook openAbout;
 };
 
-enum class SaveKind {
-    Rtf,
-    Txt,
-    Unformatted,
-    Pdf
-};
+class FileBrowser;
+class Saving;
+class Separators;
 
 class EditorWindow : public QMainWindow {
     Q_OBJECT
@@ -81,37 +76,11 @@ public:
     // it closes every window and quits the application.
     void setEndProgram(std::function<void()> endProgram);
     // Where "Drucken" prints; without one, printing says there is no printer.
-    void setPrinter(platform::Printer *printer) { m_printer = printer; }
+    void setPrinter(platform::Printer *printer);
 
     // The one-shot start-up timer, so a caller can fire it at once.
     QTimer &startUpTimer() { return m_startUpTimer; }
 
-    // Start-up and exit.
-    void startUpStep();
-    void readSettings();
-    void writeSettings();
-    void showWelcomeText();
-    bool confirmExit();
-    void onActivate();
-
-    // The formatting boxes, applied to the whole text.
-    void applyFontSize(int index);
-    void applyFontName(int index);
-    void applyStyle(int index);
-
-    // Separators and click mode.
-    void showSeparators();
-    void hideSeparators();
-    void applySeparator();
-    void toggleSeparators();
-    void chooseSeparator(const QString &separator);
-    void chooseSeparatorColour(textcore::Colour colour);
-    void replaceBySeparator();
-    void toggleClickMode();
-
-    // Automatic syllable marks and the teacher's exception list.
-    void setSyllablesAutomatically();
-    void rememberException();
     // Where the hyphenation patterns are read from on first use.
     void setPatternFile(const QString &path)
     {
@@ -127,64 +96,28 @@ public:
     // Starts loading the hyphenation patterns in the background, so that
     // the first automatic marking need not wait for them.
     void preloadSyllabifier();
-    // Lets several windows (the tests' many) share one loaded syllabifier.
+    // Lets several windows share one loaded syllabifier.
     void setSyllabifier(std::shared_ptr<syllabify::Syllabifier> syllabifier) { m_syllabifier = std::move(syllabifier); }
-
-    // Files, change tracking and the sentence list.
-    void setFilter(const QString &pattern);
-    void loadSelectedFile();
-    void newText();
-    void refreshFileList(const QString &pattern);
-    void buildSentenceList();
-
-    // Saving and printing.
-    void showNamingTip();
-    void saveText(SaveKind kind);
-    void reservedNameMessage();
-    void printText();
 
     // Syllable arcs and spacing ("Extras"): the editor's field takes them at
     // once, the check marks follow, and readingViewChanged() tells the rest.
     void setReadingView(const platform::ReadingView &view);
     platform::ReadingView readingView() const { return m_readingView; }
 
-    // Other windows, help text and text tools.
-    void openSoundColours();
-    void openSyllableColours();
-    void openSoundTrainer();
-    void openSyllableTrainer();
-    void openFontSelection();
-    void openAbout();
-    void showHelpText();
-    void searchReplace();
-    void filterCharacter();
-    void showAuthorNote();
-
     // Reading aloud: "Extras" > "Vorlesen" reads the selection, or from the
     // caret to the end; again, or ESC, stops. Without an engine there are
     // no such entries.
     void setSpeech(platform::SpeechEngine *engine);
-    void readAloud();
-    // Stops reading; true when something was being read.
-    bool stopReading();
-    platform::ReadAloud *readAloudControl() const { return m_readAloud; }
-
-    // State the tests and the other windows read.
-    bool separatorsVisible() const { return m_separatorsVisible; }
-    bool clickMode() const { return m_clickMode; }
-    bool isTextChanged() const { return m_textChanged; }
-    bool helpTipsShown() const { return m_helpTipsShown; }
-    QString currentSeparator() const;
-    textcore::Colour separatorColour() const;
-    QStringList editorFonts() const { return m_editorFonts; }
-    QString infoText() const { return m_infoText; }
-    platform::FileListBox &fileBrowser() { return *m_files; }
 
     // What the other windows ask of the editor, through the program.
     QStringList listedFileNames() const;
     void refreshFileList();
     bool loadRtfIntoWorkingText(const QString &path);
     void showEditor(std::optional<QPoint> topLeft);
+
+public slots:
+    // Reads the settings, shows the welcome text and hides its separators.
+    void startUpStep();
 
 signals:
     // The reader changed the syllable arcs or the spacing.
@@ -194,35 +127,51 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+private slots:
+    bool confirmExit();
+    void applyFontSize(int index);
+    void applyFontName(int index);
+    void applyStyle(int index);
+    void setHelpTipsShown(bool shown);
+    void showInfoNote();
+    void showAuthorNote();
+
+    void openSoundColours();
+    void openSyllableColours();
+    void openSoundTrainer();
+    void openSyllableTrainer();
+    void openFontSelection();
+    void openAbout();
+    void searchReplace();
+    void filterCharacter();
+
+    void setSyllablesAutomatically();
+    void rememberException();
+    void readAloud();
+
 private:
-    void refreshEditorFonts();
     void createWidgets();
     void placeWidgets();
-    void createMenus();
-    QMenu *createFileMenu();
-    QMenu *createExtrasMenu();
-    QMenu *createSeparatorMenu();
+    void createParts();
+    void setupFileActions();
+    void setupExtrasActions();
+    void setupWindowActions();
+    void setupSeparatorActions();
+    void setupHelpActions();
     void addReadingViewEntries(QMenu *extras);
     void markReadingViewEntries();
     void updateHookedEntries();
     void setInfo(const QString &text);
-    void setHelpTipsShown(bool shown);
-    void showInfoNote();
 
-    // Separators: converts every boundary to `target` in the separator
-    // colour; returns how many boundaries the text held.
-    int convertBoundaries(char16_t target, bool restoreTypingColour);
-    void markSeparatorEntries();
-    void onTextClick();
-    void typeLiteral(const QString &text);
+    void readSettings();
+    void writeSettings();
+    void showWelcomeText();
+    void onActivate();
+    void refreshEditorFonts();
+    // Stops reading; true when something was being read.
+    bool stopReading();
     QString exceptionListPath() const;
 
-    void onTextChange();
-    // Loads into the WorkingText; an unreadable file is reported by name.
-    // `asOneUndoStep`: the text it replaces comes back with one undo step.
-    bool loadFileIntoField(const QString &path, platform::FileKind kind, bool asOneUndoStep = false);
-    void readColoursFromText();
-    bool fileExistsInFolder(const QString &upperName) const;
     // Brings the WorkingText into its hand-over form; false (after telling
     // the user) when there is no text.
     bool prepareHandOver(const QString &emptyTextTitle);
@@ -230,19 +179,14 @@ private:
 
     session::Session &m_session;
     platform::Dialogs &m_dialogs;
-    platform::Printer *m_printer = nullptr;
     WindowHooks m_hooks;
     std::function<void()> m_endProgram;
     QTimer m_startUpTimer;
 
     // Working state.
-    bool m_separatorsVisible = false;
-    bool m_clickMode = false;
-    bool m_textChanged = false;
     bool m_helpTipsShown = true;
     QStringList m_editorFonts{QStringLiteral("Arial"), QStringLiteral("Verdana")};
     bool m_exitConfirmed = false;
-    QString m_infoText;
     // Loaded on first use (seconds) and kept for the run; shared_ptr so the
     // window's destructor needs no syllabifier header.
     std::shared_ptr<syllabify::Syllabifier> m_syllabifier;
@@ -271,11 +215,13 @@ private:
     platform::FileListBox *m_files = nullptr;
     platform::RichTextField *m_field = nullptr;
 
+    // The parts that own their commands.
+    Separators *m_separators = nullptr;
+    FileBrowser *m_fileBrowser = nullptr;
+    Saving *m_saving = nullptr;
+
     // Menu entries that later code reaches.
-    QAction *m_printerLockEntry = nullptr;
     QAction *m_helpTipsEntry = nullptr;
-    QList<QAction *> m_separatorEntries;       // "Taste -", "Taste =", "Taste ~", "Taste /"
-    QList<QAction *> m_separatorColourEntries; // "blau" ... "schwarz"
     QAction *m_soundColoursEntry = nullptr;
     QAction *m_syllableColoursEntry = nullptr;
     QAction *m_soundTrainerEntry = nullptr;

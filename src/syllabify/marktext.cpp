@@ -3,7 +3,9 @@
 #include "syllabify/exceptionlist.h"
 #include "syllabify/letters.h"
 #include "syllabify/syllabifier.h"
+#include "syllabify/wordrange.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 namespace syllabify {
@@ -90,6 +92,31 @@ MarkResult markText(std::u16string_view text, char16_t mark, const Syllabifier &
             ++result.wordsMarked;
         i = j;
     }
+    return result;
+}
+
+std::pair<size_t, size_t> markingRange(std::u16string_view text, size_t selStart, size_t selLength)
+{
+    if (selLength == 0)
+        return {0, text.size()};
+    return widenToWholeWords(text, selStart, selStart + selLength);
+}
+
+RangeMarks markRange(std::u16string_view text, size_t start, size_t end, char16_t mark, const Syllabifier &syllabifier,
+                     const ExceptionList &exceptions)
+{
+    // One character of context on either side (never part of a word) lets
+    // the marker see a digit or a mark touching the range's first and last word.
+    const size_t from = start > 0 ? start - 1 : start;
+    const size_t to = std::min(end + 1, text.size());
+    const MarkResult marked = markText(text.substr(from, to - from), mark, syllabifier, exceptions);
+    RangeMarks result;
+    result.wordsMarked = marked.wordsMarked;
+    // The marker counts a mark's place in its result, the caller in the text
+    // as it stands: every earlier mark shifts the places by one.
+    result.positions.reserve(marked.inserted.size());
+    for (size_t k = 0; k < marked.inserted.size(); ++k)
+        result.positions.push_back(from + marked.inserted[k] - k);
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace syllabify {
@@ -28,5 +29,21 @@ struct MarkResult {
 // marks are added.
 MarkResult markText(std::u16string_view text, char16_t mark, const Syllabifier &syllabifier,
                     const ExceptionList &exceptions);
+
+// The part of `text` that marking a selection covers: the whole text when
+// nothing is selected, else the selection widened to whole words.
+std::pair<size_t, size_t> markingRange(std::u16string_view text, size_t selStart, size_t selLength);
+
+struct RangeMarks {
+    // 0-based positions in the text as it stands, ascending, each the place
+    // a new mark goes in front of; marks for one place follow each other.
+    std::vector<size_t> positions;
+    size_t wordsMarked = 0;
+};
+
+// markText() for the words of text[start, end) only, seen in their context:
+// a digit or a mark touching the range's first or last word counts.
+RangeMarks markRange(std::u16string_view text, size_t start, size_t end, char16_t mark, const Syllabifier &syllabifier,
+                     const ExceptionList &exceptions);
 
 } // namespace syllabify

@@ -123,6 +123,16 @@ SpeechPiece RangeSpeechPiece(std::u16string_view text, std::size_t start, std::s
     return piece;
 }
 
+SpeechPiece SelectionSpeechPiece(std::u16string_view text, std::size_t selStart, std::size_t selLength,
+                                 std::u16string_view leftOut)
+{
+    if (selLength > 0)
+        return RangeSpeechPiece(text, selStart, selLength, leftOut);
+    // A caret at the very end would read nothing.
+    const std::size_t start = selStart >= text.size() ? 0 : selStart;
+    return RangeSpeechPiece(text, start, text.size() - start, leftOut);
+}
+
 std::u16string_view LetterSound(char16_t letter)
 {
     // Lower case only; capitals sound alike. Vowels long as in a word's

@@ -60,6 +60,11 @@ SpeechPiece TrainerSpeechPiece(ReadingStep step, std::u16string_view display);
 SpeechPiece RangeSpeechPiece(std::u16string_view text, std::size_t start, std::size_t length,
                              std::u16string_view leftOut);
 
+// What the editor reads aloud: the selection; without one, the text from the
+// caret on, or all of it when the caret stands at the very end.
+SpeechPiece SelectionSpeechPiece(std::u16string_view text, std::size_t selStart, std::size_t selLength,
+                                 std::u16string_view leftOut);
+
 // The sound of a letter in the engine's phoneme notation ("[[mmm]]"), so a
 // child hears the sound it blends into words rather than the letter's name
 // ("em"). Empty for characters that are no German letter.

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTextCursor>
+#include <QToolButton>
 
 using platform::Answer;
 using textcore::Colour;
@@ -54,7 +55,7 @@ void TestProgram::typicalRoad()
 
     // A coloured file from the browser: its colours become the current ones.
     f.dialogs.queueAnswer(Answer::No); // the welcome text counts as changed: load anyway
-    platform::FileListBox &browser = f.editor().fileBrowser();
+    platform::FileListBox &browser = *f.editor().findChild<platform::FileListBox *>(QStringLiteral("File1"));
     browser.setSelectedIndex(int(browser.fileNames().indexOf(QStringLiteral("LAUTE.RTF"))));
     QCOMPARE(f.workingText().text(), QStringLiteral("Backe."));
     QCOMPARE(colours[SoundClass::Capitals], textcore::kRed);
@@ -65,12 +66,14 @@ void TestProgram::typicalRoad()
     platform::RichTextField &working = f.workingText();
     QTest::keyClicks(&working, QStringLiteral("Rosine lacht. Wir lesen."));
     f.dialogs.queueAnswer(Answer::Ok); // the text holds no separators yet
-    f.editor().toggleClickMode();
+    auto *clickModeButton = f.editor().findChild<QToolButton *>(QStringLiteral("clickModeButton"));
+    clickModeButton->click();
     clickBefore(working, 2);
     QTRY_COMPARE(working.text(), QStringLiteral("Ro=sine lacht. Wir lesen."));
     clickBefore(working, 21);
     QTRY_COMPARE(working.text(), QStringLiteral("Ro=sine lacht. Wir le=sen."));
-    f.editor().toggleClickMode();
+    clickModeButton->click();
+    QCOMPARE(clickModeButton->text(), QStringLiteral("Klickmodus ein"));
     QVERIFY(f.dialogs.verifyAllAnswered());
 
     // The sound colour window takes the text over with soft hyphens and
@@ -97,7 +100,7 @@ void TestProgram::typicalRoad()
     f.dialogs.queueAnswer(Answer::Yes);
     ProgramFixture::trigger(soundWindow, QStringLiteral("menuAbbruch"));
     std::vector<Colour> takenOver = chosen;
-    takenOver[2] = takenOver[21] = f.editor().separatorColour();
+    takenOver[2] = takenOver[21] = f.program().session().separator().colour;
     QCOMPARE(working.coloursOfAllPositions(), takenOver);
     QCOMPARE(f.windows().visibleWindows(), QList<QWidget *>{&f.editor()});
     QVERIFY(f.dialogs.verifyAllAnswered());

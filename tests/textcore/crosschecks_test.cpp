@@ -306,6 +306,11 @@ TEST(SpeechPieces, RangeLeavesOutSeparatorsAndMarksAcrossThem)
     EXPECT_EQ(all.Shown(20, 2), std::nullopt);
     EXPECT_EQ(RangeSpeechPiece(text, 9, 3, u"").spoken, u"men");
     EXPECT_TRUE(RangeSpeechPiece(text, 40, 3, u"").empty());
+    // The editor reads the selection, else from the caret on, else everything.
+    const std::u16string greeting = u"Gu-ten Tag.";
+    EXPECT_EQ(SelectionSpeechPiece(greeting, 7, 3, u"-").spoken, u"Tag");
+    EXPECT_EQ(SelectionSpeechPiece(greeting, 7, 0, u"-").spoken, u"Tag.");
+    EXPECT_EQ(SelectionSpeechPiece(greeting, 11, 0, u"-").spoken, u"Guten Tag.");
 }
 
 TEST(SettingsFormat, ValuesTheFileCannotHoldComeBackChanged)

@@ -15,6 +15,7 @@
 #include "textcore/settings.h"
 #include "trainer/trainerwindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QScreen>
@@ -41,6 +42,12 @@ bool report(bool saved, const QString &path)
 }
 
 // The window with its menu bar, without the desktop around it.
+// Opens another window as its menu entry in the editor does.
+void open(editor::EditorWindow &editorWindow, const char *entry)
+{
+    editorWindow.findChild<QAction *>(QString::fromLatin1(entry))->trigger();
+}
+
 bool saveWindow(QWidget &window, const QString &path)
 {
     return report(window.grab().save(path), path);
@@ -79,7 +86,7 @@ int main(int argc, char *argv[])
 
     bool ok = saveWindow(editorWindow, out.filePath(QStringLiteral("Form0.png")));
 
-    editorWindow.openSoundColours();
+    open(editorWindow, "soundColoursEntry");
     wait(soundcolours::SoundColourWindow::kActivationDelayMs + 400);
     soundcolours::SoundColourWindow &sound = windows.soundColours();
     ok &= saveWindow(sound, out.filePath(QStringLiteral("Form2.png")));
@@ -89,7 +96,7 @@ int main(int argc, char *argv[])
     sound.toggleFontList();
     sound.close();
 
-    editorWindow.openSyllableColours();
+    open(editorWindow, "syllableColoursEntry");
     wait(syllables::SyllableColourWindow::textDelayMs + 400);
     syllables::SyllableColourWindow &syllable = windows.syllableColours();
     ok &= saveWindow(syllable, out.filePath(QStringLiteral("Form3.png")));
@@ -101,9 +108,9 @@ int main(int argc, char *argv[])
 
     for (auto kind : {textcore::TrainerKind::Sounds, textcore::TrainerKind::Syllables}) {
         if (kind == textcore::TrainerKind::Sounds)
-            editorWindow.openSoundTrainer();
+            open(editorWindow, "soundTrainerEntry");
         else
-            editorWindow.openSyllableTrainer();
+            open(editorWindow, "syllableTrainerEntry");
         trainer::TrainerWindow &trainer = windows.trainerWindow(kind);
         const QString name = trainer.objectName();
         wait(400);
@@ -121,7 +128,7 @@ int main(int argc, char *argv[])
         trainer.pressKey(27);
     }
 
-    editorWindow.openFontSelection();
+    open(editorWindow, "fontSelectionEntry");
     fonts::FontSelectionWindow &fontWindow = windows.fontSelection();
     wait(100);
     ok &= saveWindow(fontWindow, out.filePath(QStringLiteral("Form5-laden.png")));
@@ -129,7 +136,7 @@ int main(int argc, char *argv[])
     ok &= saveWindow(fontWindow, out.filePath(QStringLiteral("Form5.png")));
     fontWindow.close();
 
-    editorWindow.openAbout();
+    open(editorWindow, "aboutEntry");
     wait(300);
     ok &= saveWindow(windows.about(), out.filePath(QStringLiteral("ZAFLABEL.png")));
     windows.about().close();
@@ -149,15 +156,15 @@ int main(int argc, char *argv[])
                 *editorWindow.findChild<platform::RichTextField *>(QStringLiteral("RichTextBox1"))->document()))
             .isEmpty(),
         pdf);
-    editorWindow.openSoundColours();
+    open(editorWindow, "soundColoursEntry");
     wait(soundcolours::SoundColourWindow::kActivationDelayMs + 400);
     ok &= saveWindow(sound, out.filePath(QStringLiteral("Form2-lesehilfen.png")));
     sound.close();
-    editorWindow.openSyllableColours();
+    open(editorWindow, "syllableColoursEntry");
     wait(syllables::SyllableColourWindow::textDelayMs + 400);
     ok &= saveWindow(syllable, out.filePath(QStringLiteral("Form3-lesehilfen.png")));
     syllable.close();
-    editorWindow.openSyllableTrainer();
+    open(editorWindow, "syllableTrainerEntry");
     wait(400);
     ok &= saveScreen(windows.trainerWindow(textcore::TrainerKind::Syllables),
                      out.filePath(QStringLiteral("Form4-lesehilfen.png")));

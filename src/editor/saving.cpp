@@ -1,10 +1,10 @@
-// Saving the WorkingText in its three forms and printing it.
-#include "editor/editorwindow.h"
+#include "editor/saving.h"
 
+#include "editor/filebrowser.h"
+#include "editor/separators.h"
 #include "platform/dialogs.h"
 #include "platform/documentfiles.h"
 #include "platform/documentpages.h"
-#include "platform/filelistbox.h"
 #include "platform/printer.h"
 #include "platform/richtextfield.h"
 #include "session/session.h"
@@ -17,30 +17,12 @@ namespace editor {
 
 namespace {
 
-struct SaveKindInfo {
+struct KindInfo {
     QString kindLine;
     QString defaultName;
     QString confirmationTitle;
     QString pattern;
 };
-
-SaveKindInfo infoFor(SaveKind kind)
-{
-    switch (kind) {
-    case SaveKind::Rtf:
-        return {QStringLiteral("Quelltext wird im RTF-Format gespeichert."), QStringLiteral("KOLORAT.RTF"),
-                QStringLiteral("RTF-Datei sichern"), QStringLiteral("*.RTF")};
-    case SaveKind::Txt:
-        return {QStringLiteral("Quelltext wird im TXT-Format gespeichert."), QStringLiteral("KOLORAT.TXT"),
-                QStringLiteral("TXT-Datei sichern"), QStringLiteral("*.TXT")};
-    case SaveKind::Pdf:
-        return {QStringLiteral("Text wird als PDF-Datei gespeichert, wie er gedruckt wird."),
-                QStringLiteral("KOLORAT.PDF"), QStringLiteral("PDF-Datei sichern"), QString()};
-    case SaveKind::Unformatted: break;
-    }
-    return {QStringLiteral("Text wird ohne Trennzeichen gespeichert."), QStringLiteral("KOLORAT.TXT"),
-            QStringLiteral("TXT-Datei sichern"), QStringLiteral("*.TXT")};
-}
 
 // Every window writes a name in capitals by the same rule, so one answer
 // always names one file.
@@ -59,19 +41,32 @@ QString withPdfEnding(const QString &upperName)
 
 } // namespace
 
-void EditorWindow::showNamingTip()
+Saving::Saving(platform::RichTextField &field, session::Session &session, platform::Dialogs &dialogs,
+               Separators &separators, FileBrowser &files, QObject *parent)
+    : QObject(parent), m_field(field), m_session(session), m_dialogs(dialogs), m_separators(separators), m_files(files)
+{}
+
+void Saving::saveAsRtf()
 {
-    setInfo(QStringLiteral("Tipp: Markieren Sie die Dateien nach dem Typ: DATEI_T.RTF\rfür Text, DATEI_S.RTF für "
-                           "Silben und DATEI_L.RTF für Laute."));
+    save(Kind::Rtf);
 }
 
-void EditorWindow::reservedNameMessage()
+void Saving::saveAsTxt()
 {
-    m_dialogs.inform(QStringLiteral("Der Dateiname KOLORATHELP.RTF ist\rfür die KOLORAT-Hilfedatei reserviert.\r\r"),
-                     QStringLiteral("Unerlaubter Dateiname"));
+    save(Kind::Txt);
 }
 
-bool EditorWindow::fileExistsInFolder(const QString &upperName) const
+void Saving::saveUnformatted()
+{
+    save(Kind::Unformatted);
+}
+
+void Saving::saveAsPdf()
+{
+    save(Kind::Pdf);
+}
+
+bool Saving::fileExistsInFolder(const QString &upperName) const
 {
     // Every file of the folder counts, listed under the current pattern or
     // not: replacing a hidden file without asking would destroy it unseen.
@@ -82,42 +77,58 @@ bool EditorWindow::fileExistsInFolder(const QString &upperName) const
     return false;
 }
 
-void EditorWindow::saveText(SaveKind kind)
+void Saving::save(Kind kind)
 {
-    const SaveKindInfo info = infoFor(kind);
-    const QString answer = m_dialogs.input(QStringLiteral("Geben Sie einen Namen für die Datei ein.\r") + info.kindLine,
-                                           QStringLiteral("Textseite speichern"), info.defaultName);
+    emit info(QStringLiteral("Tipp: Markieren Sie die Dateien nach dem Typ: DATEI_T.RTF\rfür Text, DATEI_S.RTF für "
+                             "Silben und DATEI_L.RTF für Laute."));
+    static const KindInfo kinds[] = {
+        {QStringLiteral("Quelltext wird im RTF-Format gespeichert."), QStringLiteral("KOLORAT.RTF"),
+         QStringLiteral("RTF-Datei sichern"), QStringLiteral("*.RTF")},
+        {QStringLiteral("Quelltext wird im TXT-Format gespeichert."), QStringLiteral("KOLORAT.TXT"),
+         QStringLiteral("TXT-Datei sichern"), QStringLiteral("*.TXT")},
+        {QStringLiteral("Text wird ohne Trennzeichen gespeichert."), QStringLiteral("KOLORAT.TXT"),
+         QStringLiteral("TXT-Datei sichern"), QStringLiteral("*.TXT")},
+        // The browser lists no PDF files, so it stays as it is after one.
+        {QStringLiteral("Text wird als PDF-Datei gespeichert, wie er gedruckt wird."), QStringLiteral("KOLORAT.PDF"),
+         QStringLiteral("PDF-Datei sichern"), QString()},
+    };
+    const KindInfo &about = kinds[int(kind)];
+    const QString answer
+        = m_dialogs.input(QStringLiteral("Geben Sie einen Namen für die Datei ein.\r") + about.kindLine,
+                          QStringLiteral("Textseite speichern"), about.defaultName);
     if (answer.isEmpty())
         return;
     const QString answerUpper = upperCaseFileName(answer);
     if (textcore::IsReservedFileName(answerUpper.toStdU16String())) {
-        reservedNameMessage();
+        m_dialogs.inform(
+            QStringLiteral("Der Dateiname KOLORATHELP.RTF ist\rfür die KOLORAT-Hilfedatei reserviert.\r\r"),
+            QStringLiteral("Unerlaubter Dateiname"));
         return;
     }
-    const QString upper = kind == SaveKind::Pdf ? withPdfEnding(answerUpper) : answerUpper;
+    const QString upper = kind == Kind::Pdf ? withPdfEnding(answerUpper) : answerUpper;
     if (fileExistsInFolder(upper)
         && !m_dialogs.ask(QStringLiteral("Eine Datei mit diesem Namen ist schon vorhanden!\rWollen Sie die vorhandene "
                                          "Datei hiermit ersetzen?\r\r"),
                           upper))
         return;
-    if (m_separatorsVisible)
-        toggleSeparators();
+    if (m_separators.visible())
+        m_separators.hide();
 
     const QString path = m_session.folder() + upper;
     QString error;
     bool saved = false;
     switch (kind) {
-    case SaveKind::Rtf: saved = m_field->saveFile(path, platform::FileKind::Rtf, &error); break;
-    case SaveKind::Txt: saved = m_field->saveFile(path, platform::FileKind::PlainText, &error); break;
-    case SaveKind::Unformatted: {
-        QString plain = m_field->text();
+    case Kind::Rtf: saved = m_field.saveFile(path, platform::FileKind::Rtf, &error); break;
+    case Kind::Txt: saved = m_field.saveFile(path, platform::FileKind::PlainText, &error); break;
+    case Kind::Unformatted: {
+        QString plain = m_field.text();
         plain.remove(QChar(textcore::kSoftHyphen));
         error = platform::saveDocument(path, platform::FileKind::PlainText, {{plain, {}}});
         saved = error.isEmpty();
         break;
     }
-    case SaveKind::Pdf: {
-        const QByteArray pdf = platform::pdfOfDocument(*m_field->document());
+    case Kind::Pdf: {
+        const QByteArray pdf = platform::pdfOfDocument(*m_field.document());
         error = pdf.isEmpty() ? QStringLiteral("Die PDF-Datei %1 konnte nicht erzeugt werden.\r").arg(upper)
                               : platform::saveFileBytes(path, pdf);
         saved = error.isEmpty();
@@ -130,14 +141,13 @@ void EditorWindow::saveText(SaveKind kind)
             QStringLiteral("Dateifehler"), platform::Icon::Exclamation);
         return;
     }
-    m_dialogs.inform(upper + QStringLiteral(" wurde gespeichert.\r\r"), info.confirmationTitle,
+    m_dialogs.inform(upper + QStringLiteral(" wurde gespeichert.\r\r"), about.confirmationTitle,
                      platform::Icon::Information);
-    // The browser lists no PDF files, so it stays as it is after one.
-    if (!info.pattern.isEmpty())
-        refreshFileList(info.pattern);
+    if (!about.pattern.isEmpty())
+        m_files.refresh(about.pattern);
 }
 
-void EditorWindow::printText()
+void Saving::printText()
 {
     const QString title = QStringLiteral("Drucken");
     if (m_session.printerLocked()) {
@@ -150,8 +160,8 @@ void EditorWindow::printText()
         m_dialogs.inform(platform::noPrinterMessage(), title, platform::Icon::Exclamation);
         return;
     }
-    m_field->setSel(0, m_field->length());
-    if (!m_printer->printSelection(m_field->textCursor())) {
+    m_field.setSel(0, m_field.length());
+    if (!m_printer->printSelection(m_field.textCursor())) {
         m_dialogs.inform(platform::printFailedMessage(), title, platform::Icon::Exclamation);
         return;
     }
