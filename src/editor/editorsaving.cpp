@@ -6,6 +6,7 @@
 #include "platform/documentpages.h"
 #include "platform/filelistbox.h"
 #include "platform/printer.h"
+#include "platform/result.h"
 #include "platform/richtextfield.h"
 #include "session/session.h"
 #include "textcore/colourwindowrules.h"
@@ -104,30 +105,26 @@ void EditorWindow::saveText(SaveKind kind)
         toggleSeparators();
 
     const QString path = m_session.folder() + upper;
-    QString error;
-    bool saved = false;
+    textcore::Result<> saved;
     switch (kind) {
-    case SaveKind::Rtf: saved = m_field->saveFile(path, platform::FileKind::Rtf, &error); break;
-    case SaveKind::Txt: saved = m_field->saveFile(path, platform::FileKind::PlainText, &error); break;
+    case SaveKind::Rtf: saved = m_field->saveFile(path, platform::FileKind::Rtf); break;
+    case SaveKind::Txt: saved = m_field->saveFile(path, platform::FileKind::PlainText); break;
     case SaveKind::Unformatted: {
         QString plain = m_field->text();
         plain.remove(QChar(textcore::kSoftHyphen));
-        error = platform::saveDocument(path, platform::FileKind::PlainText, {{plain, {}}});
-        saved = error.isEmpty();
+        saved = platform::saveDocument(path, platform::FileKind::PlainText, {{plain, {}}});
         break;
     }
     case SaveKind::Pdf: {
         const QByteArray pdf = platform::pdfOfDocument(*m_field->document());
-        error = pdf.isEmpty() ? QStringLiteral("Die PDF-Datei %1 konnte nicht erzeugt werden.\r").arg(upper)
-                              : platform::saveFileBytes(path, pdf);
-        saved = error.isEmpty();
+        saved = pdf.isEmpty()
+            ? platform::failure(QStringLiteral("Die PDF-Datei %1 konnte nicht erzeugt werden.\r").arg(upper))
+            : platform::saveFileBytes(path, pdf);
         break;
     }
     }
-    if (!saved) {
-        m_dialogs.inform(
-            error.isEmpty() ? QStringLiteral("Die Datei ''%1'' konnte nicht gespeichert werden.\r").arg(upper) : error,
-            QStringLiteral("Dateifehler"), platform::Icon::Exclamation);
+    if (!saved.ok()) {
+        m_dialogs.inform(platform::messageOf(saved), QStringLiteral("Dateifehler"), platform::Icon::Exclamation);
         return;
     }
     m_dialogs.inform(upper + QStringLiteral(" wurde gespeichert.\r\r"), info.confirmationTitle,

@@ -74,7 +74,7 @@ LoadedFile loadRtf(const QString &path)
 {
     platform::RichTextField field;
     LoadedFile loaded;
-    if (field.loadFile(path, platform::FileKind::Rtf)) {
+    if (field.loadFile(path, platform::FileKind::Rtf).ok()) {
         loaded.text = field.text();
         loaded.colours = field.coloursOfAllPositions();
     }

@@ -160,7 +160,7 @@ void ColouredTextSaveTest::savedFileHoldsTheColours()
     QVERIFY(platform::saveColouredText(field, dialogs, editor.destination(dir.path() + QLatin1Char('/'), {})));
 
     platform::RichTextField back;
-    QVERIFY(back.loadFile(QDir(dir.path()).filePath(QStringLiteral("FARBEN.RTF")), platform::FileKind::Rtf));
+    QVERIFY(back.loadFile(QDir(dir.path()).filePath(QStringLiteral("FARBEN.RTF")), platform::FileKind::Rtf).ok());
     QCOMPARE(back.text(), QStringLiteral("Ab"));
     QCOMPARE(back.coloursOfAllPositions(), field.coloursOfAllPositions());
 }

@@ -1,6 +1,7 @@
 // Loading and saving the two file kinds: encodings, line breaks, defaults,
 // atomic replacement and the German messages for files that fail.
 #include "platform/documentfiles.h"
+#include "platform/result.h"
 #include "platform/rtfwriter.h"
 
 #include <QDir>
@@ -119,11 +120,11 @@ void TestDocumentFiles::plainTextFileRoundTrip()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("TEXT.TXT"));
     const StyledText text{{u"Wil\u00ADkom"_qs, defaultFormat()}, {u"men\r\nÄ ß €"_qs, CharFormat{}}};
-    QCOMPARE(saveDocument(path, FileKind::PlainText, text), QString());
+    QCOMPARE(messageOf(saveDocument(path, FileKind::PlainText, text)), QString());
     QCOMPARE(readAll(path), QByteArray("Wil\xADkommen\r\n\xC4 \xDF \x80"));
-    const DocumentLoadResult loaded = loadDocument(path, FileKind::PlainText, defaultFormat());
-    QVERIFY(loaded.ok);
-    QCOMPARE(plainTextOf(loaded.text), u"Wil\u00ADkommen\r\nÄ ß €"_qs);
+    const textcore::Result<StyledText> loaded = loadDocument(path, FileKind::PlainText, defaultFormat());
+    QVERIFY(loaded.ok());
+    QCOMPARE(plainTextOf(loaded.value()), u"Wil\u00ADkommen\r\nÄ ß €"_qs);
 }
 
 void TestDocumentFiles::plainTextTakesTheDefaults()
@@ -131,16 +132,16 @@ void TestDocumentFiles::plainTextTakesTheDefaults()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("A.TXT"));
     writeAll(path, "eins\nzwei");
-    const DocumentLoadResult loaded = loadDocument(path, FileKind::PlainText, defaultFormat());
-    QVERIFY(loaded.ok);
-    QCOMPARE(loaded.text.size(), 1u);
-    QCOMPARE(loaded.text[0].text, u"eins\r\nzwei"_qs);
-    QVERIFY(loaded.text[0].format == defaultFormat());
+    const textcore::Result<StyledText> loaded = loadDocument(path, FileKind::PlainText, defaultFormat());
+    QVERIFY(loaded.ok());
+    QCOMPARE(loaded.value().size(), 1u);
+    QCOMPARE(loaded.value()[0].text, u"eins\r\nzwei"_qs);
+    QVERIFY(loaded.value()[0].format == defaultFormat());
 
     writeAll(path, "");
-    const DocumentLoadResult empty = loadDocument(path, FileKind::PlainText, defaultFormat());
-    QVERIFY(empty.ok);
-    QVERIFY(empty.text.empty());
+    const textcore::Result<StyledText> empty = loadDocument(path, FileKind::PlainText, defaultFormat());
+    QVERIFY(empty.ok());
+    QVERIFY(empty.value().empty());
 }
 
 void TestDocumentFiles::rtfFillsOpenFontFromDefaults()
@@ -148,20 +149,20 @@ void TestDocumentFiles::rtfFillsOpenFontFromDefaults()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("A.RTF"));
     writeAll(path, R"({\rtf1{\fonttbl{\f0 Arial;}}{\colortbl;\red255\green0\blue0;}a\f0 b\fs20\cf1 c\plain d})");
-    const DocumentLoadResult loaded = loadDocument(path, FileKind::Rtf, defaultFormat());
-    QVERIFY(loaded.ok);
-    QCOMPARE(loaded.text.size(), 4u);
+    const textcore::Result<StyledText> loaded = loadDocument(path, FileKind::Rtf, defaultFormat());
+    QVERIFY(loaded.ok());
+    QCOMPARE(loaded.value().size(), 4u);
     // The colour the file leaves automatic is black, not the default colour;
     // the size it does not give is RTF's 12 pt, not the default size.
-    QCOMPARE(loaded.text[0].text, u"a"_qs);
-    QCOMPARE(loaded.text[0].format.fontName, u"Verdana"_qs);
-    QCOMPARE(loaded.text[0].format.pointSize, 12.0);
-    QCOMPARE(loaded.text[0].format.colour, 0u);
-    QCOMPARE(loaded.text[1].format.fontName, u"Arial"_qs);
-    QCOMPARE(loaded.text[1].format.pointSize, 12.0);
-    QCOMPARE(loaded.text[2].format.pointSize, 10.0);
-    QCOMPARE(loaded.text[2].format.colour, 255u);
-    QCOMPARE(loaded.text[3].format.fontName, u"Verdana"_qs);
+    QCOMPARE(loaded.value()[0].text, u"a"_qs);
+    QCOMPARE(loaded.value()[0].format.fontName, u"Verdana"_qs);
+    QCOMPARE(loaded.value()[0].format.pointSize, 12.0);
+    QCOMPARE(loaded.value()[0].format.colour, 0u);
+    QCOMPARE(loaded.value()[1].format.fontName, u"Arial"_qs);
+    QCOMPARE(loaded.value()[1].format.pointSize, 12.0);
+    QCOMPARE(loaded.value()[2].format.pointSize, 10.0);
+    QCOMPARE(loaded.value()[2].format.colour, 255u);
+    QCOMPARE(loaded.value()[3].format.fontName, u"Verdana"_qs);
 }
 
 void TestDocumentFiles::rtfFileRoundTrip()
@@ -172,15 +173,15 @@ void TestDocumentFiles::rtfFileRoundTrip()
     red.colour = 255;
     red.bold = true;
     const StyledText text{{u"Rot\u00AD"_qs, red}, {u"schwarz\r\n"_qs, defaultFormat()}};
-    QCOMPARE(saveDocument(path, FileKind::Rtf, text), QString());
+    QCOMPARE(messageOf(saveDocument(path, FileKind::Rtf, text)), QString());
     QVERIFY(readAll(path).startsWith("{\\rtf1"));
-    const DocumentLoadResult loaded = loadDocument(path, FileKind::Rtf, CharFormat{});
-    QVERIFY(loaded.ok);
-    QCOMPARE(loaded.text.size(), 2u);
-    QCOMPARE(loaded.text[0].text, text[0].text);
-    QVERIFY(loaded.text[0].format == text[0].format);
-    QCOMPARE(loaded.text[1].text, text[1].text);
-    QVERIFY(loaded.text[1].format == text[1].format);
+    const textcore::Result<StyledText> loaded = loadDocument(path, FileKind::Rtf, CharFormat{});
+    QVERIFY(loaded.ok());
+    QCOMPARE(loaded.value().size(), 2u);
+    QCOMPARE(loaded.value()[0].text, text[0].text);
+    QVERIFY(loaded.value()[0].format == text[0].format);
+    QCOMPARE(loaded.value()[1].text, text[1].text);
+    QVERIFY(loaded.value()[1].format == text[1].format);
 }
 
 void TestDocumentFiles::loadFailures_data()
@@ -214,10 +215,9 @@ void TestDocumentFiles::loadFailures()
         QVERIFY(QDir(dir.path()).mkdir(name));
     else if (!content.isNull())
         writeAll(path, content);
-    const DocumentLoadResult loaded = loadDocument(path, static_cast<FileKind>(kind));
-    QVERIFY(!loaded.ok);
-    QVERIFY(loaded.text.empty());
-    QCOMPARE(loaded.errorMessage, message);
+    const textcore::Result<StyledText> loaded = loadDocument(path, static_cast<FileKind>(kind));
+    QVERIFY(!loaded.ok());
+    QCOMPARE(messageOf(loaded), message);
 }
 
 void TestDocumentFiles::saveReplacesTheWholeFile()
@@ -225,7 +225,7 @@ void TestDocumentFiles::saveReplacesTheWholeFile()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("KOLORAT.TXT"));
     writeAll(path, QByteArray(10000, 'x'));
-    QCOMPARE(saveDocument(path, FileKind::PlainText, {{u"kurz"_qs, CharFormat{}}}), QString());
+    QCOMPARE(messageOf(saveDocument(path, FileKind::PlainText, {{u"kurz"_qs, CharFormat{}}})), QString());
     QCOMPARE(readAll(path), QByteArray("kurz"));
     // No temporary file is left beside it.
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"KOLORAT.TXT"_qs});
@@ -238,13 +238,13 @@ void TestDocumentFiles::failedSaveKeepsWhatIsThere()
     const QString blocked = dir.filePath(QStringLiteral("BLOCK.RTF"));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("BLOCK.RTF")));
     writeAll(blocked + QStringLiteral("/inhalt"), "bleibt");
-    const QString message = saveDocument(blocked, FileKind::Rtf, {{u"neu"_qs, CharFormat{}}});
+    const QString message = messageOf(saveDocument(blocked, FileKind::Rtf, {{u"neu"_qs, CharFormat{}}}));
     QVERIFY(message.startsWith(u"Die Datei „BLOCK.RTF“ kann nicht gespeichert werden.\r"_qs));
     QCOMPARE(readAll(blocked + QStringLiteral("/inhalt")), QByteArray("bleibt"));
 
     // A missing folder: nothing is made, and the message says why.
     const QString nowhere = dir.filePath(QStringLiteral("fehlt/NEU.TXT"));
-    const QString message2 = saveDocument(nowhere, FileKind::PlainText, {{u"neu"_qs, CharFormat{}}});
+    const QString message2 = messageOf(saveDocument(nowhere, FileKind::PlainText, {{u"neu"_qs, CharFormat{}}}));
     QVERIFY(message2.startsWith(u"Die Datei „NEU.TXT“ kann nicht gespeichert werden.\r"_qs));
     QVERIFY(message2.size() > 50);
     QVERIFY(!QFile::exists(nowhere));

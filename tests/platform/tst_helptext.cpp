@@ -4,6 +4,7 @@
 // its headings apart, colours its examples exactly as the program would, and
 // does not disturb the user's colours when it is loaded from the file list.
 #include "platform/documentfiles.h"
+#include "platform/result.h"
 #include "textcore/colourreadback.h"
 #include "textcore/soundcolouring.h"
 #include "textcore/syllablecolouring.h"
@@ -70,11 +71,11 @@ private:
 
 void TestHelpText::initTestCase()
 {
-    const DocumentLoadResult loaded = loadDocument(kHelpFile, FileKind::Rtf);
-    QVERIFY2(loaded.ok, qPrintable(loaded.errorMessage));
-    QVERIFY(loaded.errorMessage.isEmpty());
+    const textcore::Result<StyledText> loaded = loadDocument(kHelpFile, FileKind::Rtf);
+    QVERIFY2(loaded.ok(), qPrintable(messageOf(loaded)));
+    QVERIFY(messageOf(loaded).isEmpty());
     QHash<double, qsizetype> sizeCount;
-    for (const StyledRun &run : loaded.text) {
+    for (const StyledRun &run : loaded.value()) {
         m_text += run.text;
         m_format.insert(m_format.end(), run.text.size(), run.format);
         sizeCount[run.format.pointSize] += run.text.size();

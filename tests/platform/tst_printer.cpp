@@ -6,6 +6,7 @@
 
 #include "platform/documentfiles.h"
 #include "platform/documentpages.h"
+#include "platform/result.h"
 #include "platform/richtextfield.h"
 
 #include <QImage>
@@ -449,8 +450,8 @@ void PrinterTest::worksheetPdf()
     auto write = [&](const QString &name, const ReadingView &view) {
         field.setReadingView(view);
         const QString path = m_dir.filePath(name);
-        const QString error = saveFileBytes(path, pdfOfDocument(*field.document()));
-        return error.isEmpty() ? path : error;
+        const textcore::Result<> saved = saveFileBytes(path, pdfOfDocument(*field.document()));
+        return saved.ok() ? path : messageOf(saved);
     };
     const QString single = write(QStringLiteral("single.pdf"), ReadingView{});
     const ReadingView doubleSpaced{false, LetterSpacing::Normal, WordSpacing::Normal, LineSpacing::Double};

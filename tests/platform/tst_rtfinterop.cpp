@@ -3,6 +3,7 @@
 // say, and RTF that we write opens in LibreOffice with the same text, colours,
 // fonts, sizes, bold and italic. Skipped where soffice is not installed.
 #include "platform/documentfiles.h"
+#include "platform/result.h"
 #include "platform/rtfreader.h"
 #include "platform/rtfwriter.h"
 
@@ -286,14 +287,14 @@ void TestRtfInterop::libreOfficeRtfReadsAsTheGoldenFiles()
     QString error;
     const QString rtf = office_.convert(source, QStringLiteral("rtf"), work_.path(), &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));
-    const RtfReadResult read = readRtf(readFile(rtf));
-    QVERIFY2(read.ok, qPrintable(read.errorMessage));
+    const textcore::Result<StyledText> read = readRtf(readFile(rtf));
+    QVERIFY2(read.ok(), qPrintable(messageOf(read)));
 
     const QString golden = kDataDir + u'/' + QFileInfo(source).completeBaseName() + QStringLiteral(".jsonl");
     const QList<QByteArray> lines = readFile(golden).split('\n');
     QVERIFY(lines.size() >= 2);
     const QString expectedText = QJsonDocument::fromJson(lines[0]).object().value(QLatin1String("text")).toString();
-    QCOMPARE(plainTextOf(read.text), expectedText);
+    QCOMPARE(plainTextOf(read.value()), expectedText);
 
     std::vector<textcore::Colour> expectedColours;
     for (qsizetype i = 1; i < lines.size(); ++i) {
@@ -305,7 +306,7 @@ void TestRtfInterop::libreOfficeRtfReadsAsTheGoldenFiles()
                                static_cast<textcore::Colour>(run.value(QLatin1String("colour")).toInteger()));
     }
     qsizetype pos = 0;
-    for (const StyledRun &run : read.text) {
+    for (const StyledRun &run : read.value()) {
         for (qsizetype k = 0; k < run.text.size(); ++k, ++pos)
             QVERIFY2(run.format.colour == expectedColours.at(static_cast<std::size_t>(pos)),
                      qPrintable(QStringLiteral("colour differs at %1").arg(pos)));
@@ -343,7 +344,7 @@ void TestRtfInterop::ourRtfOpensInLibreOffice()
 {
     QFETCH(StyledText, text);
     const QString rtfPath = work_.filePath(QStringLiteral("KOLORAT.RTF"));
-    QCOMPARE(saveDocument(rtfPath, FileKind::Rtf, text), QString());
+    QCOMPARE(messageOf(saveDocument(rtfPath, FileKind::Rtf, text)), QString());
     QString error;
     const QString fodt = office_.convert(rtfPath, QStringLiteral("fodt"), work_.path(), &error);
     QVERIFY2(error.isEmpty(), qPrintable(error));

@@ -1,6 +1,7 @@
 // What the RTF reader makes of real files (golden dumps), of each construct
 // that writers use, and of hostile or broken input.
 #include "platform/documentfiles.h"
+#include "platform/result.h"
 #include "platform/rtfreader.h"
 #include "platform/styledtextdump.h"
 
@@ -83,12 +84,12 @@ void TestRtfReader::goldenFiles_data()
 void TestRtfReader::goldenFiles()
 {
     QFETCH(QString, rtfPath);
-    const RtfReadResult result = readRtf(readFile(rtfPath));
-    QVERIFY2(result.ok, qPrintable(result.errorMessage));
-    checkRunInvariants(result.text);
+    const textcore::Result<StyledText> result = readRtf(readFile(rtfPath));
+    QVERIFY2(result.ok(), qPrintable(messageOf(result)));
+    checkRunInvariants(result.value());
     QString expectedPath = rtfPath;
     expectedPath.replace(QLatin1String(".rtf"), QLatin1String(".jsonl"));
-    const QByteArray actual = dumpStyledText(result.text);
+    const QByteArray actual = dumpStyledText(result.value());
     const QByteArray expected = readFile(expectedPath);
     if (actual != expected) {
         const QList<QByteArray> a = actual.split('\n');
@@ -174,10 +175,10 @@ void TestRtfReader::plainText()
 {
     QFETCH(QByteArray, rtf);
     QFETCH(QString, text);
-    const RtfReadResult result = readRtf(rtf);
-    QVERIFY2(result.ok, qPrintable(result.errorMessage));
-    QCOMPARE(plainTextOf(result.text), text);
-    checkRunInvariants(result.text);
+    const textcore::Result<StyledText> result = readRtf(rtf);
+    QVERIFY2(result.ok(), qPrintable(messageOf(result)));
+    QCOMPARE(plainTextOf(result.value()), text);
+    checkRunInvariants(result.value());
 }
 
 void TestRtfReader::formats_data()
@@ -223,10 +224,10 @@ void TestRtfReader::formats()
 {
     QFETCH(QByteArray, rtf);
     QFETCH(QString, runs);
-    const RtfReadResult result = readRtf(rtf);
-    QVERIFY2(result.ok, qPrintable(result.errorMessage));
-    QCOMPARE(describe(result.text), runs);
-    checkRunInvariants(result.text);
+    const textcore::Result<StyledText> result = readRtf(rtf);
+    QVERIFY2(result.ok(), qPrintable(messageOf(result)));
+    QCOMPARE(describe(result.value()), runs);
+    checkRunInvariants(result.value());
 }
 
 void TestRtfReader::notRtf_data()
@@ -246,10 +247,9 @@ void TestRtfReader::notRtf()
 {
     QFETCH(QByteArray, data);
     QFETCH(QString, message);
-    const RtfReadResult result = readRtf(data);
-    QVERIFY(!result.ok);
-    QVERIFY(result.text.empty());
-    QCOMPARE(result.errorMessage, message);
+    const textcore::Result<StyledText> result = readRtf(data);
+    QVERIFY(!result.ok());
+    QCOMPARE(messageOf(result), message);
 }
 
 void TestRtfReader::everyPrefixOfEveryFileReads()
@@ -258,12 +258,12 @@ void TestRtfReader::everyPrefixOfEveryFileReads()
     const QStringList files = QDir(dataDir()).entryList({QStringLiteral("*.rtf")}, QDir::Files);
     for (const QString &f : files) {
         const QByteArray data = readFile(dataDir() + u'/' + f);
-        const QString full = plainTextOf(readRtf(data).text);
+        const QString full = plainTextOf(readRtf(data).value());
         for (qsizetype n = 0; n <= data.size(); ++n) {
-            const RtfReadResult r = readRtf(data.left(n));
-            QCOMPARE(r.ok, n >= 5);
-            const QString text = plainTextOf(r.text);
-            QVERIFY2(text.size() <= full.size() + 2, qPrintable(f));
+            const textcore::Result<StyledText> r = readRtf(data.left(n));
+            QCOMPARE(r.ok(), n >= 5);
+            if (r.ok())
+                QVERIFY2(plainTextOf(r.value()).size() <= full.size() + 2, qPrintable(f));
         }
     }
 }
@@ -280,9 +280,9 @@ void TestRtfReader::corruptedFilesNeverCrash()
             const int pos = 5 + rng.bounded(static_cast<int>(data.size()) - 5); // keep the RTF magic
             data[pos] = alphabet[rng.bounded(static_cast<int>(sizeof alphabet - 1))];
         }
-        const RtfReadResult r = readRtf(data);
-        QVERIFY(r.ok);
-        checkRunInvariants(r.text);
+        const textcore::Result<StyledText> r = readRtf(data);
+        QVERIFY(r.ok());
+        checkRunInvariants(r.value());
     }
 }
 
@@ -295,40 +295,40 @@ void TestRtfReader::deepNestingIsBounded()
     data += "c}";
     QElapsedTimer timer;
     timer.start();
-    const RtfReadResult r = readRtf(data);
-    QVERIFY(r.ok);
+    const textcore::Result<StyledText> r = readRtf(data);
+    QVERIFY(r.ok());
     // Groups beyond the bound take the deepest kept group's format, and the
     // closing braces still find their way back to the outermost group.
-    QCOMPARE(plainTextOf(r.text), u"abc"_qs);
-    QCOMPARE(r.text.back().format.bold, false);
+    QCOMPARE(plainTextOf(r.value()), u"abc"_qs);
+    QCOMPARE(r.value().back().format.bold, false);
     QVERIFY2(timer.elapsed() < 5000, "nesting took too long");
 }
 
 void TestRtfReader::hugeBinAndUnicodeSkipAreBounded()
 {
     {
-        const RtfReadResult r = readRtf("{\\rtf1 a\\bin99999999999999999999 xyz}");
-        QVERIFY(r.ok);
-        QCOMPARE(plainTextOf(r.text), u"a"_qs);
+        const textcore::Result<StyledText> r = readRtf("{\\rtf1 a\\bin99999999999999999999 xyz}");
+        QVERIFY(r.ok());
+        QCOMPARE(plainTextOf(r.value()), u"a"_qs);
     }
     {
-        const RtfReadResult r = readRtf("{\\rtf1 a\\bin-5 xyz}");
-        QVERIFY(r.ok);
-        QCOMPARE(plainTextOf(r.text), u"axyz"_qs);
+        const textcore::Result<StyledText> r = readRtf("{\\rtf1 a\\bin-5 xyz}");
+        QVERIFY(r.ok());
+        QCOMPARE(plainTextOf(r.value()), u"axyz"_qs);
     }
     {
         // At most kRtfMaxUnicodeSkip characters give way to a \u.
         QByteArray data = "{\\rtf1\\uc2147483647\\u228 ";
         data += QByteArray(kRtfMaxUnicodeSkip + 3, 'x');
         data += '}';
-        const RtfReadResult r = readRtf(data);
-        QCOMPARE(plainTextOf(r.text), u"äxxx"_qs);
+        const textcore::Result<StyledText> r = readRtf(data);
+        QCOMPARE(plainTextOf(r.value()), u"äxxx"_qs);
     }
     {
-        const RtfReadResult r = readRtf("{\\rtf1 \\u99999999999?a\\u-99999?b\\fs99999999 c}");
-        QVERIFY(r.ok);
-        QCOMPARE(plainTextOf(r.text), u"abc"_qs);
-        QCOMPARE(r.text.back().format.pointSize, 1638.0);
+        const textcore::Result<StyledText> r = readRtf("{\\rtf1 \\u99999999999?a\\u-99999?b\\fs99999999 c}");
+        QVERIFY(r.ok());
+        QCOMPARE(plainTextOf(r.value()), u"abc"_qs);
+        QCOMPARE(r.value().back().format.pointSize, 1638.0);
     }
 }
 

@@ -1,6 +1,7 @@
 // Everything the writer writes comes back unchanged through the reader, and
 // the control words it uses are the ones other programs understand.
 #include "platform/documentfiles.h"
+#include "platform/result.h"
 #include "platform/rtfreader.h"
 #include "platform/rtfwriter.h"
 
@@ -122,14 +123,14 @@ void TestRtfWriter::roundTrip()
 {
     QFETCH(StyledText, text);
     const QByteArray rtf = writeRtf(text);
-    const RtfReadResult back = readRtf(rtf);
-    QVERIFY2(back.ok, qPrintable(back.errorMessage));
+    const textcore::Result<StyledText> back = readRtf(rtf);
+    QVERIFY2(back.ok(), qPrintable(messageOf(back)));
     const StyledText expected = normalised(text);
-    if (!sameRuns(back.text, expected)) {
+    if (!sameRuns(back.value(), expected)) {
         qWarning("written: %s", rtf.constData());
         QFAIL(qPrintable(
             QStringLiteral("expected %1\nactual   %2")
-                .arg(QString::fromUtf8(describeRuns(expected)), QString::fromUtf8(describeRuns(back.text)))));
+                .arg(QString::fromUtf8(describeRuns(expected)), QString::fromUtf8(describeRuns(back.value())))));
     }
 }
 
@@ -168,11 +169,11 @@ void TestRtfWriter::sizesAreKeptToTheHalfPoint()
     const StyledText text{{u"a"_qs, fmt(0, u"Arial"_qs, 10.26)},
                           {u"b"_qs, fmt(0, u"Arial"_qs, 10.74)},
                           {u"c"_qs, fmt(0, u"Arial"_qs, 10.2)}};
-    const RtfReadResult back = readRtf(writeRtf(text));
-    QCOMPARE(back.text.size(), 2u);
-    QCOMPARE(back.text[0].text, u"ab"_qs);
-    QCOMPARE(back.text[0].format.pointSize, 10.5);
-    QCOMPARE(back.text[1].format.pointSize, 10.0);
+    const textcore::Result<StyledText> back = readRtf(writeRtf(text));
+    QCOMPARE(back.value().size(), 2u);
+    QCOMPARE(back.value()[0].text, u"ab"_qs);
+    QCOMPARE(back.value()[0].format.pointSize, 10.5);
+    QCOMPARE(back.value()[1].format.pointSize, 10.0);
 }
 
 void TestRtfWriter::readFilesSurviveWriteAndRead_data()
@@ -188,11 +189,11 @@ void TestRtfWriter::readFilesSurviveWriteAndRead()
     QFETCH(QString, path);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    const RtfReadResult first = readRtf(file.readAll());
-    QVERIFY(first.ok);
-    const RtfReadResult second = readRtf(writeRtf(first.text));
-    QVERIFY(second.ok);
-    QVERIFY2(sameRuns(first.text, second.text), describeRuns(second.text).constData());
+    const textcore::Result<StyledText> first = readRtf(file.readAll());
+    QVERIFY(first.ok());
+    const textcore::Result<StyledText> second = readRtf(writeRtf(first.value()));
+    QVERIFY(second.ok());
+    QVERIFY2(sameRuns(first.value(), second.value()), describeRuns(second.value()).constData());
 }
 
 void TestRtfWriter::manyColoursRoundTrip()
@@ -202,9 +203,9 @@ void TestRtfWriter::manyColoursRoundTrip()
         text.push_back(
             {QString(QChar(u'a' + i % 26)) + u"\u00AD"_qs,
              fmt(static_cast<textcore::Colour>(i * 3337 % 16777216), u"Arial"_qs, 12, i % 3 == 0, i % 5 == 0)});
-    const RtfReadResult back = readRtf(writeRtf(text));
-    QVERIFY(back.ok);
-    QVERIFY(sameRuns(back.text, normalised(text)));
+    const textcore::Result<StyledText> back = readRtf(writeRtf(text));
+    QVERIFY(back.ok());
+    QVERIFY(sameRuns(back.value(), normalised(text)));
 }
 
 QTEST_GUILESS_MAIN(TestRtfWriter)

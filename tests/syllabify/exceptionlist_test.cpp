@@ -52,9 +52,9 @@ using Boundaries = std::vector<size_t>;
 TEST_F(ExceptionFile, MissingFileIsAnEmptyListWithoutError)
 {
     ExceptionList list;
-    std::u16string error;
-    EXPECT_TRUE(list.load(file, &error));
-    EXPECT_TRUE(error.empty());
+    const textcore::Result<> loaded = list.load(file);
+    EXPECT_TRUE(loaded.ok());
+    EXPECT_TRUE(loaded.message().empty());
     EXPECT_TRUE(list.empty());
 }
 
@@ -67,7 +67,7 @@ TEST_F(ExceptionFile, ReadsUtf8WithAndWithoutByteOrderMark)
                 "se\xC2\xAD"
                 "ku-chen");
         ExceptionList list;
-        ASSERT_TRUE(list.load(file));
+        ASSERT_TRUE(list.load(file).ok());
         EXPECT_EQ(list.size(), 3u);
         EXPECT_EQ(list.find(u"farbauswahl"), (Boundaries{4, 7}));
         EXPECT_EQ(list.find(u"MÜSLI"), (Boundaries{3}));
@@ -81,7 +81,7 @@ TEST_F(ExceptionFile, ReadsWindows1252)
     write("M\xFCs-li\r\nStra-\xDF"
           "e\r\n"); // ü and ß as single bytes: not UTF-8
     ExceptionList list;
-    ASSERT_TRUE(list.load(file));
+    ASSERT_TRUE(list.load(file).ok());
     EXPECT_EQ(list.find(u"Müsli"), (Boundaries{3}));
     EXPECT_EQ(list.find(u"straße"), (Boundaries{4}));
 }
@@ -90,7 +90,7 @@ TEST_F(ExceptionFile, LookupIgnoresCaseButNotLetters)
 {
     write("\xC3\x84p-fel\r\n");
     ExceptionList list;
-    ASSERT_TRUE(list.load(file));
+    ASSERT_TRUE(list.load(file).ok());
     EXPECT_TRUE(list.find(u"äpfel"));
     EXPECT_TRUE(list.find(u"ÄPFEL"));
     EXPECT_FALSE(list.find(u"Apfel"));
@@ -101,29 +101,29 @@ TEST_F(ExceptionFile, BadLinesAreReportedKeptAndNotUsed)
 {
     write("Farb-aus-wahl\r\nzwei Wörter\r\n\r\nOhnemarke\r\n-vorne\r\nGut-so\r\n");
     ExceptionList list;
-    ASSERT_TRUE(list.load(file));
+    ASSERT_TRUE(list.load(file).ok());
     EXPECT_EQ(list.size(), 2u);
     ASSERT_EQ(list.problems().size(), 3u);
     EXPECT_NE(list.problems()[0].find(u"Zeile 2"), std::u16string::npos);
     EXPECT_FALSE(list.find(u"Ohnemarke"));
-    ASSERT_TRUE(list.save(file));
+    ASSERT_TRUE(list.save(file).ok());
     EXPECT_EQ(read(), "Farb-aus-wahl\r\nzwei W\xC3\xB6rter\r\n\r\nOhnemarke\r\n-vorne\r\nGut-so\r\n");
 }
 
 TEST_F(ExceptionFile, AddedWordsAreStoredWithHyphensAndReadBack)
 {
     ExceptionList list;
-    EXPECT_EQ(list.add(u"Farb=aus~wahl"), ExceptionList::AddResult::Added);
-    EXPECT_EQ(list.add(u"Pi\u00ADa/no"), ExceptionList::AddResult::Added);
-    EXPECT_EQ(list.add(u"FARB-AUS-WAHL"), ExceptionList::AddResult::Replaced);
+    EXPECT_EQ(list.add(u"Farb=aus~wahl").value(), ExceptionList::AddResult::Added);
+    EXPECT_EQ(list.add(u"Pi\u00ADa/no").value(), ExceptionList::AddResult::Added);
+    EXPECT_EQ(list.add(u"FARB-AUS-WAHL").value(), ExceptionList::AddResult::Replaced);
     EXPECT_EQ(list.size(), 2u);
-    std::u16string error;
-    ASSERT_TRUE(list.save(file, &error)) << textcore::encodeUtf8(error);
+    const textcore::Result<> saved = list.save(file);
+    ASSERT_TRUE(saved.ok()) << textcore::encodeUtf8(saved.message());
     EXPECT_EQ(read(), "FARB-AUS-WAHL\r\nPi-a-no\r\n");
     EXPECT_FALSE(fs::exists(dir / (std::string(exceptionFileName) + ".tmp")));
 
     ExceptionList again;
-    ASSERT_TRUE(again.load(file));
+    ASSERT_TRUE(again.load(file).ok());
     EXPECT_EQ(again.find(u"farbauswahl"), (Boundaries{4, 7}));
     EXPECT_EQ(again.find(u"piano"), (Boundaries{2, 3}));
 }
@@ -132,9 +132,9 @@ TEST_F(ExceptionFile, ReplacingAWordKeepsItsPlace)
 {
     write("Ab-end\r\nO-fen\r\n");
     ExceptionList list;
-    ASSERT_TRUE(list.load(file));
-    EXPECT_EQ(list.add(u"A-bend"), ExceptionList::AddResult::Replaced);
-    ASSERT_TRUE(list.save(file));
+    ASSERT_TRUE(list.load(file).ok());
+    EXPECT_EQ(list.add(u"A-bend").value(), ExceptionList::AddResult::Replaced);
+    ASSERT_TRUE(list.save(file).ok());
     EXPECT_EQ(read(), "A-bend\r\nO-fen\r\n");
 }
 
@@ -142,13 +142,13 @@ TEST_F(ExceptionFile, FailedWriteReportsAndKeepsTheOldList)
 {
     write("O-fen\r\n");
     ExceptionList list;
-    ASSERT_TRUE(list.load(file));
-    list.add(u"A-bend");
+    ASSERT_TRUE(list.load(file).ok());
+    ASSERT_TRUE(list.add(u"A-bend").ok());
     // A directory in the way of the temporary file makes the write fail.
     fs::create_directory(dir / (std::string(exceptionFileName) + ".tmp"));
-    std::u16string error;
-    EXPECT_FALSE(list.save(file, &error));
-    EXPECT_NE(error.find(u"nicht geschrieben"), std::u16string::npos);
+    const textcore::Result<> saved = list.save(file);
+    EXPECT_FALSE(saved.ok());
+    EXPECT_NE(saved.message().find(u"nicht geschrieben"), std::u16string::npos);
     EXPECT_EQ(read(), "O-fen\r\n");
 }
 
@@ -156,9 +156,9 @@ TEST_F(ExceptionFile, UnreadableFileIsAnError)
 {
     fs::create_directory(file); // exists, but cannot be read as a file
     ExceptionList list;
-    std::u16string error;
-    EXPECT_FALSE(list.load(file, &error));
-    EXPECT_NE(error.find(u"nicht gelesen"), std::u16string::npos);
+    const textcore::Result<> loaded = list.load(file);
+    EXPECT_FALSE(loaded.ok());
+    EXPECT_NE(loaded.message().find(u"nicht gelesen"), std::u16string::npos);
 }
 
 namespace {
@@ -172,9 +172,9 @@ class InvalidAdd : public ::testing::TestWithParam<AddCase> {};
 TEST_P(InvalidAdd, IsRefusedWithAGermanMessage)
 {
     ExceptionList list;
-    std::u16string error;
-    EXPECT_EQ(list.add(GetParam().text, &error), ExceptionList::AddResult::Invalid);
-    EXPECT_NE(error.find(u"Wort"), std::u16string::npos);
+    const textcore::Result<ExceptionList::AddResult> added = list.add(GetParam().text);
+    EXPECT_FALSE(added.ok());
+    EXPECT_NE(added.message().find(u"Wort"), std::u16string::npos);
     EXPECT_TRUE(list.empty());
 }
 
@@ -184,12 +184,12 @@ INSTANTIATE_TEST_SUITE_P(Selections, InvalidAdd,
                                            AddCase{"MarkAtTheEnd", u"Ap-fel-"}, AddCase{"TwoMarksInARow", u"Ap--fel"},
                                            AddCase{"Digit", u"Ap-fel2"}, AddCase{"OnlyAMark", u"-"},
                                            AddCase{"LineBreak", u"Ap-fel\r\nBirne"}),
-                         [](const auto &info) { return std::string(info.param.name); });
+                         [](const auto &row) { return std::string(row.param.name); });
 
 TEST(ExceptionListAdd, SurroundingBlanksOfASelectionAreIgnored)
 {
     ExceptionList list;
-    EXPECT_EQ(list.add(u" Ap-fel "), ExceptionList::AddResult::Added);
+    EXPECT_EQ(list.add(u" Ap-fel ").value(), ExceptionList::AddResult::Added);
     EXPECT_EQ(list.find(u"apfel"), (Boundaries{2}));
 }
 

@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"OneSyllableWordsGetNothing", "Hund Baum Berg", "Hund Baum Berg", 0}, Case{"EmptyText", "", "", 0},
         Case{"WordCutByAnApostrophe", "Ofen's", "O-fen's", 1},
         Case{"LettersBeyondLatin1", "\xC5\x81odz Piano", "\xC5\x81odz Pi-a-no", 1}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 TEST(MarkText, ReportsExactlyTheInsertedPositions)
 {
@@ -99,8 +99,8 @@ TEST(MarkText, ExceptionListComesBeforeTheRules)
 {
     ExceptionList list;
     // Marks the rules would not set: the teacher's word counts.
-    ASSERT_EQ(list.add(u"Farbaus-wahl"), ExceptionList::AddResult::Added);
-    ASSERT_EQ(list.add(u"Zuck-er"), ExceptionList::AddResult::Added);
+    ASSERT_EQ(list.add(u"Farbaus-wahl").value(), ExceptionList::AddResult::Added);
+    ASSERT_EQ(list.add(u"Zuck-er").value(), ExceptionList::AddResult::Added);
     const MarkResult r = markText(u"Die Farbauswahl, FARBAUSWAHL und zucker", u'=', syllabifier(), list);
     EXPECT_EQ(r.text, u"Die Farbaus=wahl, FARBAUSWAHL und zuck=er");
     EXPECT_EQ(r.wordsMarked, 2u);

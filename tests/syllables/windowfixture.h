@@ -35,7 +35,7 @@ public:
     bool loadRtfIntoWorkingText(const QString &path) override
     {
         loaded.append(path);
-        return field.loadFile(path, platform::FileKind::Rtf);
+        return field.loadFile(path, platform::FileKind::Rtf).ok();
     }
 };
 

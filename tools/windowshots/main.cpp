@@ -147,7 +147,7 @@ int main(int argc, char *argv[])
             pdf,
             platform::pdfOfDocument(
                 *editorWindow.findChild<platform::RichTextField *>(QStringLiteral("RichTextBox1"))->document()))
-            .isEmpty(),
+            .ok(),
         pdf);
     editorWindow.openSoundColours();
     wait(soundcolours::SoundColourWindow::kActivationDelayMs + 400);

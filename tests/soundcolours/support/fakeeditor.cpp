@@ -6,5 +6,5 @@ FakeEditor::FakeEditor() : field(std::make_unique<platform::RichTextField>())
 bool FakeEditor::loadRtfIntoWorkingText(const QString &path)
 {
     loadedPaths.append(path);
-    return field->loadFile(path, platform::FileKind::Rtf);
+    return field->loadFile(path, platform::FileKind::Rtf).ok();
 }
