@@ -16,4 +16,6 @@ function(kolorat_add_library folder)
   file(CREATE_LINK ${CMAKE_CURRENT_SOURCE_DIR} ${root}/${folder} SYMBOLIC)
   target_include_directories(${target} PUBLIC ${root})
   target_link_libraries(${target} PUBLIC ${L_PUBLIC} PRIVATE ${L_PRIVATE})
+  # Every text the program shows is German: a Latin-1 literal would garble it.
+  target_compile_definitions(${target} PRIVATE QT_NO_CAST_FROM_ASCII)
 endfunction()

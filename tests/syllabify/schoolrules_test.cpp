@@ -75,4 +75,4 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"PointsOutsideTheWordAreDropped", "tee", {0, 3, 9}, "tee"},
         Case{"DuplicatePointsCountOnce", "mama", {2, 2}, "ma-ma"}, Case{"OneLetter", "o", {}, "o"},
         Case{"NoVowelAtAll", "hm", {1}, "hm"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });

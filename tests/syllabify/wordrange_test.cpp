@@ -34,7 +34,7 @@ INSTANTIATE_TEST_SUITE_P(Selections, Widen,
                                          WidenCase{"WholeText", u"Ab cd", 0, 5, 0, 5},
                                          WidenCase{"EndBeyondTextIsClamped", u"Ab", 1, 9, 0, 2},
                                          WidenCase{"EmptyText", u"", 0, 0, 0, 0}),
-                         [](const testing::TestParamInfo<WidenCase> &info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<WidenCase> &row) { return std::string(row.param.name); });
 
 TEST(WordRange, MarkIsPartOfAWordOnlyBetweenLetters)
 {

@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
                  Six{kRed, kBlue, kRed, kBlue, kRed, kRed}, kRed, kBlue},
         ReadBack{"letters_beyond_latin1_belong_to_no_class", u"\u0100\u0101\u20AC", "rrr", Six{0, 0, 0, 0, 0, 0},
                  kBlack, kWhite}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 TEST(ReadColoursFromText, MissingColoursCountAsBlack)
 {

@@ -43,8 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberCase{"nine digits are ignored", u"123456789", {Action::Ignore, 0}},
                     NumberCase{"nine letters are ignored", u"abcdefghi", {Action::Ignore, 0}},
                     NumberCase{"long run of zeros is ignored", u"0000000000000000000000", {Action::Ignore, 0}}),
-    [](const testing::TestParamInfo<NumberCase> &info) {
-        std::string name = info.param.name;
+    [](const testing::TestParamInfo<NumberCase> &row) {
+        std::string name = row.param.name;
         for (char &c : name)
             if (!std::isalnum(static_cast<unsigned char>(c)))
                 c = '_';

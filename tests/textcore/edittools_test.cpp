@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         Search{"identical_replacement_does_nothing", u"Hase", u"a", u"a", std::nullopt},
         Search{"characters_beyond_latin1", u"\u201EHallo\u201C \U0001F600", u"\U0001F600", u"\u263A",
                u"\u201EHallo\u201C \u263A"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 // Random answers over a two-letter alphabet make replacements create new
 // occurrences all the time; the result must be that of the plain rule.
@@ -149,6 +149,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Filter{"surrogate_pair_is_one_character", u"a\U0001F600b\U0001F601", u"\U0001F600",
                            u"ab\U0001F601"},
                     Filter{"character_not_in_text", u"Hase", u"x", u"Hase"}, Filter{"empty_text", u"", u"\"", u""}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace

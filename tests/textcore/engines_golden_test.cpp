@@ -104,8 +104,8 @@ TEST_P(EngineReference, MatchesExpectedColours)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, EngineReference, testing::ValuesIn(caseNames()),
-                         [](const testing::TestParamInfo<std::string> &info) {
-                             std::string n = info.param;
+                         [](const testing::TestParamInfo<std::string> &row) {
+                             std::string n = row.param;
                              std::replace_if(
                                  n.begin(), n.end(),
                                  [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');

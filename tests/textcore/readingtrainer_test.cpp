@@ -170,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {'L', u"C"},
                   {'L', u"C"},
                   {'L', u"Cd"}}}),
-    [](const testing::TestParamInfo<Scenario> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<Scenario> &row) { return std::string(row.param.name); });
 
 TEST(ReadingTrainerState, ActivationFields)
 {

@@ -42,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
         Sentences{"boundaries_stay_in_place", u"Ha\u00ADse und I-gel. Kat~ze!", {u"Ha\u00ADse und I-gel.", u"Kat~ze!"}},
         Sentences{"tabs_are_not_blanks", u"\tEins.", {u"\tEins."}},
         Sentences{"characters_beyond_latin1", u"\u201EJa!\u201C \U0001F600.", {u"\u201EJa!", u"\u201C \U0001F600."}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 // The reference holds one entry per line; it is made by
 // scripts/regenerate-textcore-golden.py.

@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {14}},
         Conversion{"surrogate_pairs_stay_whole", u"\U0001F600-\U0001F600", u'~', u"\U0001F600~\U0001F600", {2}},
         Conversion{"lone_cr_and_lf", u"a\rb-c\nd", kSoftHyphen, u"a\rb\u00ADc\nd", {3}}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 TEST(ConvertBoundaries, HidingThenShowingLosesTheMixOfMarks)
 {
@@ -134,6 +134,6 @@ INSTANTIATE_TEST_SUITE_P(
                     u"Ha/se"},
         Replacement{"empty_separator_from_a_blank_settings_line", u"Ha=se", u"=", u"",
                     ReplaceBySeparatorOutcome::Replaced, u"Hase"}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 } // namespace

@@ -195,7 +195,7 @@ INSTANTIATE_TEST_SUITE_P(
                      EXPECT_EQ(s.offeredFonts.size(), 18u);
                      EXPECT_EQ(s.offeredFonts.back(), u"Font 17");
                  }}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 // Broken files: reading stops at the bad line, keeps what came before and
 // leaves the rest at the defaults.
@@ -238,7 +238,7 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenFile{"binary_font_line", kDefaultLines + "Garamond\r\n\x01\x02\x7F\r\n", 13},
         BrokenFile{"file_larger_than_a_settings_file", kDefaultLines + std::string(kMaxSettingsFileBytes, '\n'),
                    12 + kMaxSettingsFileBytes - kDefaultLines.size()}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
 
 TEST(SettingsRead, ValuesBeforeTheBadLineAreKept)
 {

@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SoundCase{"groups_are_case_sensitive", u"Ei␣ei", u"ei", W, "Av.ss"},
                     SoundCase{"group_longer_than_remainder", u"abc", u"bcd", W, "vcc"},
                     SoundCase{"trainer_groups_in_every_step", u"Ich␣", u"ch", T, "Asss"}),
-    [](const testing::TestParamInfo<SoundCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<SoundCase> &row) { return std::string(row.param.name); });
 
 // The three passes exactly as the field version issues them, one position at
 // a time and one group after the other, to compare the fast engine with.

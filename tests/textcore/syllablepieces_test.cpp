@@ -56,6 +56,6 @@ INSTANTIATE_TEST_SUITE_P(
                     PiecesCase{"numbers_and_lone_signs_get_no_arc", u"12␣–␣3^4␣?", u"12␣–␣3^4␣?"},
                     PiecesCase{"signs_inside_a_syllable_stay_in_it", u"geht's␣Ca^fé", u"[geht's]␣[Ca]^[fé]"},
                     PiecesCase{"empty", u"", u""}),
-    [](const testing::TestParamInfo<PiecesCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<PiecesCase> &row) { return std::string(row.param.name); });
 
 } // namespace

@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, SyllableColouring,
                              SyllableCase{"visible_hyphens_multi", u"Bal-le␣Ro-se", Multi, "111111111111"},
                              SyllableCase{"glued_punctuation_continues", u"Ha^us,Ma^us", Multi, "11222222111"},
                              SyllableCase{"empty", u"", All, ""}),
-                         [](const testing::TestParamInfo<SyllableCase> &info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<SyllableCase> &row) { return std::string(row.param.name); });
 
 struct ListCase {
     const char *name;
@@ -106,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, SyllableList,
                                                   {u"Stra", u"ße", u"Stras", u"se", u"ßt", u"sst", u"su", u"sr"},
                                                   {u"se", u"sr", u"ße", u"sst", u"ßt", u"Stra", u"Stras", u"su"}},
                                          ListCase{"empty", u"", {}, {}}),
-                         [](const testing::TestParamInfo<ListCase> &info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<ListCase> &row) { return std::string(row.param.name); });
 
 // The list order must be a strict total order that agrees with exact
 // equality; a shuffled input must give the same list.
@@ -217,6 +217,6 @@ INSTANTIATE_TEST_SUITE_P(
         TableCase{"full_rows_end_with_crlf", {u"a", u"b"}, 1, 2, u"ab¶"}, TableCase{"no_entries", {}, 10, 4, u""},
         TableCase{"zero_columns_count_as_one", {u"a", u"b"}, 1, 0, u"a¶b¶"},
         TableCase{"zero_width_gives_empty_cells", {u"a", u"b"}, 0, 1, u"¶¶"}),
-    [](const testing::TestParamInfo<TableCase> &info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<TableCase> &row) { return std::string(row.param.name); });
 
 } // namespace

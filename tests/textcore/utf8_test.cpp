@@ -37,4 +37,4 @@ INSTANTIATE_TEST_SUITE_P(
                       Utf8Case{"Overlong", "\xC0\xAF", false}, Utf8Case{"Surrogate", "\xED\xA0\x80", false},
                       Utf8Case{"BeyondUnicode", "\xF4\x90\x80\x80", false},
                       Utf8Case{"StrayContinuation", "\x80", false}),
-    [](const auto &info) { return std::string(info.param.name); });
+    [](const auto &row) { return std::string(row.param.name); });
