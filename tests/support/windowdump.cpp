@@ -55,8 +55,12 @@ void describe(const QWidget &widget, QStringList &out, int depth)
     QStringList fields;
     fields << QString::fromLatin1(widget.metaObject()->className());
     fields << (widget.objectName().isEmpty() ? QStringLiteral("-") : widget.objectName());
+    // A window's own place is the window manager's; its size and its children's places are ours.
     const QRect g = widget.geometry();
-    fields << QStringLiteral("%1,%2 %3x%4").arg(twips(g.x()), twips(g.y()), twips(g.width()), twips(g.height()));
+    if (widget.isWindow())
+        fields << QStringLiteral("%1x%2").arg(twips(g.width()), twips(g.height()));
+    else
+        fields << QStringLiteral("%1,%2 %3x%4").arg(twips(g.x()), twips(g.y()), twips(g.width()), twips(g.height()));
     if (widget.isHidden())
         fields << QStringLiteral("hidden");
     if (!widget.isEnabled())
@@ -75,17 +79,18 @@ void describe(const QWidget &widget, QStringList &out, int depth)
         fields << QStringLiteral("items=%1").arg(list->count());
     if (auto *edit = qobject_cast<const QTextEdit *>(&widget); edit && edit->isReadOnly())
         fields << QStringLiteral("readonly");
-    const QWidget *parent = widget.parentWidget();
+    // Only what the widget sets itself: inherited and platform defaults differ between machines.
     const QPalette &p = widget.palette();
     for (auto role : {QPalette::Window, QPalette::WindowText, QPalette::Button, QPalette::ButtonText, QPalette::Base,
                       QPalette::Text}) {
-        if (!parent || p.color(role) != parent->palette().color(role)
-            || (role == QPalette::Window && widget.autoFillBackground()))
+        if (widget.testAttribute(Qt::WA_SetPalette) && p.isBrushSet(QPalette::Active, role))
             fields << QStringLiteral("%1=%2").arg(
                 QString::fromLatin1(QMetaEnum::fromType<QPalette::ColorRole>().valueToKey(role)), p.color(role).name());
     }
+    if (widget.autoFillBackground())
+        fields << QStringLiteral("filled");
     const QFont &f = widget.font();
-    if (!parent || f != parent->font())
+    if (widget.testAttribute(Qt::WA_SetFont))
         fields << QStringLiteral("font=%1/%2%3%4")
                       .arg(f.family())
                       .arg(f.pointSizeF())
