@@ -4,8 +4,8 @@
 
 namespace testsupport {
 
-TrainerHarness::TrainerHarness(trainer::TrainerKind kind, platform::Dialogs *dialogs)
-    : kind(kind), dialogs(dialogs ? dialogs : &scripted)
+TrainerHarness::TrainerHarness(trainer::TrainerKind trainerKind, platform::Dialogs *ownDialogs)
+    : kind(trainerKind), dialogs(ownDialogs ? ownDialogs : &scripted)
 {
     shared.workingText().attach(workingField);
     shared.setRequests(&editor);

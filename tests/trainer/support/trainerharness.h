@@ -20,7 +20,7 @@ namespace testsupport {
 
 class TrainerHarness {
 public:
-    explicit TrainerHarness(trainer::TrainerKind kind, platform::Dialogs *dialogs = nullptr);
+    explicit TrainerHarness(trainer::TrainerKind trainerKind, platform::Dialogs *ownDialogs = nullptr);
     ~TrainerHarness();
 
     // The editor hands over `text` with the SentenceList it builds from it.
