@@ -38,7 +38,7 @@ struct Fixture {
         shared.workingText().attach(field);
         field.setText(longText(kTwentyPages));
         window = std::make_unique<soundcolours::SoundColourWindow>(shared, dialogs, printer, clipboard, timers);
-        window->open(QPoint(0, 0));
+        window->openAt(QPoint(0, 0));
         timers.fireAll();
         settle();
     }
@@ -93,7 +93,7 @@ void BM_ActivationStep(benchmark::State &bench)
 {
     Fixture f;
     for (auto _ : bench) {
-        f.window->open(QPoint(0, 0));
+        f.window->openAt(QPoint(0, 0));
         f.timers.fireAll();
         f.settle();
     }
@@ -107,7 +107,7 @@ void BM_CancelCopiesColours(benchmark::State &bench)
     int turn = 0;
     for (auto _ : bench) {
         bench.PauseTiming();
-        f.window->open(QPoint(0, 0));
+        f.window->openAt(QPoint(0, 0));
         f.timers.fireAll();
         f.window->dropOnCategory(textcore::SoundClass::Capitals, fields[turn]);
         turn = 1 - turn;

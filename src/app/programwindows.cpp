@@ -62,7 +62,7 @@ ProgramWindows::ProgramWindows(Program &program, WindowServices services)
     m_program.editor().setSpeech(m_services.speech);
 
     editor::WindowHooks hooks;
-    hooks.openSoundColours = [this](const QPoint &at) { soundColours().open(at); };
+    hooks.openSoundColours = [this](const QPoint &at) { soundColours().openAt(at); };
     hooks.openSyllableColours = [this](const QPoint &at) { syllableColours().openAt(at); };
     hooks.openSoundTrainer = [this](const QPoint &) { trainerWindow(textcore::TrainerKind::Sounds).open(); };
     hooks.openSyllableTrainer = [this](const QPoint &) { trainerWindow(textcore::TrainerKind::Syllables).open(); };

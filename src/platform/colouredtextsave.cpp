@@ -1,5 +1,6 @@
 #include "platform/colouredtextsave.h"
 
+#include "platform/clipboard.h"
 #include "platform/dialogs.h"
 #include "platform/result.h"
 #include "platform/richtextfield.h"
@@ -70,6 +71,14 @@ bool saveColouredText(const RichTextField &field, Dialogs &dialogs, const SaveDe
     if (destination.refreshBrowser)
         destination.refreshBrowser();
     return true;
+}
+
+void copyPlainText(const RichTextField &field, Clipboard &clipboard, Dialogs &dialogs)
+{
+    clipboard.clear();
+    clipboard.setText(field.text());
+    dialogs.inform(QStringLiteral("Der Text wurde in die Ablage kopiert.\r (Formatierung geht dabei verloren.)\r"),
+                   QStringLiteral("Kopieren"));
 }
 
 } // namespace platform

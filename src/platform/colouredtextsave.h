@@ -1,8 +1,8 @@
 #pragma once
-// "Sichern" of both colour windows: asks for a name, refuses the help
-// text's name and names with a folder in them, asks before replacing any
-// existing file, writes the field as RTF in one piece and hands the file
-// to the editor.
+// "Sichern" and "Kopieren" of both colour windows. Saving asks for a name,
+// refuses the help text's name and names with a folder in them, asks before
+// replacing any existing file, writes the field as RTF in one piece and
+// hands the file to the editor.
 #include <QString>
 #include <QStringList>
 
@@ -10,6 +10,7 @@
 
 namespace platform {
 
+class Clipboard;
 class Dialogs;
 class RichTextField;
 
@@ -23,5 +24,9 @@ struct SaveDestination {
 
 // Returns true when the file was written.
 bool saveColouredText(const RichTextField &field, Dialogs &dialogs, const SaveDestination &destination);
+
+// Puts the field's plain text on the emptied clipboard (colours and fonts
+// stay behind) and says so.
+void copyPlainText(const RichTextField &field, Clipboard &clipboard, Dialogs &dialogs);
 
 } // namespace platform

@@ -6,6 +6,7 @@ namespace platform {
 class Clipboard;
 class ColourField;
 class ColourMixer;
+class ColourPanel;
 class Dialogs;
 class Printer;
 class RichTextField;

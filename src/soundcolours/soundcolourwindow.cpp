@@ -3,6 +3,7 @@
 #include "platform/application.h"
 #include "platform/colourfield.h"
 #include "platform/colourmixer.h"
+#include "platform/colourpanel.h"
 #include "platform/dialogs.h"
 #include "platform/richtextfield.h"
 #include "platform/timers.h"
@@ -28,12 +29,8 @@ constexpr int kWindowHeight = 8900;
 
 constexpr int kCategoryX = 120, kCategoryW = 1455, kCategoryH = 255, kCaptionAbove = 240;
 constexpr int kMixerX = 120, kMixerY = 240, kMixerW = 1455, kMixerH = 3015;
-constexpr int kPaletteX = 10320, kPaletteTop = 240, kPaletteStep = 360, kPaletteSide = 375;
 constexpr int kPreviewX = 1680, kPreviewY = 240, kPreviewW = 8535, kPreviewH = 7830;
-constexpr int kSizeListX = 10320, kSizeListY = 6075, kSizeListW = 375, kSizeListH = 1980;
-constexpr int kFontListW = 2175, kFontListH = 2565, kFontListShownX = 3120, kFontListHiddenX = 11640;
-
-constexpr int kSmallestFontSize = 12, kFontSizeStep = 4, kFontSizeCount = 10;
+constexpr int kFontListW = 2175, kFontListHiddenX = 11640;
 
 struct CategoryPlace {
     int fieldY;
@@ -58,7 +55,7 @@ struct PaletteColour {
     const char *name;
 };
 
-constexpr std::array<PaletteColour, SoundColourWindow::kPaletteSize> kPaletteColours{{
+constexpr std::array<PaletteColour, platform::ColourPanelLayout::kPaletteSize> kPaletteColours{{
     {0, 0, 0, "Schwarz"},
     {192, 192, 192, "Grau"},
     {255, 0, 0, "Rot"},
@@ -89,12 +86,32 @@ std::size_t index(SoundClass c)
     return static_cast<std::size_t>(c);
 }
 
-void setListColours(QListWidget *list)
+platform::ColourPanelLayout panelLayout()
 {
-    QPalette p = list->palette();
-    p.setColor(QPalette::Base, QColor(224, 224, 224));
-    p.setColor(QPalette::Text, QColor(0, 0, 192));
-    list->setPalette(p);
+    platform::ColourPanelLayout layout{
+        .mixer = {.framed = true,
+                  .frame = QRect(kMixerX, kMixerY, kMixerW, kMixerH),
+                  .frameName = QStringLiteral("Frame1"),
+                  .captionName = QStringLiteral("Label9"),
+                  .captionSize = QSize(1395, 210),
+                  .numberName = QStringLiteral("Text1"),
+                  .customName = QStringLiteral("Bezeichnung1"),
+                  .sliderNames = {QStringLiteral("VScroll1"), QStringLiteral("VScroll2"), QStringLiteral("VScroll3")},
+                  .valueNames = {QStringLiteral("Label10"), QStringLiteral("Label11"), QStringLiteral("Label12")},
+                  .valueHeight = 210},
+        .sizeListName = QStringLiteral("List1"),
+        .sizeListPoints = 8,
+        .fontListName = QStringLiteral("List3"),
+        .fontListWidth = kFontListW,
+        .fontListParkedX = kFontListHiddenX};
+    for (std::size_t i = 0; i < kPaletteColours.size(); ++i) {
+        const PaletteColour &c = kPaletteColours[i];
+        const QString name = QString::fromUtf8(c.name);
+        layout.palette[i] = {textcore::rgb(c.r, c.g, c.b), QStringLiteral("Farbe%1").arg(i + 1),
+                             QStringLiteral("Farbvorlage ") + name,
+                             name + QStringLiteral(" (%1, %2, %3)").arg(c.r).arg(c.g).arg(c.b)};
+    }
+    return layout;
 }
 
 } // namespace
@@ -118,17 +135,14 @@ SoundColourWindow::SoundColourWindow(session::Session &session, platform::Dialog
     setCentralWidget(client);
 
     buildFields(client);
-    buildLists(client);
     m_commands = std::make_unique<SoundCommands>(session, *m_preview, dialogs, printer, clipboard);
     createMenus();
-    placeAll();
     showState();
 
     // Loading: size and centre, preview font, mixer, size 16 selected.
     platform::centreWindow(this, kWindowWidth, kWindowHeight);
     rtfini();
-    m_mixer->mixerUpdate();
-    m_sizeList->setCurrentRow(1);
+    m_panel->mixer().mixerUpdate();
 }
 
 SoundColourWindow::~SoundColourWindow() = default;
@@ -146,6 +160,7 @@ void SoundColourWindow::buildFields(QWidget *client)
         label->setFont(captionFont);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         connect(label, &ColourField::clicked, this, [this, c = place.soundClass] { clickCaption(c); });
+        platform::placeWidget(label, kCategoryX, place.fieldY - kCaptionAbove, kCategoryW, kCategoryH);
         m_captions[index(place.soundClass)] = label;
 
         auto *field = new ColourField(ColourField::Role::Target, m_dragToken, client);
@@ -156,35 +171,14 @@ void SoundColourWindow::buildFields(QWidget *client)
                 [this, c = place.soundClass](const QString &token, const QString &name) {
                     dropOnCategory(c, token == m_dragToken ? name : QString());
                 });
+        platform::placeWidget(field, kCategoryX, place.fieldY, kCategoryW, kCategoryH);
         m_categories[index(place.soundClass)] = field;
     }
     m_captions[index(SoundClass::SpecialGroups)]->setToolTip(QStringLiteral("Zeichen über 'Eingabe'"));
     m_categories[index(SoundClass::Background)]->setToolTip(QStringLiteral("Hintergrund wird nicht gedruckt."));
 
-    for (std::size_t i = 0; i < kPaletteColours.size(); ++i) {
-        const PaletteColour &c = kPaletteColours[i];
-        auto *field = new ColourField(ColourField::Role::Source, m_dragToken, client);
-        field->setObjectName(QStringLiteral("Farbe%1").arg(i + 1));
-        field->setColour(textcore::rgb(c.r, c.g, c.b));
-        const QString values = QStringLiteral("%1, %2, %3").arg(c.r).arg(c.g).arg(c.b);
-        field->setAccessibleName(QStringLiteral("Farbvorlage ") + QString::fromUtf8(c.name));
-        field->setToolTip(QString::fromUtf8(c.name) + QStringLiteral(" (") + values + QLatin1Char(')'));
-        m_palette[i] = field;
-    }
-
-    const platform::MixerLayout mixer{
-        .framed = true,
-        .frame = QRect(kMixerX, kMixerY, kMixerW, kMixerH),
-        .frameName = QStringLiteral("Frame1"),
-        .captionName = QStringLiteral("Label9"),
-        .captionSize = QSize(1395, 210),
-        .numberName = QStringLiteral("Text1"),
-        .customName = QStringLiteral("Bezeichnung1"),
-        .sliderNames = {QStringLiteral("VScroll1"), QStringLiteral("VScroll2"), QStringLiteral("VScroll3")},
-        .valueNames = {QStringLiteral("Label10"), QStringLiteral("Label11"), QStringLiteral("Label12")},
-        .valueHeight = 210};
-    m_mixer = new ColourMixer(mixer, m_dragToken, client);
-    m_mixer->setAccessibleName(QStringLiteral("Farbmischer"));
+    m_panel = new ColourPanel(panelLayout(), m_dragToken, client);
+    m_panel->mixer().setAccessibleName(QStringLiteral("Farbmischer"));
 
     m_preview = new platform::RichTextField(client);
     m_preview->setObjectName(QStringLiteral("RichTextBox1"));
@@ -194,38 +188,22 @@ void SoundColourWindow::buildFields(QWidget *client)
     // preview must keep exactly the editor's characters.
     m_preview->setReadOnly(true);
     m_preview->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    platform::placeWidget(m_preview, kPreviewX, kPreviewY, kPreviewW, kPreviewH);
+
+    m_panel->buildLists();
+    connect(m_panel, &ColourPanel::fontSizeChosen, this, [this](qreal points) {
+        m_preview->setFieldFontSize(points);
+        rtfarben();
+    });
+    connect(m_panel, &ColourPanel::fontChosen, this, [this](const QString &name) {
+        m_preview->setFieldFontName(name);
+        rtfarben();
+    });
 
     m_groupsText = new QLineEdit(client);
     m_groupsText->setObjectName(QStringLiteral("Text2"));
     m_groupsText->setAccessibleName(QStringLiteral("Sonderzeichen"));
     m_groupsText->hide();
-}
-
-void SoundColourWindow::buildLists(QWidget *client)
-{
-    QFont listFont = font();
-    listFont.setPointSizeF(8);
-
-    m_sizeList = new QListWidget(client);
-    m_sizeList->setObjectName(QStringLiteral("List1"));
-    m_sizeList->setAccessibleName(QStringLiteral("Schriftgröße"));
-    m_sizeList->setFont(listFont);
-    m_sizeList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_sizeList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_sizeList->setFrameStyle(QFrame::Box | QFrame::Plain);
-    m_sizeList->setUniformItemSizes(true);
-    setListColours(m_sizeList);
-    connect(m_sizeList, &QListWidget::currentRowChanged, this, &SoundColourWindow::fontSizeChosen);
-
-    m_fontList = new QListWidget(client);
-    m_fontList->setObjectName(QStringLiteral("List3"));
-    m_fontList->setAccessibleName(QStringLiteral("Schriftart"));
-    m_fontList->setFrameStyle(QFrame::Box | QFrame::Plain);
-    setListColours(m_fontList);
-    connect(m_fontList, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem *item) { fontChosen(m_fontList->row(item)); });
-    connect(m_fontList, &QListWidget::itemActivated, this,
-            [this](QListWidgetItem *item) { fontChosen(m_fontList->row(item)); });
 
     m_groupList = new QListWidget(client);
     m_groupList->setObjectName(QStringLiteral("List2"));
@@ -256,22 +234,6 @@ void SoundColourWindow::createMenus()
     entry(bar, QStringLiteral("menuHilfe"), QStringLiteral("?"), [this] { showHelp(); });
 }
 
-void SoundColourWindow::placeAll()
-{
-    for (const CategoryPlace &place : kCategories) {
-        platform::placeWidget(m_captions[index(place.soundClass)], kCategoryX, place.fieldY - kCaptionAbove, kCategoryW,
-                              kCategoryH);
-        platform::placeWidget(m_categories[index(place.soundClass)], kCategoryX, place.fieldY, kCategoryW, kCategoryH);
-    }
-    for (int i = 0; i < kPaletteSize; ++i)
-        platform::placeWidget(m_palette[std::size_t(i)], kPaletteX, kPaletteTop + i * kPaletteStep, kPaletteSide,
-                              kPaletteSide);
-    m_mixer->placeChildren();
-    platform::placeWidget(m_preview, kPreviewX, kPreviewY, kPreviewW, kPreviewH);
-    platform::placeWidget(m_sizeList, kSizeListX, kSizeListY, kSizeListW, kSizeListH);
-    setFontListShown(m_fontListShown);
-}
-
 void SoundColourWindow::showState()
 {
     for (std::size_t i = 0; i < m_categories.size(); ++i)
@@ -288,7 +250,7 @@ void SoundColourWindow::updateSpecialGroupsHover()
     m_categories[index(SoundClass::SpecialGroups)]->setToolTip(groups.isEmpty() ? kNoGroupsHover : groups);
 }
 
-void SoundColourWindow::open(const QPoint &editorTopLeft)
+void SoundColourWindow::openAt(const QPoint &editorTopLeft)
 {
     move(editorTopLeft);
     showState();
@@ -305,15 +267,9 @@ void SoundColourWindow::open(const QPoint &editorTopLeft)
 
 void SoundColourWindow::activationStep()
 {
-    refillFontList();
+    m_panel->refillFontList(m_offeredFonts.fontListEntries());
     m_preview->setText(m_session.workingText().text());
     rtfarben();
-}
-
-void SoundColourWindow::refillFontList()
-{
-    m_fontList->clear();
-    m_fontList->addItems(m_offeredFonts.fontListEntries());
 }
 
 void SoundColourWindow::rtfarben()
@@ -335,28 +291,7 @@ void SoundColourWindow::rtfarben()
 void SoundColourWindow::rtfini()
 {
     m_preview->setFieldFont(QStringLiteral("Verdana"), 16);
-    // Clearing empties the selection, which the size handler ignores.
-    m_sizeList->clear();
-    for (int k = 0; k < kFontSizeCount; ++k)
-        m_sizeList->addItem(QString::number(kSmallestFontSize + kFontSizeStep * k));
-    m_sizeList->setCurrentRow(1);
-}
-
-void SoundColourWindow::fontSizeChosen(int row)
-{
-    if (row < 0)
-        return;
-    m_preview->setFieldFontSize(kSmallestFontSize + kFontSizeStep * row);
-    rtfarben();
-}
-
-void SoundColourWindow::fontChosen(int row)
-{
-    if (row < 0 || row >= m_fontList->count())
-        return;
-    setFontListShown(false);
-    m_preview->setFieldFontName(m_fontList->item(row)->text());
-    rtfarben();
+    m_panel->fillSizeList();
 }
 
 void SoundColourWindow::setPreviewFontName(const QString &name)
@@ -366,16 +301,32 @@ void SoundColourWindow::setPreviewFontName(const QString &name)
 
 void SoundColourWindow::toggleFontList()
 {
-    setFontListShown(!m_fontListShown);
+    m_panel->setFontListShown(!m_panel->fontListShown());
 }
 
-void SoundColourWindow::setFontListShown(bool shown)
+ColourField *SoundColourWindow::paletteField(int index) const
 {
-    m_fontListShown = shown;
-    platform::placeWidget(m_fontList, shown ? kFontListShownX : kFontListHiddenX, 0, kFontListW, kFontListH);
-    m_fontList->setVisible(shown);
-    if (shown)
-        m_fontList->raise();
+    return m_panel->paletteField(index);
+}
+
+ColourMixer &SoundColourWindow::mixer() const
+{
+    return m_panel->mixer();
+}
+
+QListWidget *SoundColourWindow::fontSizeList() const
+{
+    return m_panel->sizeList();
+}
+
+QListWidget *SoundColourWindow::fontList() const
+{
+    return m_panel->fontList();
+}
+
+bool SoundColourWindow::fontListShown() const
+{
+    return m_panel->fontListShown();
 }
 
 ColourField *SoundColourWindow::categoryField(SoundClass category) const
@@ -400,7 +351,7 @@ void SoundColourWindow::dropOnCategory(SoundClass category, const QString &dragg
 
 void SoundColourWindow::clickCategory(SoundClass category)
 {
-    m_state.colours[category] = m_mixer->customColour();
+    m_state.colours[category] = m_panel->mixer().customColour();
     rtfarben();
 }
 

@@ -26,12 +26,12 @@ namespace soundcolours {
 
 using platform::ColourField;
 using platform::ColourMixer;
+using platform::ColourPanel;
 class SoundCommands;
 
 class SoundColourWindow : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr int kPaletteSize = 16;
     static constexpr int kActivationDelayMs = 200;
 
     // Loads the window: sizes and centres it, sets up the preview's font and
@@ -43,9 +43,7 @@ public:
     // Opens the window where the editor stood (the editor has hidden
     // itself and prepared the WorkingText). 200 ms later the window fills
     // its font list, copies the WorkingText into the preview and colours it.
-    // This is what the editor's "Farbauswahl" > "L a u t e" hook calls:
-    //   hooks.openSoundColours = [w](const QPoint &at) { w->open(at); };
-    void open(const QPoint &editorTopLeft);
+    void openAt(const QPoint &editorTopLeft);
 
     // Colours the preview by sounds with the current SoundColours and
     // special letter groups, in one edit block.
@@ -79,11 +77,11 @@ public:
     platform::RichTextField &preview() const { return *m_preview; }
     ColourField *categoryField(textcore::SoundClass category) const;
     ColourField *captionField(textcore::SoundClass category) const;
-    ColourField *paletteField(int index) const { return m_palette[std::size_t(index)]; }
-    ColourMixer &mixer() const { return *m_mixer; }
-    QListWidget *fontSizeList() const { return m_sizeList; }
-    QListWidget *fontList() const { return m_fontList; }
-    bool fontListShown() const { return m_fontListShown; }
+    ColourField *paletteField(int index) const;
+    ColourMixer &mixer() const;
+    QListWidget *fontSizeList() const;
+    QListWidget *fontList() const;
+    bool fontListShown() const;
     SoundCommands &commands() const { return *m_commands; }
 
     // The token a drag of this window's fields carries.
@@ -99,14 +97,8 @@ protected:
 
 private:
     void buildFields(QWidget *client);
-    void buildLists(QWidget *client);
     void createMenus();
-    void placeAll();
     void activationStep();
-    void fontSizeChosen(int row);
-    void fontChosen(int row);
-    void refillFontList();
-    void setFontListShown(bool shown);
     void updateSpecialGroupsHover();
 
     session::Session &m_session;
@@ -118,15 +110,11 @@ private:
 
     std::array<ColourField *, textcore::kSoundClassCount> m_categories{};
     std::array<ColourField *, textcore::kSoundClassCount> m_captions{};
-    std::array<ColourField *, kPaletteSize> m_palette{};
-    ColourMixer *m_mixer = nullptr;
+    ColourPanel *m_panel = nullptr;
     platform::RichTextField *m_preview = nullptr;
-    QListWidget *m_sizeList = nullptr;
-    QListWidget *m_fontList = nullptr;
     QLineEdit *m_groupsText = nullptr;  // hidden: the SpecialGroups as typed
     QListWidget *m_groupList = nullptr; // hidden: the groups derived from it
     std::unique_ptr<SoundCommands> m_commands;
-    bool m_fontListShown = false;
     // Every open() and every leave counts up, so that a delay armed by an
     // earlier opening does nothing.
     int m_openings = 0;

@@ -1,6 +1,5 @@
 #include "soundcolours/soundcommands.h"
 
-#include "platform/clipboard.h"
 #include "platform/colouredtextsave.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
@@ -72,10 +71,7 @@ void SoundCommands::printTextPage()
 
 void SoundCommands::copyText()
 {
-    m_clipboard.clear();
-    m_clipboard.setText(m_preview.text());
-    m_dialogs.inform(QStringLiteral("Der Text wurde in die Ablage kopiert.\r (Formatierung geht dabei verloren.)\r"),
-                     QStringLiteral("Kopieren"));
+    platform::copyPlainText(m_preview, m_clipboard, m_dialogs);
 }
 
 void SoundCommands::saveText()

@@ -3,6 +3,7 @@
 #include "platform/application.h"
 #include "platform/colourfield.h"
 #include "platform/colourmixer.h"
+#include "platform/colourpanel.h"
 #include "platform/dialogs.h"
 #include "platform/qtcolour.h"
 #include "platform/richtextfield.h"
@@ -20,7 +21,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QShowEvent>
-#include <QSignalBlocker>
 #include <QSlider>
 
 namespace syllables {
@@ -36,29 +36,12 @@ const QColor kCaptionBlue(0, 0, 255);
 const QString kFieldFont = QStringLiteral("Verdana");
 constexpr double kFieldFontSize = 16;
 
-// Font size list: 12, 16, ..., 48; the entry for 16 is chosen at creation.
-constexpr int kSizeCount = 10;
-constexpr int kStartSizeRow = 1;
-double fontSizeOfRow(int row)
-{
-    return 12 + 4 * row;
-}
-
 void paintWindow(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
-}
-
-// The two font lists look like those of the sound colour window.
-void paintList(QWidget *list)
-{
-    QPalette palette = list->palette();
-    palette.setColor(QPalette::Base, QColor(224, 224, 224));
-    palette.setColor(QPalette::Text, QColor(0, 0, 192));
-    list->setPalette(palette);
 }
 
 void paintText(QWidget *widget, const QColor &colour)
@@ -68,14 +51,50 @@ void paintText(QWidget *widget, const QColor &colour)
     widget->setPalette(palette);
 }
 
+platform::ColourPanelLayout panelLayout()
+{
+    using textcore::rgb;
+    constexpr std::array<Colour, platform::ColourPanelLayout::kPaletteSize> kPalette{
+        rgb(0, 0, 0),     rgb(192, 192, 192), rgb(255, 0, 0),  rgb(255, 128, 128), rgb(0, 0, 192),   rgb(128, 128, 255),
+        rgb(0, 192, 192), rgb(0, 255, 255),   rgb(0, 192, 0),  rgb(128, 255, 128), rgb(255, 0, 255), rgb(255, 128, 255),
+        rgb(255, 255, 0), rgb(255, 128, 0),   rgb(128, 64, 0), rgb(128, 0, 0)};
+    // No frame: the mixer's controls stand on the window itself.
+    platform::ColourPanelLayout layout{
+        .mixer
+        = {.captionName = QStringLiteral("mixerCaption"),
+           .captionSize = QSize(1335, 255),
+           .numberName = QStringLiteral("numberField"),
+           .customName = QStringLiteral("customColourField"),
+           .sliderNames = {QStringLiteral("redSlider"), QStringLiteral("greenSlider"), QStringLiteral("blueSlider")},
+           .valueNames = {QStringLiteral("redValue"), QStringLiteral("greenValue"), QStringLiteral("blueValue")},
+           .valueHeight = 255,
+           .dragStart = ColourField::DragStart::OnPress},
+        .paletteDragStart = ColourField::DragStart::OnPress,
+        .sizeListName = QStringLiteral("fontSizeList"),
+        .sizeListPoints = 7,
+        .fontListName = QStringLiteral("FontList"),
+        .fontListWidth = 1935};
+    for (std::size_t i = 0; i < kPalette.size(); ++i) {
+        const QColor c = platform::toQColor(kPalette[i]);
+        layout.palette[i] = {kPalette[i], QStringLiteral("paletteField%1").arg(i + 1),
+                             QStringLiteral("Palettenfarbe %1 (Rot %2, Grün %3, Blau %4)")
+                                 .arg(i + 1)
+                                 .arg(c.red())
+                                 .arg(c.green())
+                                 .arg(c.blue()),
+                             QString()};
+    }
+    return layout;
+}
+
 } // namespace
 
 SyllableColourWindow::SyllableColourWindow(session::Session &session, platform::Dialogs &dialogs,
                                            platform::Printer &printer, platform::Clipboard &clipboard,
                                            platform::Timers &timers, QWidget *parent)
-    : QMainWindow(parent), session_(session), state_(session.syllables()), soundState_(session.sound()),
-      offeredFonts_(session.fonts()), dialogs_(dialogs), printer_(printer), clipboard_(clipboard), timers_(timers),
-      dragToken_(ColourField::dragTokenFor(QStringLiteral("Form3"), this))
+    : QMainWindow(parent), m_session(session), m_state(session.syllables()), m_soundState(session.sound()),
+      m_offeredFonts(session.fonts()), m_dialogs(dialogs), m_printer(printer), m_clipboard(clipboard), m_timers(timers),
+      m_dragToken(ColourField::dragTokenFor(QStringLiteral("Form3"), this))
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("olorat:  Silben einstellen"));
@@ -88,19 +107,10 @@ SyllableColourWindow::SyllableColourWindow(session::Session &session, platform::
     refreshTargetFields();
     // Choosing the start size sets the field's size and colours the still
     // empty field, as every size choice does.
-    sizeList_->setCurrentRow(kStartSizeRow);
+    m_panel->fillSizeList();
 }
 
 SyllableColourWindow::~SyllableColourWindow() = default;
-
-std::array<Colour, SyllableColourWindow::paletteSize> SyllableColourWindow::paletteColours()
-{
-    using textcore::rgb;
-    return {rgb(0, 0, 0),     rgb(192, 192, 192), rgb(255, 0, 0),   rgb(255, 128, 128),
-            rgb(0, 0, 192),   rgb(128, 128, 255), rgb(0, 192, 192), rgb(0, 255, 255),
-            rgb(0, 192, 0),   rgb(128, 255, 128), rgb(255, 0, 255), rgb(255, 128, 255),
-            rgb(255, 255, 0), rgb(255, 128, 0),   rgb(128, 64, 0),  rgb(128, 0, 0)};
-}
 
 void SyllableColourWindow::buildMenus()
 {
@@ -127,17 +137,17 @@ void SyllableColourWindow::buildMenus()
     counting->setObjectName(QStringLiteral("countingMenu"));
     auto *group = new QActionGroup(this);
     group->setExclusive(true);
-    alternatingAction_ = counting->addAction(QStringLiteral("Alle Silben abwechselnd"));
-    multiSyllableAction_ = counting->addAction(QStringLiteral("Alle mehrsilbigen Wörter"));
-    for (QAction *action : {alternatingAction_, multiSyllableAction_}) {
+    m_alternatingAction = counting->addAction(QStringLiteral("Alle Silben abwechselnd"));
+    m_multiSyllableAction = counting->addAction(QStringLiteral("Alle mehrsilbigen Wörter"));
+    for (QAction *action : {m_alternatingAction, m_multiSyllableAction}) {
         action->setCheckable(true);
         group->addAction(action);
     }
-    (state_.counting == SyllableCounting::MultiSyllableWords ? multiSyllableAction_ : alternatingAction_)
+    (m_state.counting == SyllableCounting::MultiSyllableWords ? m_multiSyllableAction : m_alternatingAction)
         ->setChecked(true);
-    connect(alternatingAction_, &QAction::triggered, this,
+    connect(m_alternatingAction, &QAction::triggered, this,
             [this] { chooseCounting(SyllableCounting::AllSyllablesAlternating); });
-    connect(multiSyllableAction_, &QAction::triggered, this,
+    connect(m_multiSyllableAction, &QAction::triggered, this,
             [this] { chooseCounting(SyllableCounting::MultiSyllableWords); });
 
     connect(bar->addAction(QStringLiteral("?")), &QAction::triggered, this, &SyllableColourWindow::showHelp);
@@ -158,112 +168,74 @@ void SyllableColourWindow::buildControls()
     }
     setCentralWidget(area);
 
-    buildMixer(area);
+    m_panel = new platform::ColourPanel(panelLayout(), m_dragToken, area);
     buildTargets(area);
 
-    textField_ = new platform::RichTextField(area);
-    textField_->setObjectName(QStringLiteral("RichTextBox1"));
-    textField_->setAccessibleName(QStringLiteral("Text in Silbenfarben"));
-    textField_->setUndoEnabled(false);
+    m_textField = new platform::RichTextField(area);
+    m_textField->setObjectName(QStringLiteral("RichTextBox1"));
+    m_textField->setAccessibleName(QStringLiteral("Text in Silbenfarben"));
+    m_textField->setUndoEnabled(false);
     // The colours go back into the WorkingText position by position, so the
     // field must keep exactly the editor's characters.
-    textField_->setReadOnly(true);
-    textField_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    textField_->setFieldFont(kFieldFont, kFieldFontSize);
-    textField_->setFieldFontBold(true);
-    place(textField_, 1680, 240, 8535, 7830);
+    m_textField->setReadOnly(true);
+    m_textField->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_textField->setFieldFont(kFieldFont, kFieldFontSize);
+    m_textField->setFieldFontBold(true);
+    place(m_textField, 1680, 240, 8535, 7830);
 
-    const std::array<Colour, paletteSize> colours = paletteColours();
-    for (int i = 0; i < paletteSize; ++i) {
-        auto *field = new ColourField(ColourField::Role::Source, dragToken_, area);
-        field->setObjectName(QStringLiteral("paletteField%1").arg(i + 1));
-        field->setColour(colours[std::size_t(i)]);
-        field->setDragStart(ColourField::DragStart::OnPress);
-        const QColor c = platform::toQColor(colours[std::size_t(i)]);
-        field->setAccessibleName(QStringLiteral("Palettenfarbe %1 (Rot %2, Grün %3, Blau %4)")
-                                     .arg(i + 1)
-                                     .arg(c.red())
-                                     .arg(c.green())
-                                     .arg(c.blue()));
-        place(field, 10320, 240 + 360 * i, 375, 375);
-        palette_[std::size_t(i)] = field;
-    }
+    m_panel->buildLists();
+    connect(m_panel, &platform::ColourPanel::fontSizeChosen, this, &SyllableColourWindow::onFontSizeChosen);
+    connect(m_panel, &platform::ColourPanel::fontChosen, this, &SyllableColourWindow::onFontChosen);
 
-    sizeList_ = new QListWidget(area);
-    sizeList_->setObjectName(QStringLiteral("fontSizeList"));
-    sizeList_->setAccessibleName(QStringLiteral("Schriftgröße"));
-    // Ten entries in a field one palette square wide: a scroll bar would
-    // cover them, so the font is small enough for all ten to show.
-    sizeList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    sizeList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    {
-        QFont font = sizeList_->font();
-        font.setPointSizeF(7);
-        sizeList_->setFont(font);
-    }
-    paintList(sizeList_);
-    for (int row = 0; row < kSizeCount; ++row)
-        sizeList_->addItem(QString::number(fontSizeOfRow(row)));
-    place(sizeList_, 10320, 6075, 375, 1980);
-    connect(sizeList_, &QListWidget::currentRowChanged, this, &SyllableColourWindow::onFontSizeChosen);
-
-    fontList_ = new QListWidget(area);
-    fontList_->setObjectName(QStringLiteral("FontList"));
-    fontList_->setAccessibleName(QStringLiteral("Schriftart"));
-    paintList(fontList_);
-    place(fontList_, 3120, 0, 1935, 2565);
-    fontList_->hide();
-    connect(fontList_, &QListWidget::itemSelectionChanged, this, &SyllableColourWindow::onFontChosen);
-
-    tablePanel_ = new TablePanel(area);
-    place(tablePanel_, 120, 120, 10575, 8055);
-    tablePanel_->hide();
-    connect(tablePanel_, &TablePanel::closeRequested, this, [this] {
+    m_tablePanel = new TablePanel(area);
+    place(m_tablePanel, 120, 120, 10575, 8055);
+    m_tablePanel->hide();
+    connect(m_tablePanel, &TablePanel::closeRequested, this, [this] {
         toggleTable();
-        tablePanel_->tableField()->setFocus();
+        m_tablePanel->tableField()->setFocus();
     });
-}
-
-void SyllableColourWindow::buildMixer(QWidget *area)
-{
-    // No frame: the controls stand on the window itself.
-    const platform::MixerLayout layout{
-        .captionName = QStringLiteral("mixerCaption"),
-        .captionSize = QSize(1335, 255),
-        .numberName = QStringLiteral("numberField"),
-        .customName = QStringLiteral("customColourField"),
-        .sliderNames = {QStringLiteral("redSlider"), QStringLiteral("greenSlider"), QStringLiteral("blueSlider")},
-        .valueNames = {QStringLiteral("redValue"), QStringLiteral("greenValue"), QStringLiteral("blueValue")},
-        .valueHeight = 255,
-        .dragStart = ColourField::DragStart::OnPress};
-    mixer_ = new platform::ColourMixer(layout, dragToken_, area);
 }
 
 ColourField *SyllableColourWindow::customColourField() const
 {
-    return mixer_->customColourField();
+    return m_panel->mixer().customColourField();
 }
 
 QLineEdit *SyllableColourWindow::numberField() const
 {
-    return mixer_->numberField();
+    return m_panel->mixer().numberField();
 }
 
 QSlider *SyllableColourWindow::slider(int channel) const
 {
-    return mixer_->slider(channel);
+    return m_panel->mixer().slider(channel);
 }
 
 QLabel *SyllableColourWindow::valueLabel(int channel) const
 {
-    return mixer_->valueField(channel);
+    return m_panel->mixer().valueField(channel);
+}
+
+ColourField *SyllableColourWindow::paletteField(int index) const
+{
+    return m_panel->paletteField(index);
+}
+
+QListWidget *SyllableColourWindow::fontList() const
+{
+    return m_panel->fontList();
+}
+
+QListWidget *SyllableColourWindow::fontSizeList() const
+{
+    return m_panel->sizeList();
 }
 
 void SyllableColourWindow::buildTargets(QWidget *area)
 {
     const auto place = platform::placeWidget;
     const auto makeCaption = [&](const char *name, const QString &text, int top) {
-        auto *caption = new ColourField(ColourField::Role::Caption, dragToken_, area);
+        auto *caption = new ColourField(ColourField::Role::Caption, m_dragToken, area);
         caption->setText(text);
         caption->setAccessibleName(text);
         caption->setObjectName(QString::fromLatin1(name));
@@ -271,7 +243,7 @@ void SyllableColourWindow::buildTargets(QWidget *area)
         return caption;
     };
     const auto makeTarget = [&](const char *name, const QString &text, const QString &accessible) {
-        auto *target = new ColourField(ColourField::Role::Target, dragToken_, area);
+        auto *target = new ColourField(ColourField::Role::Target, m_dragToken, area);
         target->setObjectName(QString::fromLatin1(name));
         target->setText(text);
         target->setAlignment(Qt::AlignCenter);
@@ -288,29 +260,29 @@ void SyllableColourWindow::buildTargets(QWidget *area)
     };
 
     ColourField *coloursCaption = makeCaption("syllableColoursCaption", QStringLiteral("Silbenfarben"), 3360);
-    firstTarget_ = makeTarget("firstTarget", QStringLiteral("1"), QStringLiteral("Erste Silbenfarbe"));
-    place(firstTarget_, 120, 3600, 735, 375);
-    secondTarget_ = makeTarget("secondTarget", QStringLiteral("2"), QStringLiteral("Zweite Silbenfarbe"));
-    place(secondTarget_, 840, 3600, 735, 375);
+    m_firstTarget = makeTarget("firstTarget", QStringLiteral("1"), QStringLiteral("Erste Silbenfarbe"));
+    place(m_firstTarget, 120, 3600, 735, 375);
+    m_secondTarget = makeTarget("secondTarget", QStringLiteral("2"), QStringLiteral("Zweite Silbenfarbe"));
+    place(m_secondTarget, 840, 3600, 735, 375);
 
     ColourField *backgroundCaption = makeCaption("backgroundCaption", QStringLiteral("Hintergrund"), 4080);
-    backgroundField_ = makeTarget("backgroundField", QString(), QStringLiteral("Hintergrundfarbe"));
-    place(backgroundField_, 120, 4320, 1455, 255);
+    m_backgroundField = makeTarget("backgroundField", QString(), QStringLiteral("Hintergrundfarbe"));
+    place(m_backgroundField, 120, 4320, 1455, 255);
 
     ColourField *listCaption = makeCaption("syllableListCaption", QStringLiteral("Silbenliste"), 4680);
-    syllableList_ = new QListWidget(area);
-    syllableList_->setObjectName(QStringLiteral("SyllableList"));
-    syllableList_->setAccessibleName(QStringLiteral("Silbenliste"));
-    syllableList_->setUniformItemSizes(true);
+    m_syllableList = new QListWidget(area);
+    m_syllableList->setObjectName(QStringLiteral("SyllableList"));
+    m_syllableList->setAccessibleName(QStringLiteral("Silbenliste"));
+    m_syllableList->setUniformItemSizes(true);
     {
-        QPalette palette = syllableList_->palette();
+        QPalette palette = m_syllableList->palette();
         palette.setColor(QPalette::Base, Qt::white);
-        syllableList_->setPalette(palette);
+        m_syllableList->setPalette(palette);
     }
-    place(syllableList_, 120, 4920, 1455, 3150);
+    place(m_syllableList, 120, 4920, 1455, 3150);
 
     const auto helpOn = [this](ColourField *caption, QString title, QString prompt) {
-        connect(caption, &ColourField::clicked, this, [this, title, prompt] { dialogs_.inform(prompt, title); });
+        connect(caption, &ColourField::clicked, this, [this, title, prompt] { m_dialogs.inform(prompt, title); });
     };
     helpOn(coloursCaption, QStringLiteral("Silbenfarben"),
            QStringLiteral("Im Menü  ''Wortsilben''  können\rSie die Silbenzählung einstellen.\r"));
@@ -325,60 +297,60 @@ void SyllableColourWindow::buildTargets(QWidget *area)
 
 void SyllableColourWindow::setFirstColour(Colour colour)
 {
-    state_.colours.first = colour & textcore::kMaxColour;
+    m_state.colours.first = colour & textcore::kMaxColour;
     refreshTargetFields();
 }
 
 void SyllableColourWindow::setSecondColour(Colour colour)
 {
-    state_.colours.second = colour & textcore::kMaxColour;
+    m_state.colours.second = colour & textcore::kMaxColour;
     refreshTargetFields();
 }
 
 void SyllableColourWindow::setBackgroundColour(Colour colour)
 {
-    soundState_.colours[SoundClass::Background] = colour & textcore::kMaxColour;
+    m_soundState.colours[SoundClass::Background] = colour & textcore::kMaxColour;
     refreshTargetFields();
 }
 
 Colour SyllableColourWindow::firstColour() const
 {
-    return state_.colours.first;
+    return m_state.colours.first;
 }
 
 Colour SyllableColourWindow::secondColour() const
 {
-    return state_.colours.second;
+    return m_state.colours.second;
 }
 
 Colour SyllableColourWindow::backgroundColour() const
 {
-    return soundState_.colours[SoundClass::Background];
+    return m_soundState.colours[SoundClass::Background];
 }
 
 SyllableCounting SyllableColourWindow::counting() const
 {
-    return state_.counting;
+    return m_state.counting;
 }
 
 void SyllableColourWindow::setTextFont(const QString &fontName)
 {
     if (!fontName.isEmpty())
-        textField_->setFieldFontName(fontName);
+        m_textField->setFieldFontName(fontName);
 }
 
 void SyllableColourWindow::refreshTargetFields()
 {
     // The holders may have been changed from outside (settings, the sound
     // window's background, colours read back from a file).
-    firstTarget_->setColour(state_.colours.first);
-    secondTarget_->setColour(state_.colours.second);
-    backgroundField_->setColour(soundState_.colours[SoundClass::Background]);
+    m_firstTarget->setColour(m_state.colours.first);
+    m_secondTarget->setColour(m_state.colours.second);
+    m_backgroundField->setColour(m_soundState.colours[SoundClass::Background]);
 }
 
 std::vector<std::u16string> SyllableColourWindow::syllableList() const
 {
-    return tablePanel_->syllables();
+    return m_tablePanel->syllables();
 }
 
 // --- opening and the pass ------------------------------------------------------
@@ -397,121 +369,100 @@ void SyllableColourWindow::showEvent(QShowEvent *event)
     if (event->spontaneous())
         return;
     refreshTargetFields();
-    const int opening = ++opening_;
-    timers_.singleShot(textDelayMs, this, [this, opening] { receiveText(opening); });
+    const int opening = ++m_opening;
+    m_timers.singleShot(textDelayMs, this, [this, opening] { receiveText(opening); });
 }
 
 void SyllableColourWindow::receiveText(int opening)
 {
-    if (opening != opening_ || !isVisible())
+    if (opening != m_opening || !isVisible())
         return;
-    refillFontList();
-    const QString text = session_.workingText().text();
+    m_panel->refillFontList(m_offeredFonts.fontListEntries());
+    const QString text = m_session.workingText().text();
     // An empty text never comes from the editor; if it does, the field
     // keeps what it had and is coloured again.
     if (!text.isEmpty())
-        textField_->setText(text);
+        m_textField->setText(text);
     colourPass();
-}
-
-void SyllableColourWindow::refillFontList()
-{
-    const QSignalBlocker blocker(fontList_);
-    fontList_->clear();
-    fontList_->addItems(offeredFonts_.fontListEntries());
 }
 
 void SyllableColourWindow::colourPass()
 {
     refreshTargetFields();
-    const int caret = textField_->selStart();
-    textField_->setBackColor(soundState_.colours[SoundClass::Background]);
-    const std::u16string text = textField_->text().toStdU16String();
-    textField_->applyColours(
-        textcore::ColourBySyllables(text, state_.colours.first, state_.colours.second, state_.counting));
-    textField_->setSelStart(caret);
+    const int caret = m_textField->selStart();
+    m_textField->setBackColor(m_soundState.colours[SoundClass::Background]);
+    const std::u16string text = m_textField->text().toStdU16String();
+    m_textField->applyColours(
+        textcore::ColourBySyllables(text, m_state.colours.first, m_state.colours.second, m_state.counting));
+    m_textField->setSelStart(caret);
 
     textcore::SyllableListResult syllables = textcore::BuildSyllableList(text);
-    sequence_ = std::move(syllables.sequence);
+    m_sequence = std::move(syllables.sequence);
     QStringList entries;
     entries.reserve(qsizetype(syllables.list.size()));
     for (const std::u16string &entry : syllables.list)
         entries.append(QString::fromStdU16String(entry));
-    syllableList_->setUpdatesEnabled(false);
-    syllableList_->clear();
-    syllableList_->addItems(entries);
-    syllableList_->setUpdatesEnabled(true);
-    tablePanel_->setSyllables(std::move(syllables.list));
+    m_syllableList->setUpdatesEnabled(false);
+    m_syllableList->clear();
+    m_syllableList->addItems(entries);
+    m_syllableList->setUpdatesEnabled(true);
+    m_tablePanel->setSyllables(std::move(syllables.list));
 }
 
 // --- targets -------------------------------------------------------------------
 
 void SyllableColourWindow::takeColour(ColourField *target, Colour colour)
 {
-    if (target == firstTarget_)
-        state_.colours.first = colour;
-    else if (target == secondTarget_)
-        state_.colours.second = colour;
+    if (target == m_firstTarget)
+        m_state.colours.first = colour;
+    else if (target == m_secondTarget)
+        m_state.colours.second = colour;
     else
-        soundState_.colours[SoundClass::Background] = colour;
+        m_soundState.colours[SoundClass::Background] = colour;
 }
 
 void SyllableColourWindow::onTargetClicked(ColourField *target)
 {
-    takeColour(target, mixer_->customColour());
+    takeColour(target, m_panel->mixer().customColour());
     colourPass();
 }
 
 void SyllableColourWindow::onTargetDropped(ColourField *target, const QString &token, const QString &name)
 {
-    if (const ColourField *dragged = platform::draggedSource(*this, dragToken_, token, name))
+    if (const ColourField *dragged = platform::draggedSource(*this, m_dragToken, token, name))
         takeColour(target, dragged->colour());
     colourPass();
 }
 
 void SyllableColourWindow::chooseCounting(SyllableCounting mode)
 {
-    state_.counting = mode;
-    alternatingAction_->setChecked(mode == SyllableCounting::AllSyllablesAlternating);
-    multiSyllableAction_->setChecked(mode == SyllableCounting::MultiSyllableWords);
+    m_state.counting = mode;
+    m_alternatingAction->setChecked(mode == SyllableCounting::AllSyllablesAlternating);
+    m_multiSyllableAction->setChecked(mode == SyllableCounting::MultiSyllableWords);
     colourPass();
 }
 
 // --- fonts ---------------------------------------------------------------------
 
-void SyllableColourWindow::onFontSizeChosen(int row)
+void SyllableColourWindow::onFontSizeChosen(qreal points)
 {
-    if (row < 0)
-        return;
-    textField_->setFieldFontSize(fontSizeOfRow(row));
+    m_textField->setFieldFontSize(points);
     colourPass();
 }
 
 void SyllableColourWindow::toggleFontList()
 {
-    if (!fontList_->isHidden()) {
-        fontList_->hide();
+    if (m_panel->fontListShown()) {
+        m_panel->setFontListShown(false);
         return;
     }
     hideTable();
-    fontList_->show();
-    fontList_->raise();
+    m_panel->setFontListShown(true);
 }
 
-void SyllableColourWindow::onFontChosen()
+void SyllableColourWindow::onFontChosen(const QString &name)
 {
-    const QList<QListWidgetItem *> chosen = fontList_->selectedItems();
-    if (chosen.isEmpty())
-        return;
-    const QString name = chosen.first()->text();
-    {
-        // Choosing the same font again later must count as a choice too.
-        const QSignalBlocker blocker(fontList_);
-        fontList_->clearSelection();
-        fontList_->setCurrentRow(-1);
-    }
-    fontList_->hide();
-    textField_->setFieldFontName(name);
+    m_textField->setFieldFontName(name);
     colourPass();
 }
 
@@ -519,7 +470,7 @@ void SyllableColourWindow::onFontChosen()
 
 void SyllableColourWindow::toggleTable()
 {
-    if (!tablePanel_->isHidden())
+    if (!m_tablePanel->isHidden())
         hideTable();
     else
         showTable();
@@ -527,18 +478,18 @@ void SyllableColourWindow::toggleTable()
 
 void SyllableColourWindow::showTable()
 {
-    fontList_->hide();
-    tablePanel_->show();
-    tablePanel_->raise();
-    tablePanel_->rebuildTable();
+    m_panel->setFontListShown(false);
+    m_tablePanel->show();
+    m_tablePanel->raise();
+    m_tablePanel->rebuildTable();
 }
 
 void SyllableColourWindow::hideTable()
 {
-    if (tablePanel_->isHidden())
+    if (m_tablePanel->isHidden())
         return;
-    tablePanel_->hide();
-    tablePanel_->clearTable();
+    m_tablePanel->hide();
+    m_tablePanel->clearTable();
 }
 
 } // namespace syllables

@@ -44,7 +44,6 @@ public:
     // The delay between showing the window and copying the text in, so that
     // the window is on screen before the colouring starts.
     static constexpr int textDelayMs = 200;
-    static constexpr int paletteSize = 16;
 
     SyllableColourWindow(session::Session &session, platform::Dialogs &dialogs, platform::Printer &printer,
                          platform::Clipboard &clipboard, platform::Timers &timers, QWidget *parent = nullptr);
@@ -86,24 +85,21 @@ public:
     // The distinct syllables of the last pass, in list order.
     std::vector<std::u16string> syllableList() const;
 
-    platform::RichTextField *textField() const { return textField_; }
-    TablePanel *tablePanel() const { return tablePanel_; }
-    QListWidget *fontList() const { return fontList_; }
-    QListWidget *fontSizeList() const { return sizeList_; }
-    QListWidget *syllableListWidget() const { return syllableList_; }
-    ColourField *firstTarget() const { return firstTarget_; }
-    ColourField *secondTarget() const { return secondTarget_; }
-    ColourField *backgroundField() const { return backgroundField_; }
+    platform::RichTextField *textField() const { return m_textField; }
+    TablePanel *tablePanel() const { return m_tablePanel; }
+    QListWidget *fontList() const;
+    QListWidget *fontSizeList() const;
+    QListWidget *syllableListWidget() const { return m_syllableList; }
+    ColourField *firstTarget() const { return m_firstTarget; }
+    ColourField *secondTarget() const { return m_secondTarget; }
+    ColourField *backgroundField() const { return m_backgroundField; }
     ColourField *customColourField() const;
-    ColourField *paletteField(int index) const { return palette_.at(std::size_t(index)); }
+    ColourField *paletteField(int index) const;
     QLineEdit *numberField() const;
     QSlider *slider(int channel) const; // 0 red, 1 green, 2 blue
     QLabel *valueLabel(int channel) const;
     // The token a drag of this window's fields carries.
-    QString dragToken() const { return dragToken_; }
-
-    // The palette from top to bottom.
-    static std::array<textcore::Colour, paletteSize> paletteColours();
+    QString dragToken() const { return m_dragToken; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -112,47 +108,42 @@ protected:
 private:
     void buildMenus();
     void buildControls();
-    void buildMixer(QWidget *area);
     void buildTargets(QWidget *area);
     void receiveText(int opening);
-    void refillFontList();
     void refreshTargetFields();
     void takeColour(ColourField *target, textcore::Colour colour);
     void onTargetClicked(ColourField *target);
     void onTargetDropped(ColourField *target, const QString &token, const QString &name);
-    void onFontSizeChosen(int row);
-    void onFontChosen();
+    void onFontSizeChosen(qreal points);
+    void onFontChosen(const QString &name);
     void showTable();
     void hideTable();
     void leave();
     bool refusedWhilePrinterLocked();
 
-    session::Session &session_;
-    session::SyllableState &state_;
-    session::SoundColourState &soundState_;
-    const session::OfferedFonts &offeredFonts_;
-    platform::Dialogs &dialogs_;
-    platform::Printer &printer_;
-    platform::Clipboard &clipboard_;
-    platform::Timers &timers_;
+    session::Session &m_session;
+    session::SyllableState &m_state;
+    session::SoundColourState &m_soundState;
+    const session::OfferedFonts &m_offeredFonts;
+    platform::Dialogs &m_dialogs;
+    platform::Printer &m_printer;
+    platform::Clipboard &m_clipboard;
+    platform::Timers &m_timers;
     // Counts openings, so that a text copy armed before the window was left
     // does not land in a hidden or reopened window.
-    int opening_ = 0;
-    std::vector<std::u16string> sequence_; // every syllable in text order, kept hidden
+    int m_opening = 0;
+    std::vector<std::u16string> m_sequence; // every syllable in text order, kept hidden
 
-    QAction *alternatingAction_ = nullptr;
-    QAction *multiSyllableAction_ = nullptr;
-    QString dragToken_;
-    platform::ColourMixer *mixer_ = nullptr;
-    ColourField *firstTarget_ = nullptr;
-    ColourField *secondTarget_ = nullptr;
-    ColourField *backgroundField_ = nullptr;
-    QListWidget *syllableList_ = nullptr;
-    platform::RichTextField *textField_ = nullptr;
-    std::array<ColourField *, paletteSize> palette_{};
-    QListWidget *sizeList_ = nullptr;
-    QListWidget *fontList_ = nullptr;
-    TablePanel *tablePanel_ = nullptr;
+    QAction *m_alternatingAction = nullptr;
+    QAction *m_multiSyllableAction = nullptr;
+    QString m_dragToken;
+    platform::ColourPanel *m_panel = nullptr;
+    ColourField *m_firstTarget = nullptr;
+    ColourField *m_secondTarget = nullptr;
+    ColourField *m_backgroundField = nullptr;
+    QListWidget *m_syllableList = nullptr;
+    platform::RichTextField *m_textField = nullptr;
+    TablePanel *m_tablePanel = nullptr;
 };
 
 } // namespace syllables

@@ -2,7 +2,6 @@
 // and leave, and its help message.
 #include "syllables/syllablecolourwindow.h"
 
-#include "platform/clipboard.h"
 #include "platform/colouredtextsave.h"
 #include "platform/dialogs.h"
 #include "platform/printer.h"
@@ -26,12 +25,12 @@ const QString kPrinting = QStringLiteral("Die Daten werden gedruckt ...\r\r");
 
 bool SyllableColourWindow::refusedWhilePrinterLocked()
 {
-    if (session_.printerLocked()) {
-        dialogs_.inform(QStringLiteral("Drucker ist deaktiviert.\r\r"), kPrintTitle);
+    if (m_session.printerLocked()) {
+        m_dialogs.inform(QStringLiteral("Drucker ist deaktiviert.\r\r"), kPrintTitle);
         return true;
     }
-    if (!printer_.available()) {
-        dialogs_.inform(platform::noPrinterMessage(), kPrintTitle);
+    if (!m_printer.available()) {
+        m_dialogs.inform(platform::noPrinterMessage(), kPrintTitle);
         return true;
     }
     return false;
@@ -39,67 +38,64 @@ bool SyllableColourWindow::refusedWhilePrinterLocked()
 
 void SyllableColourWindow::printSyllableTable()
 {
-    if (tablePanel_->isHidden())
+    if (m_tablePanel->isHidden())
         showTable();
     if (refusedWhilePrinterLocked())
         return;
-    if (!dialogs_.ask(QStringLiteral("Die Silbentabelle jetzt drucken?\r"), QStringLiteral("Silbendruck")))
+    if (!m_dialogs.ask(QStringLiteral("Die Silbentabelle jetzt drucken?\r"), QStringLiteral("Silbendruck")))
         return;
-    printer_.setPosition(0, 0);
-    printer_.setFont(tablePanel_->tableFontName(), tablePanel_->tableFontSize());
-    printer_.printText(tablePanel_->tableText());
-    if (!printer_.endDocument()) {
-        dialogs_.inform(platform::printFailedMessage(), kPrintTitle, platform::Icon::Exclamation);
+    m_printer.setPosition(0, 0);
+    m_printer.setFont(m_tablePanel->tableFontName(), m_tablePanel->tableFontSize());
+    m_printer.printText(m_tablePanel->tableText());
+    if (!m_printer.endDocument()) {
+        m_dialogs.inform(platform::printFailedMessage(), kPrintTitle, platform::Icon::Exclamation);
         return;
     }
-    dialogs_.inform(kPrinting, kPrintTitle);
+    m_dialogs.inform(kPrinting, kPrintTitle);
 }
 
 void SyllableColourWindow::printTextPage()
 {
     if (refusedWhilePrinterLocked())
         return;
-    if (!dialogs_.ask(QStringLiteral("Den Text jetzt ausdrucken?\r"), QStringLiteral("Textdruck")))
+    if (!m_dialogs.ask(QStringLiteral("Den Text jetzt ausdrucken?\r"), QStringLiteral("Textdruck")))
         return;
-    textField_->setSel(0, textField_->length());
-    const std::unique_ptr<QTextDocument> document = textField_->selectionAsDocument();
-    if (!printer_.printDocument(*document)) {
-        dialogs_.inform(platform::printFailedMessage(), kPrintTitle, platform::Icon::Exclamation);
+    m_textField->setSel(0, m_textField->length());
+    const std::unique_ptr<QTextDocument> document = m_textField->selectionAsDocument();
+    if (!m_printer.printDocument(*document)) {
+        m_dialogs.inform(platform::printFailedMessage(), kPrintTitle, platform::Icon::Exclamation);
         return;
     }
-    dialogs_.inform(kPrinting, kPrintTitle);
+    m_dialogs.inform(kPrinting, kPrintTitle);
 }
 
 void SyllableColourWindow::copyText()
 {
-    clipboard_.clear();
-    clipboard_.setText(textField_->text());
-    dialogs_.inform(QStringLiteral("Der Text wurde in die Ablage kopiert.\r (Formatierung geht dabei verloren.)\r"),
-                    QStringLiteral("Kopieren"));
+    platform::copyPlainText(*m_textField, m_clipboard, m_dialogs);
 }
 
 void SyllableColourWindow::saveColouredText()
 {
-    platform::saveColouredText(*textField_, dialogs_,
-                               {session_.folder(), session_.requests().listedFileNames(),
-                                [this](const QString &path) { session_.requests().loadRtfIntoWorkingText(path); },
-                                [this] { session_.requests().refreshFileList(); }});
+    platform::saveColouredText(*m_textField, m_dialogs,
+                               {m_session.folder(), m_session.requests().listedFileNames(),
+                                [this](const QString &path) { m_session.requests().loadRtfIntoWorkingText(path); },
+                                [this] { m_session.requests().refreshFileList(); }});
 }
 
 void SyllableColourWindow::leaveWithQuestion()
 {
-    if (dialogs_.ask(QStringLiteral("Die Farben so übernehmen?\r\r"), QStringLiteral("Silbenfarben")))
-        session_.workingText().applyColours(textField_->coloursOfAllPositions());
+    if (m_dialogs.ask(QStringLiteral("Die Farben so übernehmen?\r\r"), QStringLiteral("Silbenfarben")))
+        m_session.workingText().applyColours(m_textField->coloursOfAllPositions());
     leave();
 }
 
 void SyllableColourWindow::leave()
 {
     hideTable();
-    textField_->setText(QString());
+    m_textField->setText(QString());
     const QPoint corner = pos();
     hide();
-    session_.requests().showEditor(corner);
+    m_session.requests().showEditor(corner);
 }
 
 void SyllableColourWindow::closeEvent(QCloseEvent *event)
@@ -113,13 +109,13 @@ void SyllableColourWindow::closeEvent(QCloseEvent *event)
     }
     event->ignore();
     hide();
-    session_.requests().showEditor(std::nullopt);
+    m_session.requests().showEditor(std::nullopt);
 }
 
 void SyllableColourWindow::showHelp()
 {
-    dialogs_.inform(QString::fromStdU16String(std::u16string(textcore::ColourWindowHelpText())),
-                    QStringLiteral("Silben einstellen"));
+    m_dialogs.inform(QString::fromStdU16String(std::u16string(textcore::ColourWindowHelpText())),
+                     QStringLiteral("Silben einstellen"));
 }
 
 } // namespace syllables

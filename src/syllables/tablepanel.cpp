@@ -47,34 +47,34 @@ void TablePanel::buildControls()
 {
     const auto place = platform::placeWidget;
 
-    tableField_ = new QPlainTextEdit(this);
-    tableField_->setObjectName(QStringLiteral("tableField"));
-    tableField_->setAccessibleName(QStringLiteral("Silbentabelle"));
-    tableField_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    tableField_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    tableField_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_tableField = new QPlainTextEdit(this);
+    m_tableField->setObjectName(QStringLiteral("tableField"));
+    m_tableField->setAccessibleName(QStringLiteral("Silbentabelle"));
+    m_tableField->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_tableField->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_tableField->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     {
         QFont font(kTableFont);
         font.setStyleHint(QFont::Monospace);
         font.setBold(true);
         font.setPointSizeF(2 * defaultSizeStep);
-        tableField_->setFont(font);
-        QPalette palette = tableField_->palette();
+        m_tableField->setFont(font);
+        QPalette palette = m_tableField->palette();
         palette.setColor(QPalette::Base, Qt::white);
         palette.setColor(QPalette::Text, kTableText);
-        tableField_->setPalette(palette);
+        m_tableField->setPalette(palette);
     }
-    place(tableField_, 0, 0, 10575, kFieldHeight);
+    place(m_tableField, 0, 0, 10575, kFieldHeight);
 
-    countCaption_ = new QLabel(QStringLiteral("Silben:"), this);
-    countCaption_->setObjectName(QStringLiteral("countCaption"));
-    place(countCaption_, 120, kStripTop, 735, kLabelHeight);
-    countLabel_ = new QLabel(QStringLiteral("0"), this);
-    countLabel_->setObjectName(QStringLiteral("countLabel"));
+    m_countCaption = new QLabel(QStringLiteral("Silben:"), this);
+    m_countCaption->setObjectName(QStringLiteral("countCaption"));
+    place(m_countCaption, 120, kStripTop, 735, kLabelHeight);
+    m_countLabel = new QLabel(QStringLiteral("0"), this);
+    m_countLabel->setObjectName(QStringLiteral("countLabel"));
     // Labels that show a value are read by their text; what the value
     // means goes into the description.
-    countLabel_->setAccessibleDescription(QStringLiteral("Anzahl der Silben"));
-    place(countLabel_, 855, kStripTop, 615, kLabelHeight);
+    m_countLabel->setAccessibleDescription(QStringLiteral("Anzahl der Silben"));
+    place(m_countLabel, 855, kStripTop, 615, kLabelHeight);
 
     const auto makeSlider = [&](const char *name, const QString &caption, const QString &accessible, int left,
                                 int captionWidth, int minimum, int maximum, int value, QLabel *&valueLabel) {
@@ -94,79 +94,79 @@ void TablePanel::buildControls()
         place(valueLabel, left + captionWidth + 1500, kStripTop, 420, kLabelHeight);
         return slider;
     };
-    columnsSlider_ = makeSlider("columns", QStringLiteral("Spalten:"), QStringLiteral("Spalten"), 1560, 855, 1, 20,
-                                defaultColumns, columnsLabel_);
-    widthSlider_ = makeSlider("width", QStringLiteral("Breite:"), QStringLiteral("Breite"), 4440, 735, 1, 50,
-                              defaultWidth, widthLabel_);
-    sizeSlider_ = makeSlider("size", QStringLiteral("Größe:"), QStringLiteral("Schriftgröße der Tabelle"), 7200, 690, 5,
-                             12, defaultSizeStep, sizeLabel_);
-    columnsLabel_->setNum(defaultColumns);
-    widthLabel_->setNum(defaultWidth);
-    sizeLabel_->setNum(2 * defaultSizeStep);
+    m_columnsSlider = makeSlider("columns", QStringLiteral("Spalten:"), QStringLiteral("Spalten"), 1560, 855, 1, 20,
+                                 defaultColumns, m_columnsLabel);
+    m_widthSlider = makeSlider("width", QStringLiteral("Breite:"), QStringLiteral("Breite"), 4440, 735, 1, 50,
+                               defaultWidth, m_widthLabel);
+    m_sizeSlider = makeSlider("size", QStringLiteral("Größe:"), QStringLiteral("Schriftgröße der Tabelle"), 7200, 690,
+                              5, 12, defaultSizeStep, m_sizeLabel);
+    m_columnsLabel->setNum(defaultColumns);
+    m_widthLabel->setNum(defaultWidth);
+    m_sizeLabel->setNum(2 * defaultSizeStep);
 
     // valueChanged comes on every change, also while the thumb is dragged.
-    connect(columnsSlider_, &QSlider::valueChanged, this, [this](int value) {
-        columnsLabel_->setNum(value);
+    connect(m_columnsSlider, &QSlider::valueChanged, this, [this](int value) {
+        m_columnsLabel->setNum(value);
         rebuildTable();
     });
-    connect(widthSlider_, &QSlider::valueChanged, this, [this](int value) {
-        widthLabel_->setNum(value);
+    connect(m_widthSlider, &QSlider::valueChanged, this, [this](int value) {
+        m_widthLabel->setNum(value);
         rebuildTable();
     });
-    connect(sizeSlider_, &QSlider::valueChanged, this, &TablePanel::onSizeChanged);
+    connect(m_sizeSlider, &QSlider::valueChanged, this, &TablePanel::onSizeChanged);
 
-    closeButton_ = new QPushButton(QStringLiteral("X"), this);
-    closeButton_->setObjectName(QStringLiteral("closeButton"));
-    closeButton_->setAccessibleName(QStringLiteral("Tabelle schließen"));
-    place(closeButton_, 9960, 7440, 495, 375);
-    connect(closeButton_, &QPushButton::clicked, this, &TablePanel::closeRequested);
+    m_closeButton = new QPushButton(QStringLiteral("X"), this);
+    m_closeButton->setObjectName(QStringLiteral("closeButton"));
+    m_closeButton->setAccessibleName(QStringLiteral("Tabelle schließen"));
+    place(m_closeButton, 9960, 7440, 495, 375);
+    connect(m_closeButton, &QPushButton::clicked, this, &TablePanel::closeRequested);
 }
 
 void TablePanel::setSyllables(std::vector<std::u16string> list)
 {
-    list_ = std::move(list);
-    countLabel_->setNum(int(list_.size()));
+    m_list = std::move(list);
+    m_countLabel->setNum(int(m_list.size()));
 }
 
 void TablePanel::rebuildTable()
 {
     const std::u16string table
-        = textcore::BuildSyllableTable(list_, labelValue(widthLabel_), labelValue(columnsLabel_));
+        = textcore::BuildSyllableTable(m_list, labelValue(m_widthLabel), labelValue(m_columnsLabel));
     // The field keeps one line break per row; tableText() gives CR LF back.
     QString text = QString::fromStdU16String(table);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    tableField_->setPlainText(text);
+    m_tableField->setPlainText(text);
 }
 
 void TablePanel::clearTable()
 {
-    tableField_->clear();
+    m_tableField->clear();
 }
 
 QString TablePanel::tableText() const
 {
-    QString text = tableField_->toPlainText();
+    QString text = m_tableField->toPlainText();
     text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     return text;
 }
 
 QString TablePanel::tableFontName() const
 {
-    return tableField_->font().family();
+    return m_tableField->font().family();
 }
 
 double TablePanel::tableFontSize() const
 {
-    return tableField_->font().pointSizeF();
+    return m_tableField->font().pointSizeF();
 }
 
 void TablePanel::onSizeChanged(int value)
 {
     const int size = 2 * value;
-    QFont font = tableField_->font();
+    QFont font = m_tableField->font();
     font.setPointSizeF(size);
-    tableField_->setFont(font);
-    sizeLabel_->setNum(size);
+    m_tableField->setFont(font);
+    m_sizeLabel->setNum(size);
 }
 
 } // namespace syllables

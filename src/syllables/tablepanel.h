@@ -29,7 +29,7 @@ public:
     // Keeps the list for the next table and shows its count; the table
     // itself changes only when it is rebuilt.
     void setSyllables(std::vector<std::u16string> list);
-    const std::vector<std::u16string> &syllables() const { return list_; }
+    const std::vector<std::u16string> &syllables() const { return m_list; }
 
     // Builds the table from the list and the values the "Breite:" and
     // "Spalten:" labels show.
@@ -42,11 +42,11 @@ public:
     QString tableFontName() const;
     double tableFontSize() const;
 
-    QPlainTextEdit *tableField() const { return tableField_; }
-    QSlider *columnsSlider() const { return columnsSlider_; }
-    QSlider *widthSlider() const { return widthSlider_; }
-    QSlider *sizeSlider() const { return sizeSlider_; }
-    QPushButton *closeButton() const { return closeButton_; }
+    QPlainTextEdit *tableField() const { return m_tableField; }
+    QSlider *columnsSlider() const { return m_columnsSlider; }
+    QSlider *widthSlider() const { return m_widthSlider; }
+    QSlider *sizeSlider() const { return m_sizeSlider; }
+    QPushButton *closeButton() const { return m_closeButton; }
 
 signals:
     // The button "X" was pressed.
@@ -56,17 +56,17 @@ private:
     void buildControls();
     void onSizeChanged(int value);
 
-    std::vector<std::u16string> list_;
-    QPlainTextEdit *tableField_ = nullptr;
-    QLabel *countCaption_ = nullptr;
-    QLabel *countLabel_ = nullptr;
-    QSlider *columnsSlider_ = nullptr;
-    QSlider *widthSlider_ = nullptr;
-    QSlider *sizeSlider_ = nullptr;
-    QLabel *columnsLabel_ = nullptr;
-    QLabel *widthLabel_ = nullptr;
-    QLabel *sizeLabel_ = nullptr;
-    QPushButton *closeButton_ = nullptr;
+    std::vector<std::u16string> m_list;
+    QPlainTextEdit *m_tableField = nullptr;
+    QLabel *m_countCaption = nullptr;
+    QLabel *m_countLabel = nullptr;
+    QSlider *m_columnsSlider = nullptr;
+    QSlider *m_widthSlider = nullptr;
+    QSlider *m_sizeSlider = nullptr;
+    QLabel *m_columnsLabel = nullptr;
+    QLabel *m_widthLabel = nullptr;
+    QLabel *m_sizeLabel = nullptr;
+    QPushButton *m_closeButton = nullptr;
 };
 
 } // namespace syllables

@@ -1,7 +1,7 @@
 // The colour field and the mixer both colour windows are built from: what a
 // drag carries, which drops a field takes, clicks, and where the mixer puts
 // its controls in its framed and unframed forms. What the mixer's controls do
-// is tested through both windows.
+// is tested with the colour panel.
 #include "platform/colourfield.h"
 #include "platform/colourmixer.h"
 #include "platform/qtcolour.h"
