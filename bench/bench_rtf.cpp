@@ -67,8 +67,8 @@ void BM_ReadRtf1MB(benchmark::State &state)
             file.write(rtf);
     }
     for (auto _ : state) {
-        const platform::RtfReadResult result = platform::readRtf(rtf);
-        benchmark::DoNotOptimize(result.text.data());
+        const textcore::Result<platform::StyledText> result = platform::readRtf(rtf);
+        benchmark::DoNotOptimize(result.value().data());
     }
 }
 

@@ -62,7 +62,10 @@ void BM_MarkText100KB(benchmark::State &state)
 {
     const std::u16string text = benchText();
     ExceptionList exceptions;
-    exceptions.add(u"Farb-aus-wahl");
+    if (!exceptions.add(u"Farb-aus-wahl").ok()) {
+        state.SkipWithError("exception list refused its word");
+        return;
+    }
     if (!syllabifier().isReady()) {
         state.SkipWithError("no hyphenation patterns");
         return;

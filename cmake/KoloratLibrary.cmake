@@ -20,6 +20,8 @@ function(kolorat_add_library folder)
   if(NOT folder MATCHES "^(textcore|syllabify)$")
     kolorat_share_pch(${target} QT)
   endif()
+  # Every text the program shows is German: a Latin-1 literal would garble it.
+  target_compile_definitions(${target} PRIVATE QT_NO_CAST_FROM_ASCII)
 endfunction()
 
 # kolorat_share_pch(<target> <kind>): with KOLORAT_PCH, the first target of a

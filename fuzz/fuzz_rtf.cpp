@@ -10,12 +10,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    const platform::RtfReadResult first = platform::readRtf(bytes);
-    if (!first.ok)
+    const textcore::Result<platform::StyledText> first = platform::readRtf(bytes);
+    if (!first.ok())
         return 0;
-    const QString text = platform::plainTextOf(first.text);
-    const platform::RtfReadResult second = platform::readRtf(platform::writeRtf(first.text));
-    if (!second.ok || platform::plainTextOf(second.text) != text)
+    const QString text = platform::plainTextOf(first.value());
+    const textcore::Result<platform::StyledText> second = platform::readRtf(platform::writeRtf(first.value()));
+    if (!second.ok() || platform::plainTextOf(second.value()) != text)
         std::abort();
     return 0;
 }

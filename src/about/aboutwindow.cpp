@@ -112,7 +112,7 @@ void applyFont(QWidget *widget, qreal pointSize, bool bold, bool italic = false,
 
 } // namespace
 
-AboutWindow::AboutWindow(session::Session &session, QWidget *parent) : QWidget(parent, Qt::Window), session_(session)
+AboutWindow::AboutWindow(session::Session &session, QWidget *parent) : QWidget(parent, Qt::Window), m_session(session)
 {
     setObjectName(QStringLiteral("ZAFLABEL"));
     setWindowTitle(QStringLiteral("olorat"));
@@ -164,22 +164,22 @@ void AboutWindow::buildControls()
     auto *project = makeLabel(this, "projectLabel", QStringLiteral("Farbige Lesehilfe"), QColor(0, 0, 0), kPanel);
     place(project, 1320, 720, 1935, 615);
 
-    noticeLabel_ = makeLabel(this, "noticeLabel", QString(), kNavy, kPanel);
-    applyFont(noticeLabel_, 8.25, false, false, kTextFamily);
-    place(noticeLabel_, 240, 1560, 3015, 975);
+    m_noticeLabel = makeLabel(this, "noticeLabel", QString(), kNavy, kPanel);
+    applyFont(m_noticeLabel, 8.25, false, false, kTextFamily);
+    place(m_noticeLabel, 240, 1560, 3015, 975);
 
-    okayField_ = new QPushButton(QStringLiteral("O k a y"), this);
-    okayField_->setObjectName(QStringLiteral("okayField"));
-    okayField_->setAccessibleName(QStringLiteral("Okay"));
-    okayField_->setFlat(true);
-    setColours(okayField_, kOkayBlue, kPanel);
-    applyFont(okayField_, 21.75, true, true, QStringLiteral("Arial"));
-    place(okayField_, 240, 2520, 3015, 495);
-    connect(okayField_, &QPushButton::clicked, this, &AboutWindow::closeToEditor);
+    m_okayField = new QPushButton(QStringLiteral("O k a y"), this);
+    m_okayField->setObjectName(QStringLiteral("okayField"));
+    m_okayField->setAccessibleName(QStringLiteral("Okay"));
+    m_okayField->setFlat(true);
+    setColours(m_okayField, kOkayBlue, kPanel);
+    applyFont(m_okayField, 21.75, true, true, QStringLiteral("Arial"));
+    place(m_okayField, 240, 2520, 3015, 495);
+    connect(m_okayField, &QPushButton::clicked, this, &AboutWindow::closeToEditor);
 
-    authorLabel_ = makeLabel(this, "authorLabel", QString(), QColor(0, 0, 0), kBackground);
-    applyFont(authorLabel_, 8.25, false, false, kTextFamily);
-    place(authorLabel_, 120, 3240, 3255, 375);
+    m_authorLabel = makeLabel(this, "authorLabel", QString(), QColor(0, 0, 0), kBackground);
+    applyFont(m_authorLabel, 8.25, false, false, kTextFamily);
+    place(m_authorLabel, 120, 3240, 3255, 375);
 
     auto *web = makeLabel(this, "webLabel", QStringLiteral("Lesen mit Farben: Laute und Silben"), kNavy, kBackground);
     applyFont(web, 8.25, false, false, kTextFamily);
@@ -197,15 +197,15 @@ void AboutWindow::openAt(const QPoint &topLeft)
 void AboutWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    noticeLabel_->setText(noticeText());
-    authorLabel_->setText(authorText());
+    m_noticeLabel->setText(noticeText());
+    m_authorLabel->setText(authorText());
 }
 
 void AboutWindow::closeToEditor()
 {
     const QPoint corner = pos();
     hide();
-    session_.requests().showEditor(corner);
+    m_session.requests().showEditor(corner);
 }
 
 void AboutWindow::closeEvent(QCloseEvent *event)

@@ -38,10 +38,10 @@ protected:
 private:
     void buildControls();
 
-    session::Session &session_;
-    QLabel *noticeLabel_ = nullptr;
-    QLabel *authorLabel_ = nullptr;
-    QPushButton *okayField_ = nullptr;
+    session::Session &m_session;
+    QLabel *m_noticeLabel = nullptr;
+    QLabel *m_authorLabel = nullptr;
+    QPushButton *m_okayField = nullptr;
 };
 
 } // namespace about

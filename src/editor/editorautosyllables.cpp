@@ -5,6 +5,7 @@
 #include "editor/separators.h"
 
 #include "platform/dialogs.h"
+#include "platform/result.h"
 #include "platform/richtextfield.h"
 #include "session/session.h"
 #include "syllabify/exceptionlist.h"
@@ -105,11 +106,10 @@ void EditorWindow::setSyllablesAutomatically()
 
     // Read at every use, so that a list edited beside the program counts.
     syllabify::ExceptionList exceptions;
-    std::u16string error;
-    if (!exceptions.load(toPath(exceptionListPath()), &error)) {
+    if (const textcore::Result<> loaded = exceptions.load(toPath(exceptionListPath())); !loaded.ok()) {
         // Marking without the teacher's list would set the very marks she
         // corrected; better nothing than that.
-        m_dialogs.inform(QString::fromStdU16String(error), kSyllablesTitle, platform::Icon::Exclamation);
+        m_dialogs.inform(platform::messageOf(loaded), kSyllablesTitle, platform::Icon::Exclamation);
         return;
     }
 
@@ -149,21 +149,20 @@ void EditorWindow::rememberException()
 
     const QString path = exceptionListPath();
     syllabify::ExceptionList exceptions;
-    std::u16string error;
-    if (!exceptions.load(toPath(path), &error)) {
+    if (const textcore::Result<> loaded = exceptions.load(toPath(path)); !loaded.ok()) {
         // Writing now would replace a list that could not be read.
-        m_dialogs.inform(QString::fromStdU16String(error), kExceptionTitle, platform::Icon::Exclamation);
+        m_dialogs.inform(platform::messageOf(loaded), kExceptionTitle, platform::Icon::Exclamation);
         return;
     }
-    const syllabify::ExceptionList::AddResult added = exceptions.add(selection.toStdU16String(), &error);
-    if (added == syllabify::ExceptionList::AddResult::Invalid) {
-        m_dialogs.inform(QString::fromStdU16String(error) + QStringLiteral("\rAuswahl:   ") + selection
+    const textcore::Result<syllabify::ExceptionList::AddResult> added = exceptions.add(selection.toStdU16String());
+    if (!added.ok()) {
+        m_dialogs.inform(platform::messageOf(added) + QStringLiteral("\rAuswahl:   ") + selection
                              + QStringLiteral("\r"),
                          kExceptionTitle);
         return;
     }
-    if (!exceptions.save(toPath(path), &error)) {
-        m_dialogs.inform(QString::fromStdU16String(error), kExceptionTitle, platform::Icon::Exclamation);
+    if (const textcore::Result<> saved = exceptions.save(toPath(path)); !saved.ok()) {
+        m_dialogs.inform(platform::messageOf(saved), kExceptionTitle, platform::Icon::Exclamation);
         return;
     }
     // The list keeps every word with "-"; the confirmation shows it so.
@@ -171,7 +170,7 @@ void EditorWindow::rememberException()
     for (QChar &c : stored)
         if (syllabify::isBoundaryMark(c.unicode()))
             c = QLatin1Char('-');
-    const QString firstLine = added == syllabify::ExceptionList::AddResult::Replaced
+    const QString firstLine = added.value() == syllabify::ExceptionList::AddResult::Replaced
         ? QStringLiteral("\u201E%1\u201C ersetzt den bisherigen Eintrag in der Ausnahmeliste %2.\r\r")
         : QStringLiteral("\u201E%1\u201C steht jetzt in der Ausnahmeliste %2.\r\r");
     m_dialogs.inform(firstLine.arg(stored, QFileInfo(path).fileName())

@@ -4,6 +4,7 @@
 #include "platform/application.h"
 #include "platform/dialogs.h"
 #include "platform/filelistbox.h"
+#include "platform/result.h"
 #include "platform/richtextfield.h"
 #include "session/session.h"
 #include "textcore/colourreadback.h"
@@ -96,14 +97,12 @@ void FileBrowser::loadSelectedFile()
 
 bool FileBrowser::loadFileIntoField(const QString &path, platform::FileKind kind, bool asOneUndoStep)
 {
-    QString error;
-    if (m_field.loadFile(path, kind, &error,
-                         asOneUndoStep ? platform::RichTextField::History::OneStep
-                                       : platform::RichTextField::History::Cleared))
+    const textcore::Result<> loaded = m_field.loadFile(path, kind,
+                                                       asOneUndoStep ? platform::RichTextField::History::OneStep
+                                                                     : platform::RichTextField::History::Cleared);
+    if (loaded.ok())
         return true;
-    m_dialogs.inform(error.isEmpty() ? QStringLiteral("Die Datei ''%1'' konnte nicht geladen werden.\r").arg(path)
-                                     : error,
-                     QStringLiteral("Dateifehler"), platform::Icon::Exclamation);
+    m_dialogs.inform(platform::messageOf(loaded), QStringLiteral("Dateifehler"), platform::Icon::Exclamation);
     return false;
 }
 

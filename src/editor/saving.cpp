@@ -6,6 +6,7 @@
 #include "platform/documentfiles.h"
 #include "platform/documentpages.h"
 #include "platform/printer.h"
+#include "platform/result.h"
 #include "platform/richtextfield.h"
 #include "session/session.h"
 #include "textcore/colourwindowrules.h"
@@ -115,30 +116,26 @@ void Saving::save(Kind kind)
         m_separators.hide();
 
     const QString path = m_session.folder() + upper;
-    QString error;
-    bool saved = false;
+    textcore::Result<> saved;
     switch (kind) {
-    case Kind::Rtf: saved = m_field.saveFile(path, platform::FileKind::Rtf, &error); break;
-    case Kind::Txt: saved = m_field.saveFile(path, platform::FileKind::PlainText, &error); break;
+    case Kind::Rtf: saved = m_field.saveFile(path, platform::FileKind::Rtf); break;
+    case Kind::Txt: saved = m_field.saveFile(path, platform::FileKind::PlainText); break;
     case Kind::Unformatted: {
         QString plain = m_field.text();
         plain.remove(QChar(textcore::kSoftHyphen));
-        error = platform::saveDocument(path, platform::FileKind::PlainText, {{plain, {}}});
-        saved = error.isEmpty();
+        saved = platform::saveDocument(path, platform::FileKind::PlainText, {{plain, {}}});
         break;
     }
     case Kind::Pdf: {
         const QByteArray pdf = platform::pdfOfDocument(*m_field.document());
-        error = pdf.isEmpty() ? QStringLiteral("Die PDF-Datei %1 konnte nicht erzeugt werden.\r").arg(upper)
-                              : platform::saveFileBytes(path, pdf);
-        saved = error.isEmpty();
+        saved = pdf.isEmpty()
+            ? platform::failure(QStringLiteral("Die PDF-Datei %1 konnte nicht erzeugt werden.\r").arg(upper))
+            : platform::saveFileBytes(path, pdf);
         break;
     }
     }
-    if (!saved) {
-        m_dialogs.inform(
-            error.isEmpty() ? QStringLiteral("Die Datei ''%1'' konnte nicht gespeichert werden.\r").arg(upper) : error,
-            QStringLiteral("Dateifehler"), platform::Icon::Exclamation);
+    if (!saved.ok()) {
+        m_dialogs.inform(platform::messageOf(saved), QStringLiteral("Dateifehler"), platform::Icon::Exclamation);
         return;
     }
     m_dialogs.inform(upper + QStringLiteral(" wurde gespeichert.\r\r"), about.confirmationTitle,

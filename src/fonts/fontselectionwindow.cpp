@@ -56,9 +56,9 @@ void selectRow(QListWidget *list, int row)
 
 FontSelectionWindow::FontSelectionWindow(session::Session &session, platform::Dialogs &dialogs,
                                          platform::Timers &timers, FontSource installedFonts, QWidget *parent)
-    : QWidget(parent, Qt::Window), session_(session), offered_(session.fonts()), dialogs_(dialogs), timers_(timers),
-      installedFonts_(installedFonts ? std::move(installedFonts) : FontSource(installedFamilies)),
-      rightFontName_(kArial)
+    : QWidget(parent, Qt::Window), m_session(session), m_offered(session.fonts()), m_dialogs(dialogs), m_timers(timers),
+      m_installedFonts(installedFonts ? std::move(installedFonts) : FontSource(installedFamilies)),
+      m_rightFontName(kArial)
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(QStringLiteral("olorat:  Schriftauswahl"));
@@ -81,29 +81,29 @@ FontSelectionWindow::~FontSelectionWindow() = default;
 void FontSelectionWindow::buildControls()
 {
     const auto place = platform::placeWidget;
-    cancelButton_ = new QPushButton(QStringLiteral("Abbruch"), this);
-    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    place(cancelButton_, 120, 120, 1215, 375);
-    connect(cancelButton_, &QPushButton::clicked, this, &FontSelectionWindow::leave);
+    m_cancelButton = new QPushButton(QStringLiteral("Abbruch"), this);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    place(m_cancelButton, 120, 120, 1215, 375);
+    connect(m_cancelButton, &QPushButton::clicked, this, &FontSelectionWindow::leave);
 
-    applyButton_ = new QPushButton(QStringLiteral("Schriftauswahl übernehmen"), this);
-    applyButton_->setObjectName(QStringLiteral("applyButton"));
-    place(applyButton_, 1440, 120, 2655, 375);
-    connect(applyButton_, &QPushButton::clicked, this, &FontSelectionWindow::apply);
+    m_applyButton = new QPushButton(QStringLiteral("Schriftauswahl übernehmen"), this);
+    m_applyButton->setObjectName(QStringLiteral("applyButton"));
+    place(m_applyButton, 1440, 120, 2655, 375);
+    connect(m_applyButton, &QPushButton::clicked, this, &FontSelectionWindow::apply);
 
-    hintLabel_ = new QLabel(this);
-    hintLabel_->setObjectName(QStringLiteral("hintLabel"));
-    hintLabel_->setAccessibleDescription(QStringLiteral("Hinweis"));
-    place(hintLabel_, 4200, 120, 5055, 375);
+    m_hintLabel = new QLabel(this);
+    m_hintLabel->setObjectName(QStringLiteral("hintLabel"));
+    m_hintLabel->setAccessibleDescription(QStringLiteral("Hinweis"));
+    place(m_hintLabel, 4200, 120, 5055, 375);
     {
         // Arial, so that the hint fits the label on every system.
         QFont font(kArial);
         font.setPointSizeF(12);
         font.setBold(true);
-        hintLabel_->setFont(font);
-        QPalette palette = hintLabel_->palette();
+        m_hintLabel->setFont(font);
+        QPalette palette = m_hintLabel->palette();
         palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
-        hintLabel_->setPalette(palette);
+        m_hintLabel->setPalette(palette);
     }
 
     const auto makeList = [&](const char *name, const QString &accessibleName, const QColor &colour) {
@@ -114,35 +114,35 @@ void FontSelectionWindow::buildControls()
         paintBase(list, colour);
         return list;
     };
-    systemList_ = makeList("systemFontList", QStringLiteral("Installierte Schriften"), kSystemListColour);
-    place(systemList_, 120, 840, 3975, 4830);
-    arialList_ = makeList("arialList", QStringLiteral("Feste Schrift Arial"), kOfferedListColour);
-    place(arialList_, 5160, 840, 3975, 270);
-    verdanaList_ = makeList("verdanaList", QStringLiteral("Feste Schrift Verdana"), kOfferedListColour);
-    place(verdanaList_, 5160, 1080, 3975, 270);
-    offeredList_ = makeList("offeredFontList", QStringLiteral("Angebotene Schriften"), kOfferedListColour);
-    place(offeredList_, 5160, 1320, 3975, 4350);
+    m_systemList = makeList("systemFontList", QStringLiteral("Installierte Schriften"), kSystemListColour);
+    place(m_systemList, 120, 840, 3975, 4830);
+    m_arialList = makeList("arialList", QStringLiteral("Feste Schrift Arial"), kOfferedListColour);
+    place(m_arialList, 5160, 840, 3975, 270);
+    m_verdanaList = makeList("verdanaList", QStringLiteral("Feste Schrift Verdana"), kOfferedListColour);
+    place(m_verdanaList, 5160, 1080, 3975, 270);
+    m_offeredList = makeList("offeredFontList", QStringLiteral("Angebotene Schriften"), kOfferedListColour);
+    place(m_offeredList, 5160, 1320, 3975, 4350);
     // The one-entry lists are just high enough for their entry.
-    for (QListWidget *fixed : {arialList_, verdanaList_}) {
+    for (QListWidget *fixed : {m_arialList, m_verdanaList}) {
         fixed->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         fixed->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     }
 
-    connect(systemList_, &QListWidget::itemSelectionChanged, this, &FontSelectionWindow::onSystemSelection);
-    for (QListWidget *right : {arialList_, verdanaList_, offeredList_})
+    connect(m_systemList, &QListWidget::itemSelectionChanged, this, &FontSelectionWindow::onSystemSelection);
+    for (QListWidget *right : {m_arialList, m_verdanaList, m_offeredList})
         connect(right, &QListWidget::itemSelectionChanged, this, [this, right] { onRightSelection(right); });
 
-    addButton_ = new QPushButton(QStringLiteral(">>"), this);
-    addButton_->setObjectName(QStringLiteral("addButton"));
-    addButton_->setAccessibleName(QStringLiteral("Schrift hinzufügen"));
-    place(addButton_, 4320, 2880, 615, 495);
-    connect(addButton_, &QPushButton::clicked, this, &FontSelectionWindow::addSelectedFont);
+    m_addButton = new QPushButton(QStringLiteral(">>"), this);
+    m_addButton->setObjectName(QStringLiteral("addButton"));
+    m_addButton->setAccessibleName(QStringLiteral("Schrift hinzufügen"));
+    place(m_addButton, 4320, 2880, 615, 495);
+    connect(m_addButton, &QPushButton::clicked, this, &FontSelectionWindow::addSelectedFont);
 
-    removeButton_ = new QPushButton(QStringLiteral("<<"), this);
-    removeButton_->setObjectName(QStringLiteral("removeButton"));
-    removeButton_->setAccessibleName(QStringLiteral("Schrift entfernen"));
-    place(removeButton_, 4320, 3600, 615, 495);
-    connect(removeButton_, &QPushButton::clicked, this, &FontSelectionWindow::removeSelectedFont);
+    m_removeButton = new QPushButton(QStringLiteral("<<"), this);
+    m_removeButton->setObjectName(QStringLiteral("removeButton"));
+    m_removeButton->setAccessibleName(QStringLiteral("Schrift entfernen"));
+    place(m_removeButton, 4320, 3600, 615, 495);
+    connect(m_removeButton, &QPushButton::clicked, this, &FontSelectionWindow::removeSelectedFont);
 
     const auto makeSample = [&](const char *name, const QString &description) {
         auto *sample = new QLabel(kSampleText, this);
@@ -153,12 +153,12 @@ void FontSelectionWindow::buildControls()
         sample->setFrameStyle(QFrame::Box | QFrame::Plain);
         return sample;
     };
-    leftSample_ = makeSample("leftSample", QStringLiteral("Beispiel der installierten Schrift"));
-    place(leftSample_, 120, 5640, 3975, 495);
-    rightSample_ = makeSample("rightSample", QStringLiteral("Beispiel der gewählten Schrift"));
-    place(rightSample_, 5160, 5640, 3975, 495);
-    setSampleFont(leftSample_, font().family());
-    setSampleFont(rightSample_, kArial);
+    m_leftSample = makeSample("leftSample", QStringLiteral("Beispiel der installierten Schrift"));
+    place(m_leftSample, 120, 5640, 3975, 495);
+    m_rightSample = makeSample("rightSample", QStringLiteral("Beispiel der gewählten Schrift"));
+    place(m_rightSample, 5160, 5640, 3975, 495);
+    setSampleFont(m_leftSample, font().family());
+    setSampleFont(m_rightSample, kArial);
 }
 
 void FontSelectionWindow::setSampleFont(QLabel *sample, const QString &family)
@@ -171,24 +171,24 @@ void FontSelectionWindow::setSampleFont(QLabel *sample, const QString &family)
 
 void FontSelectionWindow::resetFixedLists()
 {
-    arialList_->clear();
-    verdanaList_->clear();
-    auto *arial = new QListWidgetItem(kArial, arialList_);
+    m_arialList->clear();
+    m_verdanaList->clear();
+    auto *arial = new QListWidgetItem(kArial, m_arialList);
     arial->setFont(QFont(kArial));
-    auto *verdana = new QListWidgetItem(kVerdana, verdanaList_);
+    auto *verdana = new QListWidgetItem(kVerdana, m_verdanaList);
     verdana->setFont(QFont(kVerdana));
-    selectRow(arialList_, 0);
+    selectRow(m_arialList, 0);
 }
 
 void FontSelectionWindow::clearOfferedFonts()
 {
-    offered_.clear();
+    m_offered.clear();
     refreshOfferedList();
 }
 
 void FontSelectionWindow::appendOfferedFont(const QString &name)
 {
-    if (offered_.add(name) != session::OfferedFonts::AddResult::Refused)
+    if (m_offered.add(name) != session::OfferedFonts::AddResult::Refused)
         refreshOfferedList();
 }
 
@@ -196,14 +196,14 @@ void FontSelectionWindow::refreshOfferedList()
 {
     // Rebuilt from the holder, so whatever changed it, the list shows it.
     // The entry chosen on the right stays chosen if it is still offered.
-    const QString chosen = selectedText(offeredList_);
-    const QSignalBlocker blocker(offeredList_);
-    offeredList_->clear();
-    offeredList_->addItems(offered_.names);
+    const QString chosen = selectedText(m_offeredList);
+    const QSignalBlocker blocker(m_offeredList);
+    m_offeredList->clear();
+    m_offeredList->addItems(m_offered.names);
     if (!chosen.isEmpty()) {
-        const int row = int(offered_.names.indexOf(chosen));
+        const int row = int(m_offered.names.indexOf(chosen));
         if (row >= 0)
-            selectRow(offeredList_, row);
+            selectRow(m_offeredList, row);
     }
 }
 
@@ -223,31 +223,31 @@ void FontSelectionWindow::showEvent(QShowEvent *event)
     if (event->spontaneous())
         return;
     refreshOfferedList();
-    hintLabel_->setText(kHint);
-    const int opening = ++opening_;
-    timers_.singleShot(loadDelayMs, this, [this, opening] {
-        if (opening == opening_ && isVisible())
+    m_hintLabel->setText(kHint);
+    const int opening = ++m_opening;
+    m_timers.singleShot(loadDelayMs, this, [this, opening] {
+        if (opening == m_opening && isVisible())
             loadInstalledFonts();
     });
 }
 
 void FontSelectionWindow::loadInstalledFonts()
 {
-    QStringList families = installedFonts_();
+    QStringList families = m_installedFonts();
     std::sort(families.begin(), families.end(), session::OfferedFonts::sortsBefore);
     families.erase(std::unique(families.begin(), families.end()), families.end());
-    systemList_->clear();
-    systemList_->addItems(families);
-    if (systemList_->count() > 0)
-        selectRow(systemList_, 0);
-    hintLabel_->clear();
+    m_systemList->clear();
+    m_systemList->addItems(families);
+    if (m_systemList->count() > 0)
+        selectRow(m_systemList, 0);
+    m_hintLabel->clear();
 }
 
 void FontSelectionWindow::onSystemSelection()
 {
-    const QString name = selectedText(systemList_);
+    const QString name = selectedText(m_systemList);
     if (!name.isEmpty())
-        setSampleFont(leftSample_, name);
+        setSampleFont(m_leftSample, name);
 }
 
 void FontSelectionWindow::onRightSelection(QListWidget *chosen)
@@ -256,38 +256,38 @@ void FontSelectionWindow::onRightSelection(QListWidget *chosen)
     if (name.isEmpty())
         return;
     // Only one font on the right is ever chosen.
-    for (QListWidget *other : {arialList_, verdanaList_, offeredList_}) {
+    for (QListWidget *other : {m_arialList, m_verdanaList, m_offeredList}) {
         if (other != chosen) {
             const QSignalBlocker blocker(other);
             other->clearSelection();
         }
     }
-    rightFontName_ = name;
-    setSampleFont(rightSample_, name);
+    m_rightFontName = name;
+    setSampleFont(m_rightSample, name);
 }
 
 void FontSelectionWindow::addSelectedFont()
 {
-    const QString name = selectedText(systemList_);
+    const QString name = selectedText(m_systemList);
     if (name.isEmpty())
         return;
-    const session::OfferedFonts::AddResult result = offered_.add(name);
+    const session::OfferedFonts::AddResult result = m_offered.add(name);
     switch (result) {
     case session::OfferedFonts::AddResult::Refused: return;
     case session::OfferedFonts::AddResult::Added: refreshOfferedList(); return;
     case session::OfferedFonts::AddResult::AddedNowFull: refreshOfferedList(); break;
     case session::OfferedFonts::AddResult::AlreadyFull: break;
     }
-    dialogs_.inform(QStringLiteral("Es können maximal 18 Schriften hinzugefügt werden!\r"),
-                    QStringLiteral("Schriften"));
+    m_dialogs.inform(QStringLiteral("Es können maximal 18 Schriften hinzugefügt werden!\r"),
+                     QStringLiteral("Schriften"));
 }
 
 void FontSelectionWindow::removeSelectedFont()
 {
-    const QString name = selectedText(offeredList_);
+    const QString name = selectedText(m_offeredList);
     if (name.isEmpty())
         return;
-    offered_.remove(name);
+    m_offered.remove(name);
     refreshOfferedList();
 }
 
@@ -295,17 +295,17 @@ void FontSelectionWindow::apply()
 {
     // The fields are only given the font; each window recolours its text
     // the next time it opens.
-    session_.requests().setReadingFieldsFont(rightFontName_);
+    m_session.requests().setReadingFieldsFont(m_rightFontName);
     leave();
 }
 
 void FontSelectionWindow::leave()
 {
-    ++opening_;
+    ++m_opening;
     // The installed fonts are many; they are read again at the next opening.
-    systemList_->clear();
+    m_systemList->clear();
     hide();
-    session_.requests().showEditor(std::nullopt);
+    m_session.requests().showEditor(std::nullopt);
 }
 
 void FontSelectionWindow::closeEvent(QCloseEvent *event)

@@ -57,7 +57,7 @@ public:
 
     // The font "Schriftauswahl übernehmen" applies: the last one chosen on
     // the right, "Arial" when nothing on the right has been chosen.
-    QString rightFontName() const { return rightFontName_; }
+    QString rightFontName() const { return m_rightFontName; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -75,27 +75,27 @@ private:
     void onRightSelection(QListWidget *chosen);
     void setSampleFont(QLabel *sample, const QString &family);
 
-    session::Session &session_;
-    session::OfferedFonts &offered_;
-    platform::Dialogs &dialogs_;
-    platform::Timers &timers_;
-    FontSource installedFonts_;
-    QString rightFontName_;
+    session::Session &m_session;
+    session::OfferedFonts &m_offered;
+    platform::Dialogs &m_dialogs;
+    platform::Timers &m_timers;
+    FontSource m_installedFonts;
+    QString m_rightFontName;
     // Counts openings, so that a load armed before the window was left
     // does not fill the list of a hidden or reopened window.
-    int opening_ = 0;
+    int m_opening = 0;
 
-    QPushButton *cancelButton_ = nullptr;
-    QPushButton *applyButton_ = nullptr;
-    QLabel *hintLabel_ = nullptr;
-    QListWidget *systemList_ = nullptr;
-    QListWidget *arialList_ = nullptr;
-    QListWidget *verdanaList_ = nullptr;
-    QListWidget *offeredList_ = nullptr;
-    QPushButton *addButton_ = nullptr;
-    QPushButton *removeButton_ = nullptr;
-    QLabel *leftSample_ = nullptr;
-    QLabel *rightSample_ = nullptr;
+    QPushButton *m_cancelButton = nullptr;
+    QPushButton *m_applyButton = nullptr;
+    QLabel *m_hintLabel = nullptr;
+    QListWidget *m_systemList = nullptr;
+    QListWidget *m_arialList = nullptr;
+    QListWidget *m_verdanaList = nullptr;
+    QListWidget *m_offeredList = nullptr;
+    QPushButton *m_addButton = nullptr;
+    QPushButton *m_removeButton = nullptr;
+    QLabel *m_leftSample = nullptr;
+    QLabel *m_rightSample = nullptr;
 };
 
 } // namespace fonts

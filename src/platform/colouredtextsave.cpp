@@ -2,6 +2,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/dialogs.h"
+#include "platform/result.h"
 #include "platform/richtextfield.h"
 #include "textcore/colourwindowrules.h"
 
@@ -58,11 +59,8 @@ bool saveColouredText(const RichTextField &field, Dialogs &dialogs, const SaveDe
                         name))
         return false;
 
-    QString error;
-    if (!field.saveFile(path, FileKind::Rtf, &error)) {
-        const QString reason
-            = error.isEmpty() ? QStringLiteral("%1 konnte nicht gespeichert werden.").arg(name) : error;
-        dialogs.inform(reason + QStringLiteral("\r\r"), QStringLiteral("Dateifehler"), Icon::Exclamation);
+    if (const textcore::Result<> saved = field.saveFile(path, FileKind::Rtf); !saved.ok()) {
+        dialogs.inform(messageOf(saved) + QStringLiteral("\r\r"), QStringLiteral("Dateifehler"), Icon::Exclamation);
         return false;
     }
     // The editor reports its own failure to load; the file is saved either way.

@@ -84,9 +84,9 @@ QMimeData *ColourField::createMimeData() const
     return mime;
 }
 
-void ColourField::acceptDrop(const QMimeData &data)
+void ColourField::acceptDrop(const QMimeData &mime)
 {
-    const std::optional<DraggedField> dragged = draggedField(&data);
+    const std::optional<DraggedField> dragged = draggedField(&mime);
     if (dragged)
         emit dropped(dragged->token, dragged->name);
     else

@@ -60,7 +60,7 @@ public:
     // A drop on this field, as from the mouse: emits dropped() with the
     // carried field's token and name, both empty for any other object. Also
     // the way tests drop without a mouse.
-    void acceptDrop(const QMimeData &data);
+    void acceptDrop(const QMimeData &mime);
 
     // A token no other window shares: `windowName` and the window's address.
     static QString dragTokenFor(const QString &windowName, const QObject *window);

@@ -1,5 +1,6 @@
 #include "platform/documentfiles.h"
 
+#include "platform/result.h"
 #include "platform/rtfreader.h"
 #include "platform/rtfwriter.h"
 #include "textcore/cp1252.h"
@@ -104,34 +105,25 @@ QString normaliseLineBreaks(const QString &text)
     return out;
 }
 
-QByteArray readWholeFile(const QString &path, QString *error)
+textcore::Result<QByteArray> readWholeFile(const QString &path)
 {
     QFileInfo info(path);
-    if (!info.exists()) {
-        *error = readFailure(path, QStringLiteral("Sie ist nicht vorhanden."));
-        return {};
-    }
-    if (info.isDir()) {
-        *error = readFailure(path, QStringLiteral("Das ist ein Ordner."));
-        return {};
-    }
-    if (info.size() > kMaxDocumentFileSize) {
-        *error = readFailure(path, QStringLiteral("Sie ist zu groß."));
-        return {};
-    }
+    if (!info.exists())
+        return failure(readFailure(path, QStringLiteral("Sie ist nicht vorhanden.")));
+    if (info.isDir())
+        return failure(readFailure(path, QStringLiteral("Das ist ein Ordner.")));
+    if (info.size() > kMaxDocumentFileSize)
+        return failure(readFailure(path, QStringLiteral("Sie ist zu groß.")));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = readFailure(path,
-                             file.error() == QFileDevice::PermissionsError
-                                 ? QStringLiteral("Der Zugriff wurde verweigert.")
-                                 : QStringLiteral("Sie lässt sich nicht öffnen."));
-        return {};
+        return failure(readFailure(path,
+                                   file.error() == QFileDevice::PermissionsError
+                                       ? QStringLiteral("Der Zugriff wurde verweigert.")
+                                       : QStringLiteral("Sie lässt sich nicht öffnen.")));
     }
     QByteArray bytes = file.read(kMaxDocumentFileSize + 1);
-    if (file.error() != QFileDevice::NoError) {
-        *error = readFailure(path, QStringLiteral("Beim Lesen ist ein Fehler aufgetreten."));
-        return {};
-    }
+    if (file.error() != QFileDevice::NoError)
+        return failure(readFailure(path, QStringLiteral("Beim Lesen ist ein Fehler aufgetreten.")));
     return bytes;
 }
 
@@ -185,60 +177,53 @@ QByteArray encodePlainText(const QString &text)
     return out;
 }
 
-DocumentLoadResult loadDocument(const QString &path, FileKind kind, const CharFormat &defaults)
+textcore::Result<StyledText> loadDocument(const QString &path, FileKind kind, const CharFormat &defaults)
 {
-    DocumentLoadResult result;
-    QString error;
-    const QByteArray bytes = readWholeFile(path, &error);
-    if (!error.isEmpty()) {
-        result.errorMessage = error;
-        return result;
-    }
+    const textcore::Result<QByteArray> bytes = readWholeFile(path);
+    if (!bytes.ok())
+        return bytes;
+    StyledText result;
     if (kind == FileKind::PlainText) {
-        const QString text = decodePlainText(bytes);
+        const QString text = decodePlainText(bytes.value());
         if (!text.isEmpty())
-            result.text.push_back(StyledRun{text, defaults});
-        result.ok = true;
+            result.push_back(StyledRun{text, defaults});
         return result;
     }
-    RtfReadResult rtf = readRtf(bytes);
-    if (!rtf.ok) {
-        result.errorMessage = readFailure(path, rtf.errorMessage);
-        return result;
-    }
-    result.text.reserve(rtf.text.size());
-    for (StyledRun &run : rtf.text) {
+    textcore::Result<StyledText> rtf = readRtf(bytes.value());
+    if (!rtf.ok())
+        return failure(readFailure(path, messageOf(rtf)));
+    result.reserve(rtf.value().size());
+    for (StyledRun &run : rtf.value()) {
         if (run.format.fontName.isEmpty())
             run.format.fontName = defaults.fontName;
         if (run.format.pointSize <= 0)
             run.format.pointSize = defaults.pointSize;
         // Filling in the defaults can make neighbours equal.
-        if (!result.text.empty() && result.text.back().format == run.format)
-            result.text.back().text += run.text;
+        if (!result.empty() && result.back().format == run.format)
+            result.back().text += run.text;
         else
-            result.text.push_back(std::move(run));
+            result.push_back(std::move(run));
     }
-    result.ok = true;
     return result;
 }
 
-QString saveDocument(const QString &path, FileKind kind, const StyledText &text)
+textcore::Result<> saveDocument(const QString &path, FileKind kind, const StyledText &text)
 {
     return saveFileBytes(path, kind == FileKind::Rtf ? writeRtf(text) : encodePlainText(plainTextOf(text)));
 }
 
-QString saveFileBytes(const QString &path, const QByteArray &bytes)
+textcore::Result<> saveFileBytes(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return writeFailure(path, reasonOf(file));
+        return failure(writeFailure(path, reasonOf(file)));
     if (file.write(bytes) != bytes.size()) {
         const QString reason = reasonOf(file);
         file.cancelWriting();
-        return writeFailure(path, reason);
+        return failure(writeFailure(path, reason));
     }
     if (!file.commit())
-        return writeFailure(path, reasonOf(file));
+        return failure(writeFailure(path, reasonOf(file)));
     return {};
 }
 

@@ -3,6 +3,7 @@
 // text (RTF) and plain text. The rich-text field loads and saves through
 // these functions, and so do the developer tools, so both see the same text.
 #include "platform/styledtext.h"
+#include "textcore/result.h"
 
 #include <QString>
 
@@ -13,27 +14,22 @@ enum class FileKind {
     PlainText
 };
 
-struct DocumentLoadResult {
-    bool ok = false;
-    StyledText text;      // runs; joined they give the plain text with "\r\n" line breaks
-    QString errorMessage; // German, names the file and the reason; empty when ok
-};
-
-// Reads a file. Plain text: Windows-1252, or UTF-8 when the file has a UTF-8
-// byte-order mark or is valid UTF-8 with non-ASCII bytes; every character
-// gets `defaults`. RTF: our RTF reader; runs carry what the file says, and
-// `defaults` fills what it leaves open.
-DocumentLoadResult loadDocument(const QString &path, FileKind kind, const CharFormat &defaults = {});
+// Reads a file into runs; joined they give the plain text with "\r\n" line
+// breaks. A failure's message names the file and the reason. Plain text:
+// Windows-1252, or UTF-8 when the file has a UTF-8 byte-order mark or is
+// valid UTF-8 with non-ASCII bytes; every character gets `defaults`. RTF:
+// our RTF reader; runs carry what the file says, and `defaults` fills what it
+// leaves open.
+textcore::Result<StyledText> loadDocument(const QString &path, FileKind kind, const CharFormat &defaults = {});
 
 // Writes atomically (QSaveFile): on failure the old file stays and the
-// German message is returned; an empty string means success.
+// message names the file and the reason.
 // Plain text: Windows-1252 with CR LF, or UTF-8 with a byte-order mark when a
 // character cannot be written in Windows-1252.
-QString saveDocument(const QString &path, FileKind kind, const StyledText &text);
+textcore::Result<> saveDocument(const QString &path, FileKind kind, const StyledText &text);
 
-// Writes any finished file (a PDF) the same way: atomically, German message
-// on failure, empty on success.
-QString saveFileBytes(const QString &path, const QByteArray &bytes);
+// Writes any finished file (a PDF) the same way.
+textcore::Result<> saveFileBytes(const QString &path, const QByteArray &bytes);
 
 // The steps of the plain-text files, for the tools and the tests. Decoding
 // also reads UTF-16 with a byte-order mark (as Notepad's "Unicode"), and turns every lone CR and every lone LF into CR LF, because the field's

@@ -46,8 +46,8 @@ struct EspeakEngine::Stream {
 
 EspeakEngine::EspeakEngine(QObject *parent) : SpeechEngine(parent)
 {
-    feedTimer_.setInterval(20);
-    connect(&feedTimer_, &QTimer::timeout, this, &EspeakEngine::feed);
+    m_feedTimer.setInterval(20);
+    connect(&m_feedTimer, &QTimer::timeout, this, &EspeakEngine::feed);
 }
 
 EspeakEngine::~EspeakEngine()
@@ -63,18 +63,18 @@ void EspeakEngine::speak(const std::u16string &text, bool phonemes)
         fail(SpeechFailure::NoAudioDevice);
         return;
     }
-    sink_ = std::make_unique<QAudioSink>(output, speechFormat());
-    device_ = sink_->start();
-    if (!device_ || sink_->error() != QAudio::NoError) {
+    m_sink = std::make_unique<QAudioSink>(output, speechFormat());
+    m_device = m_sink->start();
+    if (!m_device || m_sink->error() != QAudio::NoError) {
         fail(SpeechFailure::AudioDeviceBusy);
         return;
     }
     auto stream = std::make_shared<Stream>();
-    stream_ = stream;
-    written_ = 0;
-    nextWord_ = 0;
+    m_stream = stream;
+    m_written = 0;
+    m_nextWord = 0;
     const int wordsPerMinute = textcore::WordsPerMinute(rate());
-    worker_ = std::thread([this, stream, text, phonemes, wordsPerMinute] {
+    m_worker = std::thread([this, stream, text, phonemes, wordsPerMinute] {
         bool first = true;
         const auto take = [&](const SpeechChunk &chunk) {
             std::unique_lock guard(stream->lock);
@@ -100,16 +100,16 @@ void EspeakEngine::speak(const std::u16string &text, bool phonemes)
         QMetaObject::invokeMethod(this, &EspeakEngine::feed, Qt::QueuedConnection);
     });
 
-    clock_.start();
-    feedTimer_.start();
+    m_clock.start();
+    m_feedTimer.start();
 }
 
 void EspeakEngine::feed()
 {
-    const std::shared_ptr<Stream> stream = stream_;
-    if (!stream || !sink_)
+    const std::shared_ptr<Stream> stream = m_stream;
+    if (!stream || !m_sink)
         return;
-    if (sink_->error() == QAudio::OpenError || sink_->error() == QAudio::FatalError) {
+    if (m_sink->error() == QAudio::OpenError || m_sink->error() == QAudio::FatalError) {
         fail(SpeechFailure::AudioDeviceBusy);
         return;
     }
@@ -119,12 +119,12 @@ void EspeakEngine::feed()
     {
         std::lock_guard guard(stream->lock);
         voiceMissing = stream->voiceMissing;
-        const qsizetype room = std::min<qsizetype>(sink_->bytesFree(), stream->audio.size()) & ~qsizetype(1);
+        const qsizetype room = std::min<qsizetype>(m_sink->bytesFree(), stream->audio.size()) & ~qsizetype(1);
         if (room > 0) {
-            const qsizetype wrote = device_->write(stream->audio.constData(), room);
+            const qsizetype wrote = m_device->write(stream->audio.constData(), room);
             if (wrote > 0) {
                 stream->audio.remove(0, wrote);
-                written_ += wrote;
+                m_written += wrote;
                 stream->roomFreed.notify_all();
             }
         }
@@ -132,9 +132,9 @@ void EspeakEngine::feed()
         // What the listener hears now: the device's own count, which some
         // sound systems take as "written" rather than "played", so never
         // more than the time since playing began.
-        const qint64 heardMs = std::min<qint64>(sink_->processedUSecs() / 1000, clock_.elapsed());
-        while (nextWord_ < stream->words.size() && stream->words[nextWord_].milliseconds <= heardMs)
-            heard.push_back(stream->words[nextWord_++]);
+        const qint64 heardMs = std::min<qint64>(m_sink->processedUSecs() / 1000, m_clock.elapsed());
+        while (m_nextWord < stream->words.size() && stream->words[m_nextWord].milliseconds <= heardMs)
+            heard.push_back(stream->words[m_nextWord++]);
     }
     if (voiceMissing) {
         fail(SpeechFailure::NoGermanVoice);
@@ -142,22 +142,22 @@ void EspeakEngine::feed()
     }
     for (const SpokenWord &word : heard) {
         emit wordStarted(qsizetype(word.start), qsizetype(word.length));
-        if (stream_ != stream)
+        if (m_stream != stream)
             return;
     }
-    const qint64 totalMs = qint64(written_) * 1000 / (EspeakSynthesizer::kSampleRate * kBytesPerSample);
+    const qint64 totalMs = qint64(m_written) * 1000 / (EspeakSynthesizer::kSampleRate * kBytesPerSample);
     // Right after writing, the sink may still look idle: only the time
     // the speech takes can tell that it has been heard. A device that
     // stalls still ends it a little later.
-    const qint64 elapsed = clock_.elapsed();
-    const bool drained = sink_->state() == QAudio::IdleState || sink_->processedUSecs() / 1000 >= totalMs;
+    const qint64 elapsed = m_clock.elapsed();
+    const bool drained = m_sink->state() == QAudio::IdleState || m_sink->processedUSecs() / 1000 >= totalMs;
     if (allWritten && elapsed >= totalMs && (drained || elapsed >= totalMs + 2000))
         finish();
 }
 
 void EspeakEngine::stop()
 {
-    if (!stream_)
+    if (!m_stream)
         return;
     finish();
 }
@@ -178,22 +178,22 @@ void EspeakEngine::finish()
 
 void EspeakEngine::endStream()
 {
-    feedTimer_.stop();
-    if (stream_) {
+    m_feedTimer.stop();
+    if (m_stream) {
         {
-            std::lock_guard guard(stream_->lock);
-            stream_->cancelled = true;
+            std::lock_guard guard(m_stream->lock);
+            m_stream->cancelled = true;
         }
-        stream_->roomFreed.notify_all();
+        m_stream->roomFreed.notify_all();
     }
-    if (worker_.joinable())
-        worker_.join();
-    stream_.reset();
-    if (sink_) {
-        sink_->stop();
-        sink_.reset();
+    if (m_worker.joinable())
+        m_worker.join();
+    m_stream.reset();
+    if (m_sink) {
+        m_sink->stop();
+        m_sink.reset();
     }
-    device_ = nullptr;
+    m_device = nullptr;
 }
 
 } // namespace platform

@@ -24,7 +24,7 @@ public:
 
     void speak(const std::u16string &text, bool phonemes) override;
     void stop() override;
-    bool isSpeaking() const override { return bool(stream_); }
+    bool isSpeaking() const override { return bool(m_stream); }
 
 private:
     struct Stream;
@@ -33,14 +33,14 @@ private:
     void finish();
     void endStream();
 
-    std::shared_ptr<Stream> stream_;
-    std::thread worker_;
-    std::unique_ptr<QAudioSink> sink_;
-    QIODevice *device_ = nullptr;
-    QTimer feedTimer_;
-    QElapsedTimer clock_;      // since playing began
-    qsizetype written_ = 0;    // bytes handed to the sink
-    std::size_t nextWord_ = 0; // first word not reported yet
+    std::shared_ptr<Stream> m_stream;
+    std::thread m_worker;
+    std::unique_ptr<QAudioSink> m_sink;
+    QIODevice *m_device = nullptr;
+    QTimer m_feedTimer;
+    QElapsedTimer m_clock;      // since playing began
+    qsizetype m_written = 0;    // bytes handed to the sink
+    std::size_t m_nextWord = 0; // first word not reported yet
 };
 
 } // namespace platform

@@ -25,9 +25,9 @@ SpeechEngine::~SpeechEngine() = default;
 
 void SpeechEngine::setRate(textcore::SpeechRate rate)
 {
-    if (rate == rate_)
+    if (rate == m_rate)
         return;
-    rate_ = rate;
+    m_rate = rate;
     emit rateChanged(rate);
 }
 
@@ -48,48 +48,48 @@ QString speechFailureMessage(SpeechFailure failure)
 }
 
 ReadAloud::ReadAloud(SpeechEngine &engine, Dialogs &dialogs, RichTextField &field, QObject *parent)
-    : QObject(parent), engine_(engine), dialogs_(dialogs), field_(field)
+    : QObject(parent), m_engine(engine), m_dialogs(dialogs), m_field(field)
 {
     // The engine is shared: only the window that is speaking listens.
-    connect(&engine_, &SpeechEngine::wordStarted, this, [this](qsizetype start, qsizetype length) {
-        if (active_)
+    connect(&m_engine, &SpeechEngine::wordStarted, this, [this](qsizetype start, qsizetype length) {
+        if (m_active)
             markWord(start, length);
     });
-    connect(&engine_, &SpeechEngine::finished, this, [this] {
-        if (active_)
+    connect(&m_engine, &SpeechEngine::finished, this, [this] {
+        if (m_active)
             end();
     });
-    connect(&engine_, &SpeechEngine::failed, this, [this](SpeechFailure failure) {
-        if (!active_)
+    connect(&m_engine, &SpeechEngine::failed, this, [this](SpeechFailure failure) {
+        if (!m_active)
             return;
         end();
-        dialogs_.inform(speechFailureMessage(failure), QStringLiteral("Vorlesen"), Icon::Exclamation);
+        m_dialogs.inform(speechFailureMessage(failure), QStringLiteral("Vorlesen"), Icon::Exclamation);
     });
 }
 
 void ReadAloud::toggle(const textcore::SpeechPiece &piece)
 {
-    if (active_) {
+    if (m_active) {
         stop();
         return;
     }
     if (piece.empty())
         return;
     // Another window's speaking ends here, before this one starts.
-    engine_.stop();
-    piece_ = piece;
-    active_ = true;
+    m_engine.stop();
+    m_piece = piece;
+    m_active = true;
     emit speakingChanged(true);
-    engine_.speak(piece_.spoken, piece_.phonemes);
+    m_engine.speak(m_piece.spoken, m_piece.phonemes);
 }
 
 void ReadAloud::stop()
 {
-    if (!active_)
+    if (!m_active)
         return;
-    engine_.stop();
+    m_engine.stop();
     // An engine that reported nothing more still leaves this field quiet.
-    if (active_)
+    if (m_active)
         end();
 }
 
@@ -97,14 +97,14 @@ void ReadAloud::markWord(qsizetype start, qsizetype length)
 {
     if (start < 0 || length <= 0)
         return;
-    mark_ = piece_.Shown(std::size_t(start), std::size_t(length));
+    m_mark = m_piece.Shown(std::size_t(start), std::size_t(length));
     showMark();
 }
 
 void ReadAloud::end()
 {
-    active_ = false;
-    mark_.reset();
+    m_active = false;
+    m_mark.reset();
     showMark();
     emit speakingChanged(false);
 }
@@ -112,11 +112,11 @@ void ReadAloud::end()
 void ReadAloud::showMark()
 {
     QList<QTextEdit::ExtraSelection> selections;
-    if (mark_) {
+    if (m_mark) {
         QTextEdit::ExtraSelection mark;
-        mark.cursor = QTextCursor(field_.document());
-        const int start = field_.documentPosition(int(mark_->start));
-        const int end = field_.documentPosition(int(mark_->start + mark_->length));
+        mark.cursor = QTextCursor(m_field.document());
+        const int start = m_field.documentPosition(int(m_mark->start));
+        const int end = m_field.documentPosition(int(m_mark->start + m_mark->length));
         mark.cursor.setPosition(start);
         mark.cursor.setPosition(end, QTextCursor::KeepAnchor);
         // A tint over whatever background the field has; the text keeps
@@ -125,7 +125,7 @@ void ReadAloud::showMark()
         mark.format.setUnderlineStyle(QTextCharFormat::SingleUnderline);
         selections << mark;
     }
-    field_.setExtraSelections(selections);
+    m_field.setExtraSelections(selections);
 }
 
 QMenu *ReadAloud::rateMenu(SpeechEngine &engine, QWidget *parent)

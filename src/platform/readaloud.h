@@ -30,11 +30,11 @@ public:
     // being read already: then it stops. An empty piece says nothing.
     void toggle(const textcore::SpeechPiece &piece);
     void stop();
-    bool isSpeaking() const { return active_; }
+    bool isSpeaking() const { return m_active; }
     // Where the mark stands now, in positions of the field's text().
-    std::optional<textcore::TextRange> mark() const { return mark_; }
+    std::optional<textcore::TextRange> mark() const { return m_mark; }
 
-    SpeechEngine &engine() { return engine_; }
+    SpeechEngine &engine() { return m_engine; }
 
     // The "Sprechtempo" menu: one checkable entry per rate, in step with
     // the engine's rate whichever window changed it.
@@ -48,12 +48,12 @@ private:
     void end();
     void showMark();
 
-    SpeechEngine &engine_;
-    Dialogs &dialogs_;
-    RichTextField &field_;
-    textcore::SpeechPiece piece_;
-    bool active_ = false;
-    std::optional<textcore::TextRange> mark_;
+    SpeechEngine &m_engine;
+    Dialogs &m_dialogs;
+    RichTextField &m_field;
+    textcore::SpeechPiece m_piece;
+    bool m_active = false;
+    std::optional<textcore::TextRange> m_mark;
 };
 
 // Keeps the engine's rate between runs in `settings` (a file of its own;

@@ -153,12 +153,11 @@ public:
     // default). Line-break forms as in setText(). Caret at the start,
     // changed() raised once.
     void setStyledText(const StyledText &runs, History history = History::Cleared);
-    // Replaces the content with the file's. On failure the content stays,
-    // the German message goes to *error and the result is false.
-    bool loadFile(const QString &path, FileKind kind, QString *error = nullptr, History history = History::Cleared);
+    // Replaces the content with the file's. On failure the content stays.
+    textcore::Result<> loadFile(const QString &path, FileKind kind, History history = History::Cleared);
     // Writes the content (RTF: every character's colour, font, size, bold,
-    // italic; plain text: text()). On failure *error gets the German message.
-    bool saveFile(const QString &path, FileKind kind, QString *error = nullptr) const;
+    // italic; plain text: text()).
+    textcore::Result<> saveFile(const QString &path, FileKind kind) const;
     // A copy of the selected characters with their formatting, for printing
     // the selection.
     std::unique_ptr<QTextDocument> selectionAsDocument() const;

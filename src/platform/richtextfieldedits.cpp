@@ -124,12 +124,12 @@ void RichTextField::insertFromMimeData(const QMimeData *source)
 
 QMimeData *RichTextField::createMimeDataFromSelection() const
 {
-    auto *data = new QMimeData;
+    auto *mime = new QMimeData;
     // Qt's own export writes U+00A0 as a blank; keep the characters as they are.
     QString raw = textCursor().selectedText();
     raw.replace(kParagraphSeparator, QLatin1Char('\n'));
-    data->setText(raw);
-    return data;
+    mime->setText(raw);
+    return mime;
 }
 
 } // namespace platform

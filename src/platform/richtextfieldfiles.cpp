@@ -4,26 +4,17 @@
 
 namespace platform {
 
-bool RichTextField::loadFile(const QString &path, FileKind kind, QString *error, History history)
+textcore::Result<> RichTextField::loadFile(const QString &path, FileKind kind, History history)
 {
-    const DocumentLoadResult result = loadDocument(path, kind, CharFormat{});
-    if (!result.ok) {
-        if (error)
-            *error = result.errorMessage;
-        return false;
-    }
-    setStyledText(result.text, history);
-    if (error)
-        error->clear();
-    return true;
+    const textcore::Result<StyledText> loaded = loadDocument(path, kind, CharFormat{});
+    if (loaded.ok())
+        setStyledText(loaded.value(), history);
+    return loaded;
 }
 
-bool RichTextField::saveFile(const QString &path, FileKind kind, QString *error) const
+textcore::Result<> RichTextField::saveFile(const QString &path, FileKind kind) const
 {
-    const QString message = saveDocument(path, kind, styledText());
-    if (error)
-        *error = message;
-    return message.isEmpty();
+    return saveDocument(path, kind, styledText());
 }
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/rtfreader.h"
 
+#include "platform/result.h"
 #include "textcore/cp1252.h"
 #include "textcore/separators.h"
 
@@ -51,9 +52,9 @@ public:
     // The character of a lead and a trail byte; U+FFFD when they form none.
     QString pair(int codePage, unsigned char lead, unsigned char trail)
     {
-        auto it = pairDecoders_.find(codePage);
-        if (it == pairDecoders_.end())
-            it = pairDecoders_
+        auto it = m_pairDecoders.find(codePage);
+        if (it == m_pairDecoders.end())
+            it = m_pairDecoders
                      .emplace(codePage,
                               std::make_unique<QStringDecoder>(codecName(codePage).constData(),
                                                                QStringConverter::Flag::Stateless))
@@ -71,8 +72,8 @@ public:
     {
         if (codePage == 1252 || codePage <= 0)
             return &cp1252Table();
-        auto it = tables_.find(codePage);
-        if (it != tables_.end())
+        auto it = m_tables.find(codePage);
+        if (it != m_tables.end())
             return it->second.get();
         auto t = std::make_unique<ByteTable>(cp1252Table());
         const QByteArray name = codecName(codePage);
@@ -87,7 +88,7 @@ public:
             }
         }
         const ByteTable *result = t.get();
-        tables_.emplace(codePage, std::move(t));
+        m_tables.emplace(codePage, std::move(t));
         return result;
     }
 
@@ -110,8 +111,8 @@ private:
         }
     }
 
-    std::unordered_map<int, std::unique_ptr<ByteTable>> tables_;
-    std::unordered_map<int, std::unique_ptr<QStringDecoder>> pairDecoders_;
+    std::unordered_map<int, std::unique_ptr<ByteTable>> m_tables;
+    std::unordered_map<int, std::unique_ptr<QStringDecoder>> m_pairDecoders;
 };
 
 int codePageOfCharset(int charset)
@@ -353,12 +354,12 @@ bool isDigit(char c)
 
 class Parser {
 public:
-    explicit Parser(const QByteArray &data) : p_(data.constData()), end_(data.constData() + data.size())
+    explicit Parser(const QByteArray &data) : m_p(data.constData()), m_end(data.constData() + data.size())
     {
-        text_.reserve(static_cast<std::size_t>(data.size()));
+        m_text.reserve(static_cast<std::size_t>(data.size()));
     }
 
-    RtfReadResult run();
+    textcore::Result<StyledText> run();
 
 private:
     void openGroup();
@@ -376,56 +377,54 @@ private:
     void commitFontEntry();
     void resolveFormat();
     void truncateTo(std::size_t size);
-    RtfReadResult finish();
+    textcore::Result<StyledText> finish();
 
-    const char *p_;
-    const char *end_;
-    State st_;
-    std::vector<State> stack_;
-    int overflowDepth_ = 0;
-    bool groupJustOpened_ = false;
-    int pendingSkip_ = 0;
+    const char *m_p;
+    const char *m_end;
+    State m_st;
+    std::vector<State> m_stack;
+    int m_overflowDepth = 0;
+    bool m_groupJustOpened = false;
+    int m_pendingSkip = 0;
 
-    int docCodePage_ = 1252;
-    int defaultFont_ = -1;
-    QHash<int, FontInfo> fonts_;
-    int fontEntry_ = -1;
-    FontInfo fontEntryInfo_;
-    QString fontNameBuffer_;
-    std::vector<long long> colours_; // -1: automatic
-    int red_ = -1, green_ = -1, blue_ = -1;
+    int m_docCodePage = 1252;
+    int m_defaultFont = -1;
+    QHash<int, FontInfo> m_fonts;
+    int m_fontEntry = -1;
+    FontInfo m_fontEntryInfo;
+    QString m_fontNameBuffer;
+    std::vector<long long> m_colours; // -1: automatic
+    int m_red = -1, m_green = -1, m_blue = -1;
 
-    CodePages codePages_;
-    bool formatDirty_ = true;
-    bool formatResolved_ = false; // since the last character: check whether a run starts
-    CharFormat format_;
-    const ByteTable *byteTable_ = &cp1252Table();
-    int byteCodePage_ = 1252;
-    int pendingLead_ = -1; // a double-byte code page's lead byte waiting for its trail
+    CodePages m_codePages;
+    bool m_formatDirty = true;
+    bool m_formatResolved = false; // since the last character: check whether a run starts
+    CharFormat m_format;
+    const ByteTable *m_byteTable = &cp1252Table();
+    int m_byteCodePage = 1252;
+    int m_pendingLead = -1; // a double-byte code page's lead byte waiting for its trail
 
-    std::u16string text_;
-    std::vector<RunStart> runs_;
-    std::size_t lastParagraphEnd_ = std::string::npos;
-    std::size_t cellEnd_ = std::string::npos;
+    std::u16string m_text;
+    std::vector<RunStart> m_runs;
+    std::size_t m_lastParagraphEnd = std::string::npos;
+    std::size_t m_cellEnd = std::string::npos;
 };
 
-RtfReadResult Parser::run()
+textcore::Result<StyledText> Parser::run()
 {
-    while (p_ < end_ && (*p_ == ' ' || *p_ == '\t' || *p_ == '\r' || *p_ == '\n'))
-        ++p_;
-    if (end_ - p_ < 5 || std::string_view(p_, 5) != "{\\rtf") {
-        RtfReadResult result;
-        result.errorMessage
-            = p_ == end_ ? QStringLiteral("Die Datei ist leer.") : QStringLiteral("Die Datei enthält keinen RTF-Text.");
-        return result;
+    while (m_p < m_end && (*m_p == ' ' || *m_p == '\t' || *m_p == '\r' || *m_p == '\n'))
+        ++m_p;
+    if (m_end - m_p < 5 || std::string_view(m_p, 5) != "{\\rtf") {
+        return failure(m_p == m_end ? QStringLiteral("Die Datei ist leer.")
+                                    : QStringLiteral("Die Datei enthält keinen RTF-Text."));
     }
-    ++p_;
-    stack_.reserve(64);
-    stack_.push_back(st_);
-    groupJustOpened_ = true;
+    ++m_p;
+    m_stack.reserve(64);
+    m_stack.push_back(m_st);
+    m_groupJustOpened = true;
 
-    while (p_ < end_) {
-        const char c = *p_++;
+    while (m_p < m_end) {
+        const char c = *m_p++;
         switch (c) {
         case '{': openGroup(); break;
         case '}':
@@ -433,19 +432,19 @@ RtfReadResult Parser::run()
                 return finish();
             break;
         case '\\':
-            if (p_ == end_)
+            if (m_p == m_end)
                 return finish();
-            if (isLetter(*p_))
+            if (isLetter(*m_p))
                 controlWord();
             else
                 controlSymbol();
-            groupJustOpened_ = false;
+            m_groupJustOpened = false;
             break;
         case '\r':
         case '\n': break;
         default:
             textByte(static_cast<unsigned char>(c));
-            groupJustOpened_ = false;
+            m_groupJustOpened = false;
             break;
         }
     }
@@ -454,74 +453,74 @@ RtfReadResult Parser::run()
 
 void Parser::openGroup()
 {
-    pendingSkip_ = 0;
-    pendingLead_ = -1;
-    groupJustOpened_ = true;
-    if (stack_.size() >= static_cast<std::size_t>(kRtfMaxGroupDepth)) {
-        ++overflowDepth_;
+    m_pendingSkip = 0;
+    m_pendingLead = -1;
+    m_groupJustOpened = true;
+    if (m_stack.size() >= static_cast<std::size_t>(kRtfMaxGroupDepth)) {
+        ++m_overflowDepth;
         return;
     }
-    stack_.push_back(st_);
+    m_stack.push_back(m_st);
 }
 
 bool Parser::closeGroup()
 {
-    pendingSkip_ = 0;
-    pendingLead_ = -1;
-    groupJustOpened_ = false;
-    if (overflowDepth_ > 0) {
-        --overflowDepth_;
+    m_pendingSkip = 0;
+    m_pendingLead = -1;
+    m_groupJustOpened = false;
+    if (m_overflowDepth > 0) {
+        --m_overflowDepth;
         return true;
     }
-    if (st_.dest == Dest::FontTable)
+    if (m_st.dest == Dest::FontTable)
         commitFontEntry();
-    const State inner = st_;
-    st_ = stack_.back();
-    stack_.pop_back();
-    if (st_.dest == Dest::FontTable && inner.dest == Dest::FontTable)
-        fontEntry_ = -1;
-    if (inner.font != st_.font || inner.halfPoints != st_.halfPoints || inner.colour != st_.colour
-        || inner.bold != st_.bold || inner.italic != st_.italic)
-        formatDirty_ = true;
-    return !stack_.empty();
+    const State inner = m_st;
+    m_st = m_stack.back();
+    m_stack.pop_back();
+    if (m_st.dest == Dest::FontTable && inner.dest == Dest::FontTable)
+        m_fontEntry = -1;
+    if (inner.font != m_st.font || inner.halfPoints != m_st.halfPoints || inner.colour != m_st.colour
+        || inner.bold != m_st.bold || inner.italic != m_st.italic)
+        m_formatDirty = true;
+    return !m_stack.empty();
 }
 
 bool Parser::consumeUnicodeFallback()
 {
-    if (pendingSkip_ == 0)
+    if (m_pendingSkip == 0)
         return false;
-    --pendingSkip_;
+    --m_pendingSkip;
     return true;
 }
 
 void Parser::controlSymbol()
 {
-    const char c = *p_++;
+    const char c = *m_p++;
     if (c == '\'') {
         int value = -1;
-        if (end_ - p_ >= 2) {
-            const int hi = hexValue(p_[0]);
-            const int lo = hexValue(p_[1]);
+        if (m_end - m_p >= 2) {
+            const int hi = hexValue(m_p[0]);
+            const int lo = hexValue(m_p[1]);
             if (hi >= 0 && lo >= 0) {
                 value = hi * 16 + lo;
-                p_ += 2;
+                m_p += 2;
             }
         }
         if (consumeUnicodeFallback() || value < 0)
             return;
-        if (st_.dest == Dest::Text || st_.dest == Dest::FontTable) {
-            if (formatDirty_)
+        if (m_st.dest == Dest::Text || m_st.dest == Dest::FontTable) {
+            if (m_formatDirty)
                 resolveFormat();
-            if (st_.dest == Dest::FontTable)
-                fontNameBuffer_.append(QChar(cp1252Table()[value]));
+            if (m_st.dest == Dest::FontTable)
+                m_fontNameBuffer.append(QChar(cp1252Table()[value]));
             else
                 putByte(static_cast<unsigned char>(value));
         }
         return;
     }
     if (c == '*') {
-        if (groupJustOpened_ && overflowDepth_ == 0)
-            st_.dest = Dest::Skip;
+        if (m_groupJustOpened && m_overflowDepth == 0)
+            m_st.dest = Dest::Skip;
         return;
     }
     if (consumeUnicodeFallback())
@@ -531,24 +530,24 @@ void Parser::controlSymbol()
     case '{':
     case '}': literalByte(static_cast<unsigned char>(c)); break;
     case '~':
-        if (st_.dest == Dest::Text)
+        if (m_st.dest == Dest::Text)
             put(0x00A0);
         break;
     case '-':
-        if (st_.dest == Dest::Text)
+        if (m_st.dest == Dest::Text)
             put(textcore::kSoftHyphen);
         break;
     case '_':
-        if (st_.dest == Dest::Text)
+        if (m_st.dest == Dest::Text)
             put(0x2011);
         break;
     case '\r':
     case '\n':
-        if (st_.dest == Dest::Text)
+        if (m_st.dest == Dest::Text)
             putBreak(true);
         break;
     case '\t':
-        if (st_.dest == Dest::Text)
+        if (m_st.dest == Dest::Text)
             put(u'\t');
         break;
     default: break; // \| \: and the like carry nothing we keep
@@ -557,26 +556,26 @@ void Parser::controlSymbol()
 
 void Parser::controlWord()
 {
-    pendingLead_ = -1; // a lead byte needs its trail byte right behind it
-    const char *start = p_;
-    while (p_ < end_ && isLetter(*p_))
-        ++p_;
-    const std::string_view word(start, static_cast<std::size_t>(p_ - start));
+    m_pendingLead = -1; // a lead byte needs its trail byte right behind it
+    const char *start = m_p;
+    while (m_p < m_end && isLetter(*m_p))
+        ++m_p;
+    const std::string_view word(start, static_cast<std::size_t>(m_p - start));
     bool negative = false;
-    if (p_ < end_ && *p_ == '-' && p_ + 1 < end_ && isDigit(p_[1])) {
+    if (m_p < m_end && *m_p == '-' && m_p + 1 < m_end && isDigit(m_p[1])) {
         negative = true;
-        ++p_;
+        ++m_p;
     }
     bool hasParam = false;
     long long value = 0;
-    while (p_ < end_ && isDigit(*p_)) {
+    while (m_p < m_end && isDigit(*m_p)) {
         hasParam = true;
         if (value < 100000000000LL)
-            value = value * 10 + (*p_ - '0');
-        ++p_;
+            value = value * 10 + (*m_p - '0');
+        ++m_p;
     }
-    if (p_ < end_ && *p_ == ' ')
-        ++p_;
+    if (m_p < m_end && *m_p == ' ')
+        ++m_p;
     if (negative)
         value = -value;
     const int param = static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
@@ -587,9 +586,9 @@ void Parser::controlWord()
 
     if (kw == Kw::Bin) {
         // Binary data is skipped by its length whatever the destination.
-        const long long available = end_ - p_;
+        const long long available = m_end - m_p;
         const long long n = std::clamp<long long>(hasParam ? value : 0, 0, available);
-        p_ += n;
+        m_p += n;
         consumeUnicodeFallback();
         return;
     }
@@ -600,101 +599,101 @@ void Parser::controlWord()
 
 void Parser::handleKeyword(Kw kw, bool hasParam, int param)
 {
-    if (st_.dest == Dest::Skip)
+    if (m_st.dest == Dest::Skip)
         return;
-    if (st_.dest == Dest::ColourTable) {
+    if (m_st.dest == Dest::ColourTable) {
         const int component = std::clamp(param, 0, 255);
         if (kw == Kw::Red)
-            red_ = component;
+            m_red = component;
         else if (kw == Kw::Green)
-            green_ = component;
+            m_green = component;
         else if (kw == Kw::Blue)
-            blue_ = component;
+            m_blue = component;
         return;
     }
-    if (st_.dest == Dest::FontTable) {
+    if (m_st.dest == Dest::FontTable) {
         switch (kw) {
         case Kw::Font:
             commitFontEntry();
-            fontEntry_ = param;
-            fontEntryInfo_ = FontInfo{};
-            fontNameBuffer_.clear();
+            m_fontEntry = param;
+            m_fontEntryInfo = FontInfo{};
+            m_fontNameBuffer.clear();
             return;
-        case Kw::Charset: fontEntryInfo_.codePage = codePageOfCharset(param); return;
-        case Kw::Cpg: fontEntryInfo_.codePage = param; return;
-        case Kw::SkipDest: st_.dest = Dest::Skip; return;
+        case Kw::Charset: m_fontEntryInfo.codePage = codePageOfCharset(param); return;
+        case Kw::Cpg: m_fontEntryInfo.codePage = param; return;
+        case Kw::SkipDest: m_st.dest = Dest::Skip; return;
         case Kw::Unicode:
             if (param != 0)
-                fontNameBuffer_.append(QChar(static_cast<char16_t>(param < 0 ? param + 65536 : param)));
-            pendingSkip_ = st_.unicodeSkip;
+                m_fontNameBuffer.append(QChar(static_cast<char16_t>(param < 0 ? param + 65536 : param)));
+            m_pendingSkip = m_st.unicodeSkip;
             return;
-        case Kw::UnicodeSkip: st_.unicodeSkip = std::clamp(param, 0, kRtfMaxUnicodeSkip); return;
+        case Kw::UnicodeSkip: m_st.unicodeSkip = std::clamp(param, 0, kRtfMaxUnicodeSkip); return;
         default: return;
         }
     }
 
     switch (kw) {
     case Kw::Unknown: return;
-    case Kw::SkipDest: st_.dest = Dest::Skip; return;
+    case Kw::SkipDest: m_st.dest = Dest::Skip; return;
     case Kw::FontTable:
-        st_.dest = Dest::FontTable;
-        fontEntry_ = -1;
-        fontNameBuffer_.clear();
-        formatDirty_ = true;
+        m_st.dest = Dest::FontTable;
+        m_fontEntry = -1;
+        m_fontNameBuffer.clear();
+        m_formatDirty = true;
         return;
     case Kw::ColourTable:
-        st_.dest = Dest::ColourTable;
-        colours_.clear();
-        red_ = green_ = blue_ = -1;
-        formatDirty_ = true;
+        m_st.dest = Dest::ColourTable;
+        m_colours.clear();
+        m_red = m_green = m_blue = -1;
+        m_formatDirty = true;
         return;
     case Kw::Par: putBreak(true); return;
     case Kw::Sect:
         // A section break ends the paragraph still open; right after a \par
         // it opens no empty paragraph of its own, so a text whose writer puts
         // one behind its last paragraph ends there.
-        if (lastParagraphEnd_ != text_.size())
+        if (m_lastParagraphEnd != m_text.size())
             putBreak(true);
         return;
     case Kw::Line: putBreak(false); return;
     case Kw::Tab: put(u'\t'); return;
     case Kw::Cell:
         put(u'\t');
-        cellEnd_ = text_.size();
+        m_cellEnd = m_text.size();
         return;
     case Kw::Row:
         // Cells are joined by tabs: the last cell's tab gives way to the break.
-        if (cellEnd_ == text_.size())
-            truncateTo(text_.size() - 1);
+        if (m_cellEnd == m_text.size())
+            truncateTo(m_text.size() - 1);
         putBreak(true);
         return;
     case Kw::Plain:
-        st_.font = -1;
-        st_.halfPoints = kDefaultHalfPoints;
-        st_.colour = -1;
-        st_.bold = st_.italic = false;
-        formatDirty_ = true;
+        m_st.font = -1;
+        m_st.halfPoints = kDefaultHalfPoints;
+        m_st.colour = -1;
+        m_st.bold = m_st.italic = false;
+        m_formatDirty = true;
         return;
     case Kw::Font:
-        st_.font = param;
-        formatDirty_ = true;
+        m_st.font = param;
+        m_formatDirty = true;
         return;
     case Kw::FontSize:
         // \fs0 gives no size at all, as the writer leaves an open size: the default.
-        st_.halfPoints = hasParam && param > 0 ? std::min(param, 3276) : kDefaultHalfPoints;
-        formatDirty_ = true;
+        m_st.halfPoints = hasParam && param > 0 ? std::min(param, 3276) : kDefaultHalfPoints;
+        m_formatDirty = true;
         return;
     case Kw::Colour:
-        st_.colour = param;
-        formatDirty_ = true;
+        m_st.colour = param;
+        m_formatDirty = true;
         return;
     case Kw::Bold:
-        st_.bold = !hasParam || param != 0;
-        formatDirty_ = true;
+        m_st.bold = !hasParam || param != 0;
+        m_formatDirty = true;
         return;
     case Kw::Italic:
-        st_.italic = !hasParam || param != 0;
-        formatDirty_ = true;
+        m_st.italic = !hasParam || param != 0;
+        m_formatDirty = true;
         return;
     case Kw::Unicode: {
         int unit = param;
@@ -702,34 +701,34 @@ void Parser::handleKeyword(Kw kw, bool hasParam, int param)
             unit += 65536;
         if (unit > 0 && unit <= 0xFFFF)
             put(static_cast<char16_t>(unit));
-        pendingSkip_ = st_.unicodeSkip;
+        m_pendingSkip = m_st.unicodeSkip;
         return;
     }
-    case Kw::UnicodeSkip: st_.unicodeSkip = std::clamp(param, 0, kRtfMaxUnicodeSkip); return;
+    case Kw::UnicodeSkip: m_st.unicodeSkip = std::clamp(param, 0, kRtfMaxUnicodeSkip); return;
     case Kw::AnsiCpg:
         if (param > 0)
-            docCodePage_ = param;
-        formatDirty_ = true;
+            m_docCodePage = param;
+        m_formatDirty = true;
         return;
     case Kw::Ansi:
-        docCodePage_ = 1252;
-        formatDirty_ = true;
+        m_docCodePage = 1252;
+        m_formatDirty = true;
         return;
     case Kw::Mac:
-        docCodePage_ = 10000;
-        formatDirty_ = true;
+        m_docCodePage = 10000;
+        m_formatDirty = true;
         return;
     case Kw::Pc:
-        docCodePage_ = 437;
-        formatDirty_ = true;
+        m_docCodePage = 437;
+        m_formatDirty = true;
         return;
     case Kw::Pca:
-        docCodePage_ = 850;
-        formatDirty_ = true;
+        m_docCodePage = 850;
+        m_formatDirty = true;
         return;
     case Kw::DefaultFont:
-        defaultFont_ = param;
-        formatDirty_ = true;
+        m_defaultFont = param;
+        m_formatDirty = true;
         return;
     case Kw::EmDash: put(0x2014); return;
     case Kw::EnDash: put(0x2013); return;
@@ -752,29 +751,29 @@ void Parser::textByte(unsigned char byte)
 
 void Parser::literalByte(unsigned char byte)
 {
-    switch (st_.dest) {
+    switch (m_st.dest) {
     case Dest::Skip: return;
     case Dest::ColourTable:
         if (byte == ';') {
-            if (colours_.size() >= kMaxColours) {
+            if (m_colours.size() >= kMaxColours) {
                 // Indices beyond the bound read as automatic.
-            } else if (red_ < 0 && green_ < 0 && blue_ < 0)
-                colours_.push_back(-1);
+            } else if (m_red < 0 && m_green < 0 && m_blue < 0)
+                m_colours.push_back(-1);
             else
-                colours_.push_back(std::max(red_, 0) + 256LL * std::max(green_, 0) + 65536LL * std::max(blue_, 0));
-            red_ = green_ = blue_ = -1;
+                m_colours.push_back(std::max(m_red, 0) + 256LL * std::max(m_green, 0) + 65536LL * std::max(m_blue, 0));
+            m_red = m_green = m_blue = -1;
         }
         return;
     case Dest::FontTable:
         if (byte == ';')
             commitFontEntry();
         else
-            fontNameBuffer_.append(QChar(cp1252Table()[byte]));
+            m_fontNameBuffer.append(QChar(cp1252Table()[byte]));
         return;
     case Dest::Text:
         if (byte == 0)
             return;
-        if (formatDirty_)
+        if (m_formatDirty)
             resolveFormat();
         putByte(byte);
         return;
@@ -783,50 +782,50 @@ void Parser::literalByte(unsigned char byte)
 
 void Parser::putByte(unsigned char byte)
 {
-    if (pendingLead_ >= 0) {
-        const QString s = codePages_.pair(byteCodePage_, static_cast<unsigned char>(pendingLead_), byte);
-        pendingLead_ = -1;
+    if (m_pendingLead >= 0) {
+        const QString s = m_codePages.pair(m_byteCodePage, static_cast<unsigned char>(m_pendingLead), byte);
+        m_pendingLead = -1;
         for (QChar c : s)
             put(c.unicode());
-    } else if (CodePages::isLeadByte(byteCodePage_, byte)) {
-        pendingLead_ = byte;
+    } else if (CodePages::isLeadByte(m_byteCodePage, byte)) {
+        m_pendingLead = byte;
     } else {
-        put((*byteTable_)[byte]);
+        put((*m_byteTable)[byte]);
     }
 }
 
 void Parser::commitFontEntry()
 {
-    if (fontEntry_ < 0)
+    if (m_fontEntry < 0)
         return;
-    fontEntryInfo_.name = fontNameBuffer_.trimmed();
-    fonts_.insert(fontEntry_, fontEntryInfo_);
-    fontEntry_ = -1;
-    fontNameBuffer_.clear();
-    formatDirty_ = true;
+    m_fontEntryInfo.name = m_fontNameBuffer.trimmed();
+    m_fonts.insert(m_fontEntry, m_fontEntryInfo);
+    m_fontEntry = -1;
+    m_fontNameBuffer.clear();
+    m_formatDirty = true;
 }
 
 void Parser::resolveFormat()
 {
-    formatDirty_ = false;
+    m_formatDirty = false;
     CharFormat f;
-    const int fontNumber = st_.font >= 0 ? st_.font : defaultFont_;
+    const int fontNumber = m_st.font >= 0 ? m_st.font : m_defaultFont;
     int codePage = 0;
-    const auto font = fonts_.constFind(fontNumber);
-    if (fontNumber >= 0 && font != fonts_.cend()) {
+    const auto font = m_fonts.constFind(fontNumber);
+    if (fontNumber >= 0 && font != m_fonts.cend()) {
         f.fontName = font->name;
         codePage = font->codePage;
     }
-    byteCodePage_ = codePage > 0 ? codePage : docCodePage_;
-    byteTable_ = codePages_.table(byteCodePage_);
-    f.pointSize = st_.halfPoints / 2.0;
-    if (st_.colour >= 0 && static_cast<std::size_t>(st_.colour) < colours_.size()
-        && colours_[static_cast<std::size_t>(st_.colour)] >= 0)
-        f.colour = static_cast<textcore::Colour>(colours_[static_cast<std::size_t>(st_.colour)]);
-    f.bold = st_.bold;
-    f.italic = st_.italic;
-    format_ = std::move(f);
-    formatResolved_ = true;
+    m_byteCodePage = codePage > 0 ? codePage : m_docCodePage;
+    m_byteTable = m_codePages.table(m_byteCodePage);
+    f.pointSize = m_st.halfPoints / 2.0;
+    if (m_st.colour >= 0 && static_cast<std::size_t>(m_st.colour) < m_colours.size()
+        && m_colours[static_cast<std::size_t>(m_st.colour)] >= 0)
+        f.colour = static_cast<textcore::Colour>(m_colours[static_cast<std::size_t>(m_st.colour)]);
+    f.bold = m_st.bold;
+    f.italic = m_st.italic;
+    m_format = std::move(f);
+    m_formatResolved = true;
 }
 
 void Parser::put(char16_t ch)
@@ -841,61 +840,60 @@ void Parser::put(char16_t ch)
 
 void Parser::putRaw(char16_t ch)
 {
-    if (st_.dest != Dest::Text)
+    if (m_st.dest != Dest::Text)
         return;
-    if (formatDirty_)
+    if (m_formatDirty)
         resolveFormat();
-    if (formatResolved_ && (runs_.empty() || !(runs_.back().format == format_))) {
-        if (!runs_.empty() && runs_.back().start == static_cast<qsizetype>(text_.size()))
-            runs_.back().format = format_;
+    if (m_formatResolved && (m_runs.empty() || !(m_runs.back().format == m_format))) {
+        if (!m_runs.empty() && m_runs.back().start == static_cast<qsizetype>(m_text.size()))
+            m_runs.back().format = m_format;
         else
-            runs_.push_back(RunStart{static_cast<qsizetype>(text_.size()), format_});
-        if (runs_.size() >= 2 && runs_[runs_.size() - 2].format == runs_.back().format)
-            runs_.pop_back();
+            m_runs.push_back(RunStart{static_cast<qsizetype>(m_text.size()), m_format});
+        if (m_runs.size() >= 2 && m_runs[m_runs.size() - 2].format == m_runs.back().format)
+            m_runs.pop_back();
     }
-    formatResolved_ = false;
-    text_.push_back(ch);
+    m_formatResolved = false;
+    m_text.push_back(ch);
 }
 
 void Parser::putBreak(bool paragraph)
 {
-    if (st_.dest != Dest::Text)
+    if (m_st.dest != Dest::Text)
         return;
     putRaw(u'\r');
     putRaw(u'\n');
-    lastParagraphEnd_ = paragraph ? text_.size() : std::string::npos;
+    m_lastParagraphEnd = paragraph ? m_text.size() : std::string::npos;
 }
 
 void Parser::truncateTo(std::size_t size)
 {
-    text_.resize(size);
-    while (!runs_.empty() && runs_.back().start >= static_cast<qsizetype>(size))
-        runs_.pop_back();
-    formatResolved_ = true; // the next character checks its run again
+    m_text.resize(size);
+    while (!m_runs.empty() && m_runs.back().start >= static_cast<qsizetype>(size))
+        m_runs.pop_back();
+    m_formatResolved = true; // the next character checks its run again
 }
 
-RtfReadResult Parser::finish()
+textcore::Result<StyledText> Parser::finish()
 {
     // Paragraphs are joined by line breaks: the break of a final \par is no
     // line of its own.
-    if (lastParagraphEnd_ == text_.size() && text_.size() >= 2)
-        truncateTo(text_.size() - 2);
+    if (m_lastParagraphEnd == m_text.size() && m_text.size() >= 2)
+        truncateTo(m_text.size() - 2);
 
-    RtfReadResult result;
-    result.ok = true;
-    result.text.reserve(runs_.size());
-    for (std::size_t i = 0; i < runs_.size(); ++i) {
-        const qsizetype start = runs_[i].start;
-        const qsizetype stop = i + 1 < runs_.size() ? runs_[i + 1].start : static_cast<qsizetype>(text_.size());
-        result.text.push_back(StyledRun{QString(reinterpret_cast<const QChar *>(text_.data() + start), stop - start),
-                                        std::move(runs_[i].format)});
+    StyledText result;
+    result.reserve(m_runs.size());
+    for (std::size_t i = 0; i < m_runs.size(); ++i) {
+        const qsizetype start = m_runs[i].start;
+        const qsizetype stop = i + 1 < m_runs.size() ? m_runs[i + 1].start : static_cast<qsizetype>(m_text.size());
+        result.push_back(StyledRun{QString(reinterpret_cast<const QChar *>(m_text.data() + start), stop - start),
+                                   std::move(m_runs[i].format)});
     }
     return result;
 }
 
 } // namespace
 
-RtfReadResult readRtf(const QByteArray &data)
+textcore::Result<StyledText> readRtf(const QByteArray &data)
 {
     Parser parser(data);
     return parser.run();

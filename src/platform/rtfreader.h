@@ -14,23 +14,20 @@
 // - a run's fontName is empty where the file does not say (the field's
 //   default font), its pointSize RTF's default of 12 without \fs.
 #include "platform/styledtext.h"
+#include "textcore/result.h"
 
 #include <QByteArray>
 #include <QString>
 
 namespace platform {
 
-struct RtfReadResult {
-    bool ok = false;
-    StyledText text;      // adjacent runs always differ in format; no empty runs
-    QString errorMessage; // German reason (without the file name); empty when ok
-};
-
 // Bounds that keep hostile files from costing more than their size: deeper
 // groups are read with the format of the deepest kept group.
 inline constexpr int kRtfMaxGroupDepth = 256;
 inline constexpr int kRtfMaxUnicodeSkip = 16;
 
-RtfReadResult readRtf(const QByteArray &data);
+// Adjacent runs always differ in format; there are no empty runs. A
+// failure's message gives the reason without the file name.
+textcore::Result<StyledText> readRtf(const QByteArray &data);
 
 } // namespace platform

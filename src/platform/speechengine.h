@@ -35,7 +35,7 @@ public:
     virtual void stop() = 0;
     virtual bool isSpeaking() const = 0;
 
-    textcore::SpeechRate rate() const { return rate_; }
+    textcore::SpeechRate rate() const { return m_rate; }
     // Takes effect from the next speak().
     void setRate(textcore::SpeechRate rate);
 
@@ -50,7 +50,7 @@ signals:
     void rateChanged(textcore::SpeechRate rate);
 
 private:
-    textcore::SpeechRate rate_ = textcore::SpeechRate::Normal;
+    textcore::SpeechRate m_rate = textcore::SpeechRate::Normal;
 };
 
 } // namespace platform

@@ -79,7 +79,7 @@ void ExceptionList::index(std::u16string_view line, size_t lineNumber)
     m_words[toLower(parsed->letters)] = Entry{parsed->boundaries, lineNumber};
 }
 
-bool ExceptionList::load(const std::filesystem::path &file, std::u16string *error)
+textcore::Result<> ExceptionList::load(const std::filesystem::path &file)
 {
     m_lines.clear();
     m_words.clear();
@@ -87,7 +87,7 @@ bool ExceptionList::load(const std::filesystem::path &file, std::u16string *erro
 
     std::error_code ec;
     if (!std::filesystem::exists(file, ec))
-        return true;
+        return {};
     // Read with stdio: a stream would throw on a directory of that name.
     std::string bytes;
     bool readable = false;
@@ -99,11 +99,9 @@ bool ExceptionList::load(const std::filesystem::path &file, std::u16string *erro
         readable = !std::ferror(f);
         std::fclose(f);
     }
-    if (!readable) {
-        if (error)
-            *error = u"Die Ausnahmeliste " + quotedName(file) + u"\rkann nicht gelesen werden.\r";
-        return false;
-    }
+    if (!readable)
+        return textcore::Result<>::failure(u"Die Ausnahmeliste " + quotedName(file)
+                                           + u"\rkann nicht gelesen werden.\r");
 
     std::string_view view(bytes);
     if (view.starts_with("\xEF\xBB\xBF"))
@@ -126,10 +124,10 @@ bool ExceptionList::load(const std::filesystem::path &file, std::u16string *erro
         }
         start = end + 1;
     }
-    return true;
+    return {};
 }
 
-bool ExceptionList::save(const std::filesystem::path &file, std::u16string *error) const
+textcore::Result<> ExceptionList::save(const std::filesystem::path &file) const
 {
     std::u16string text;
     for (const std::u16string &line : m_lines) {
@@ -141,10 +139,9 @@ bool ExceptionList::save(const std::filesystem::path &file, std::u16string *erro
     auto fail = [&](const std::filesystem::path &tmp) {
         std::error_code ec;
         std::filesystem::remove(tmp, ec);
-        if (error)
-            *error = u"Die Ausnahmeliste " + quotedName(file)
-                + u"\rkann nicht geschrieben werden.\rDie bisherige Liste bleibt erhalten.\r";
-        return false;
+        return textcore::Result<>::failure(
+            u"Die Ausnahmeliste " + quotedName(file)
+            + u"\rkann nicht geschrieben werden.\rDie bisherige Liste bleibt erhalten.\r");
     };
 
     std::filesystem::path tmp = file;
@@ -160,7 +157,7 @@ bool ExceptionList::save(const std::filesystem::path &file, std::u16string *erro
     std::filesystem::rename(tmp, file, ec);
     if (ec)
         return fail(tmp);
-    return true;
+    return {};
 }
 
 std::optional<std::vector<size_t>> ExceptionList::find(std::u16string_view word) const
@@ -171,14 +168,11 @@ std::optional<std::vector<size_t>> ExceptionList::find(std::u16string_view word)
     return it->second.boundaries;
 }
 
-ExceptionList::AddResult ExceptionList::add(std::u16string_view markedWord, std::u16string *error)
+textcore::Result<ExceptionList::AddResult> ExceptionList::add(std::u16string_view markedWord)
 {
     const std::optional<ParsedWord> parsed = parseMarkedWord(trimmed(markedWord));
-    if (!parsed) {
-        if (error)
-            *error = u"Bitte markieren Sie genau ein Wort,\rin dem Trennzeichen gesetzt sind.\r";
-        return AddResult::Invalid;
-    }
+    if (!parsed)
+        return textcore::Result<>::failure(u"Bitte markieren Sie genau ein Wort,\rin dem Trennzeichen gesetzt sind.\r");
     std::u16string line;
     size_t next = 0;
     for (size_t i = 0; i < parsed->letters.size(); ++i) {

@@ -3,6 +3,8 @@
 // plain text file KOLORAT-SILBEN.TXT in the current folder, one marked word a
 // line ("Farb-aus-wahl"). Written as UTF-8; a file from an older editor in
 // Windows-1252 is read as well.
+#include "textcore/result.h"
+
 #include <cstddef>
 #include <filesystem>
 #include <map>
@@ -19,13 +21,13 @@ class ExceptionList {
 public:
     // Reads the file. A missing file is an empty list and no error. Lines that
     // are not one marked word are kept (so that writing loses nothing) but not
-    // used; `problems` then names them in German. Returns false, with a German
-    // message in `error`, only when an existing file cannot be read.
-    bool load(const std::filesystem::path &file, std::u16string *error = nullptr);
+    // used; `problems` then names them in German. Fails only when an existing
+    // file cannot be read.
+    textcore::Result<> load(const std::filesystem::path &file);
 
     // Writes every line atomically: a temporary file beside the target, then a
     // rename, so that a failed write leaves the old list intact.
-    bool save(const std::filesystem::path &file, std::u16string *error = nullptr) const;
+    textcore::Result<> save(const std::filesystem::path &file) const;
 
     // Boundaries for a word (letters only, any case) as written in the list,
     // counted like Syllabifier::boundaries, or nothing when it is not listed.
@@ -33,14 +35,13 @@ public:
 
     enum class AddResult {
         Added,
-        Replaced,
-        Invalid
+        Replaced
     };
     // Adds a word as the teacher marked it, with any of the five marks; it is
     // stored with "-". A word already listed (in any case) takes the new marks.
-    // Invalid when the text is not one word of letters with at least one mark
-    // between letters; `error` then holds the German message.
-    AddResult add(std::u16string_view markedWord, std::u16string *error = nullptr);
+    // Fails when the text is not one word of letters with at least one mark
+    // between letters.
+    textcore::Result<AddResult> add(std::u16string_view markedWord);
 
     size_t size() const { return m_words.size(); }
     bool empty() const { return m_words.empty(); }

@@ -253,8 +253,9 @@ void SyllableColourWindow::buildTargets(QWidget *area)
         font.setBold(true);
         target->setFont(font);
         connect(target, &ColourField::clicked, this, [this, target] { onTargetClicked(target); });
-        connect(target, &ColourField::dropped, this,
-                [this, target](const QString &token, const QString &name) { onTargetDropped(target, token, name); });
+        connect(target, &ColourField::dropped, this, [this, target](const QString &token, const QString &fieldName) {
+            onTargetDropped(target, token, fieldName);
+        });
         return target;
     };
 

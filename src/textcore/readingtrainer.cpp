@@ -9,47 +9,47 @@ namespace textcore {
 // Every syllable boundary reaches the colour windows and trainers as a
 // soft hyphen.
 
-ReadingTrainer::ReadingTrainer(TrainerKind kind) : kind_(kind)
+ReadingTrainer::ReadingTrainer(TrainerKind kind) : m_kind(kind)
 {}
 
 const std::u16string &ReadingTrainer::Activate(std::u16string workingText,
                                                const std::vector<std::u16string> &editorSentenceList)
 {
-    workingText_ = std::move(workingText);
-    sentences_.clear();
+    m_workingText = std::move(workingText);
+    m_sentences.clear();
     for (const std::u16string &s : editorSentenceList) {
         if (!s.empty())
-            sentences_.push_back(s);
+            m_sentences.push_back(s);
     }
-    sentenceCursor_ = static_cast<std::ptrdiff_t>(sentences_.size()) - 1;
-    step_ = ReadingStep::Text;
+    m_sentenceCursor = static_cast<std::ptrdiff_t>(m_sentences.size()) - 1;
+    m_step = ReadingStep::Text;
     clearPieces();
     TextStep();
-    letterPosition_ = 0;
-    return display_;
+    m_letterPosition = 0;
+    return m_display;
 }
 
 void ReadingTrainer::clearPieces()
 {
-    pieces_.clear();
-    if (shown_ == Shown::Pieces)
-        shown_ = Shown::Other;
+    m_pieces.clear();
+    if (m_shown == Shown::Pieces)
+        m_shown = Shown::Other;
 }
 
 void ReadingTrainer::enter(ReadingStep step)
 {
-    if (step_ == step)
+    if (m_step == step)
         return;
-    step_ = step;
+    m_step = step;
     clearPieces();
-    if (step == ReadingStep::Letter && kind_ == TrainerKind::Syllables)
-        letterPosition_ = 0;
+    if (step == ReadingStep::Letter && m_kind == TrainerKind::Syllables)
+        m_letterPosition = 0;
 }
 
 std::ptrdiff_t ReadingTrainer::nextSentence() const
 {
-    const std::ptrdiff_t next = sentenceCursor_ + 1;
-    return next > static_cast<std::ptrdiff_t>(sentences_.size()) - 1 ? 0 : next;
+    const std::ptrdiff_t next = m_sentenceCursor + 1;
+    return next > static_cast<std::ptrdiff_t>(m_sentences.size()) - 1 ? 0 : next;
 }
 
 const std::u16string &ReadingTrainer::RunStep(ReadingStep step)
@@ -61,33 +61,33 @@ const std::u16string &ReadingTrainer::RunStep(ReadingStep step)
     case ReadingStep::Syllable: return SyllableStep();
     case ReadingStep::Letter: return LetterStep();
     }
-    return display_;
+    return m_display;
 }
 
 const std::u16string &ReadingTrainer::TextStep()
 {
     enter(ReadingStep::Text);
-    display_ = workingText_;
-    shown_ = Shown::Other;
-    return display_;
+    m_display = m_workingText;
+    m_shown = Shown::Other;
+    return m_display;
 }
 
 const std::u16string &ReadingTrainer::SentenceStep()
 {
     enter(ReadingStep::Sentence);
-    shown_ = Shown::Other;
-    if (sentences_.empty()) {
-        display_.clear();
-        return display_;
+    m_shown = Shown::Other;
+    if (m_sentences.empty()) {
+        m_display.clear();
+        return m_display;
     }
-    sentenceCursor_ = nextSentence();
-    display_ = sentences_[static_cast<std::size_t>(sentenceCursor_)];
-    return display_;
+    m_sentenceCursor = nextSentence();
+    m_display = m_sentences[static_cast<std::size_t>(m_sentenceCursor)];
+    return m_display;
 }
 
 void ReadingTrainer::loadPieces(std::u16string_view sentence, bool bySyllables)
 {
-    pieces_.clear();
+    m_pieces.clear();
     std::size_t start = 0;
     // The appended blank ends the last piece.
     for (std::size_t i = 0; i <= sentence.size(); ++i) {
@@ -96,7 +96,7 @@ void ReadingTrainer::loadPieces(std::u16string_view sentence, bool bySyllables)
             std::u16string piece(sentence.substr(start, i - start));
             if (bySyllables)
                 piece.push_back(c);
-            pieces_.push_back(std::move(piece));
+            m_pieces.push_back(std::move(piece));
             start = i + 1;
         }
     }
@@ -106,35 +106,35 @@ const std::u16string &ReadingTrainer::pieceStep(ReadingStep step)
 {
     enter(step);
     const bool bySyllables = step == ReadingStep::Syllable;
-    if (sentences_.empty()) {
-        display_.clear();
-        shown_ = Shown::Other;
-        return display_;
+    if (m_sentences.empty()) {
+        m_display.clear();
+        m_shown = Shown::Other;
+        return m_display;
     }
-    if (pieces_.empty()) {
-        loadPieces(sentences_[static_cast<std::size_t>(sentenceCursor_)], bySyllables);
-        sentenceCursor_ = nextSentence();
-        pieceCursor_ = 0;
-        display_.clear();
-        shown_ = Shown::Pieces;
-        shownCount_ = 0;
+    if (m_pieces.empty()) {
+        loadPieces(m_sentences[static_cast<std::size_t>(m_sentenceCursor)], bySyllables);
+        m_sentenceCursor = nextSentence();
+        m_pieceCursor = 0;
+        m_display.clear();
+        m_shown = Shown::Pieces;
+        m_shownCount = 0;
     }
-    const std::size_t upTo = static_cast<std::size_t>(pieceCursor_) + 1;
-    if (shown_ != Shown::Pieces || shownCount_ > upTo) {
-        display_.clear();
-        shownCount_ = 0;
-        shown_ = Shown::Pieces;
+    const std::size_t upTo = static_cast<std::size_t>(m_pieceCursor) + 1;
+    if (m_shown != Shown::Pieces || m_shownCount > upTo) {
+        m_display.clear();
+        m_shownCount = 0;
+        m_shown = Shown::Pieces;
     }
-    for (; shownCount_ < upTo; ++shownCount_) {
-        display_ += pieces_[shownCount_];
+    for (; m_shownCount < upTo; ++m_shownCount) {
+        m_display += m_pieces[m_shownCount];
         if (!bySyllables)
-            display_ += u' ';
+            m_display += u' ';
     }
-    if (pieceCursor_ + 1 < static_cast<std::ptrdiff_t>(pieces_.size()))
-        ++pieceCursor_;
+    if (m_pieceCursor + 1 < static_cast<std::ptrdiff_t>(m_pieces.size()))
+        ++m_pieceCursor;
     else
         clearPieces();
-    return display_;
+    return m_display;
 }
 
 const std::u16string &ReadingTrainer::WordStep()
@@ -150,69 +150,69 @@ const std::u16string &ReadingTrainer::SyllableStep()
 const std::u16string &ReadingTrainer::LetterStep()
 {
     enter(ReadingStep::Letter);
-    if (sentences_.empty()) {
-        display_.clear();
-        shown_ = Shown::Other;
-        letterPosition_ = 0;
-        return display_;
+    if (m_sentences.empty()) {
+        m_display.clear();
+        m_shown = Shown::Other;
+        m_letterPosition = 0;
+        return m_display;
     }
-    const std::u16string *s = &sentences_[static_cast<std::size_t>(sentenceCursor_)];
-    std::size_t n = letterPosition_ + 1;
+    const std::u16string *s = &m_sentences[static_cast<std::size_t>(m_sentenceCursor)];
+    std::size_t n = m_letterPosition + 1;
     // A blank or soft hyphen is taken together with the character after it (once).
     if (n > s->size() || (*s)[n - 1] == u' ' || (*s)[n - 1] == kSoftHyphen)
         ++n;
-    letterPosition_ = n;
+    m_letterPosition = n;
     if (n > s->size()) {
-        sentenceCursor_ = nextSentence();
-        s = &sentences_[static_cast<std::size_t>(sentenceCursor_)];
+        m_sentenceCursor = nextSentence();
+        s = &m_sentences[static_cast<std::size_t>(m_sentenceCursor)];
         n = 1;
-        letterPosition_ = 1;
+        m_letterPosition = 1;
     }
     const std::size_t shownLength = std::min(n, s->size());
-    if (shown_ == Shown::Letters && shownSentence_ == sentenceCursor_ && display_.size() <= shownLength) {
-        display_.append(*s, display_.size(), shownLength - display_.size());
+    if (m_shown == Shown::Letters && m_shownSentence == m_sentenceCursor && m_display.size() <= shownLength) {
+        m_display.append(*s, m_display.size(), shownLength - m_display.size());
     } else {
-        display_.assign(*s, 0, shownLength);
+        m_display.assign(*s, 0, shownLength);
     }
-    shown_ = Shown::Letters;
-    shownSentence_ = sentenceCursor_;
-    return display_;
+    m_shown = Shown::Letters;
+    m_shownSentence = m_sentenceCursor;
+    return m_display;
 }
 
 bool ReadingTrainer::AddToExerciseList(std::u16string_view displayText)
 {
-    if (step_ == ReadingStep::Text)
+    if (m_step == ReadingStep::Text)
         return false;
     if (std::all_of(displayText.begin(), displayText.end(), [](char16_t c) { return c == u' '; }))
         return false;
-    exercises_.emplace_back(displayText);
+    m_exercises.emplace_back(displayText);
     return true;
 }
 
 const std::u16string &ReadingTrainer::AdoptExerciseList()
 {
-    sentences_ = std::move(exercises_);
-    exercises_.clear();
-    sentenceCursor_ = static_cast<std::ptrdiff_t>(sentences_.size()) - 1;
+    m_sentences = std::move(m_exercises);
+    m_exercises.clear();
+    m_sentenceCursor = static_cast<std::ptrdiff_t>(m_sentences.size()) - 1;
     // The display no longer stems from the current SentenceList.
-    shown_ = Shown::Other;
-    RunStep(step_);
+    m_shown = Shown::Other;
+    RunStep(m_step);
     // The sound trainer empties its piece list here; the syllable trainer does
     // the same, so a word or syllable step in progress does not go on with the
     // pieces of a sentence read before the list was adopted.
     clearPieces();
-    letterPosition_ = 0;
-    return display_;
+    m_letterPosition = 0;
+    return m_display;
 }
 
 void ReadingTrainer::Leave()
 {
-    sentences_.clear();
-    pieces_.clear();
-    exercises_.clear();
-    display_.clear();
-    sentenceCursor_ = -1;
-    shown_ = Shown::Other;
+    m_sentences.clear();
+    m_pieces.clear();
+    m_exercises.clear();
+    m_display.clear();
+    m_sentenceCursor = -1;
+    m_shown = Shown::Other;
 }
 
 } // namespace textcore

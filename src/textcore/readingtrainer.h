@@ -56,16 +56,16 @@ public:
     // Leaving the trainer: display text and all lists emptied.
     void Leave();
 
-    TrainerKind Kind() const { return kind_; }
-    ReadingStep CurrentStep() const { return step_; }
-    const std::vector<std::u16string> &SentenceList() const { return sentences_; }
-    std::ptrdiff_t SentenceCursor() const { return sentenceCursor_; }
-    const std::vector<std::u16string> &PieceList() const { return pieces_; }
-    std::ptrdiff_t PieceCursor() const { return pieceCursor_; }
-    std::size_t LetterPosition() const { return letterPosition_; }
-    const std::u16string &DisplayText() const { return display_; }
-    const std::vector<std::u16string> &ExerciseList() const { return exercises_; }
-    const std::u16string &WorkingText() const { return workingText_; }
+    TrainerKind Kind() const { return m_kind; }
+    ReadingStep CurrentStep() const { return m_step; }
+    const std::vector<std::u16string> &SentenceList() const { return m_sentences; }
+    std::ptrdiff_t SentenceCursor() const { return m_sentenceCursor; }
+    const std::vector<std::u16string> &PieceList() const { return m_pieces; }
+    std::ptrdiff_t PieceCursor() const { return m_pieceCursor; }
+    std::size_t LetterPosition() const { return m_letterPosition; }
+    const std::u16string &DisplayText() const { return m_display; }
+    const std::vector<std::u16string> &ExerciseList() const { return m_exercises; }
+    const std::u16string &WorkingText() const { return m_workingText; }
 
 private:
     enum class Shown {
@@ -80,22 +80,22 @@ private:
     const std::u16string &pieceStep(ReadingStep step);
     void clearPieces();
 
-    TrainerKind kind_;
-    ReadingStep step_ = ReadingStep::Text;
-    std::u16string workingText_;
-    std::vector<std::u16string> sentences_;
-    std::ptrdiff_t sentenceCursor_ = -1;
-    std::vector<std::u16string> pieces_;
-    std::ptrdiff_t pieceCursor_ = -1;
-    std::size_t letterPosition_ = 0;
-    std::u16string display_;
-    std::vector<std::u16string> exercises_;
+    TrainerKind m_kind;
+    ReadingStep m_step = ReadingStep::Text;
+    std::u16string m_workingText;
+    std::vector<std::u16string> m_sentences;
+    std::ptrdiff_t m_sentenceCursor = -1;
+    std::vector<std::u16string> m_pieces;
+    std::ptrdiff_t m_pieceCursor = -1;
+    std::size_t m_letterPosition = 0;
+    std::u16string m_display;
+    std::vector<std::u16string> m_exercises;
 
     // What the display text was built from, so that the growing steps append
     // the new piece or letters instead of rebuilding the whole prefix.
-    Shown shown_ = Shown::Other;
-    std::size_t shownCount_ = 0;        // pieces of pieces_ in the display
-    std::ptrdiff_t shownSentence_ = -1; // sentence whose prefix is on display
+    Shown m_shown = Shown::Other;
+    std::size_t m_shownCount = 0;        // pieces of m_pieces in the display
+    std::ptrdiff_t m_shownSentence = -1; // sentence whose prefix is on display
 };
 
 } // namespace textcore

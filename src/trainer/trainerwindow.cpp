@@ -66,11 +66,11 @@ QRect screenArea(const QWidget *widget)
 
 TrainerWindow::TrainerWindow(TrainerKind kind, session::Session &session, platform::Dialogs &dialogs,
                              platform::Timers &timers, QWidget *parent)
-    : QMainWindow(parent, Qt::Window), kind_(kind), session_(session), soundColours_(session.sound()),
-      syllableState_(session.syllables()), offeredFonts_(session.fonts()), dialogs_(dialogs), trainer_(kind)
+    : QMainWindow(parent, Qt::Window), m_kind(kind), m_session(session), m_soundColours(session.sound()),
+      m_syllableState(session.syllables()), m_offeredFonts(session.fonts()), m_dialogs(dialogs), m_trainer(kind)
 {
     Q_UNUSED(timers);
-    const bool sounds = kind_ == TrainerKind::Sounds;
+    const bool sounds = m_kind == TrainerKind::Sounds;
     setObjectName(sounds ? QStringLiteral("Form1") : QStringLiteral("Form4"));
     setWindowTitle(sounds ? QStringLiteral("olorat:  Laute lesen") : QStringLiteral("olorat:  Silben lesen"));
     setWindowIcon(platform::windowIcon());
@@ -90,53 +90,53 @@ TrainerWindow::~TrainerWindow() = default;
 
 void TrainerWindow::buildControls()
 {
-    const bool sounds = kind_ == TrainerKind::Sounds;
+    const bool sounds = m_kind == TrainerKind::Sounds;
     auto *client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
     // Created first, so the reading field covers it: the learner never sees
     // it, but it holds the focus and passes every key to the window.
-    keyField_ = new QLineEdit(client);
-    keyField_->setObjectName(QStringLiteral("Text1"));
-    keyField_->setAccessibleName(QStringLiteral("Tastenfeld"));
-    keyField_->setReadOnly(true);
-    keyField_->setGeometry(0, 0, 1, 1);
+    m_keyField = new QLineEdit(client);
+    m_keyField->setObjectName(QStringLiteral("Text1"));
+    m_keyField->setAccessibleName(QStringLiteral("Tastenfeld"));
+    m_keyField->setReadOnly(true);
+    m_keyField->setGeometry(0, 0, 1, 1);
 
-    readingField_ = new platform::RichTextField(client);
-    readingField_->setObjectName(QStringLiteral("RichTextBox1"));
-    readingField_->setAccessibleName(QStringLiteral("Lesefeld"));
-    readingField_->setUndoEnabled(false);
+    m_readingField = new platform::RichTextField(client);
+    m_readingField->setObjectName(QStringLiteral("RichTextBox1"));
+    m_readingField->setAccessibleName(QStringLiteral("Lesefeld"));
+    m_readingField->setUndoEnabled(false);
     // The trainer only shows text; what is added to the exercise list is
     // exactly what a step put on display.
-    readingField_->setReadOnly(true);
-    readingField_->setFieldFont(kReadingFont, kReadingFontSize);
-    readingField_->setFieldFontBold(true);
-    readingField_->move(0, 0);
+    m_readingField->setReadOnly(true);
+    m_readingField->setFieldFont(kReadingFont, kReadingFontSize);
+    m_readingField->setFieldFontBold(true);
+    m_readingField->move(0, 0);
 
-    fontList_ = new QListWidget(client);
-    fontList_->setObjectName(sounds ? QStringLiteral("List1") : QStringLiteral("List4"));
-    fontList_->setAccessibleName(QStringLiteral("Schriftenliste"));
-    paintList(fontList_, QColor(224, 224, 224), QColor(0, 0, 192));
-    platform::placeWidget(fontList_, kFontListLeft, kFontListTop, kFontListWidth, kFontListHeight);
-    fontList_->hide();
-    connect(fontList_, &QListWidget::itemClicked, this, &TrainerWindow::chooseFont);
+    m_fontList = new QListWidget(client);
+    m_fontList->setObjectName(sounds ? QStringLiteral("List1") : QStringLiteral("List4"));
+    m_fontList->setAccessibleName(QStringLiteral("Schriftenliste"));
+    paintList(m_fontList, QColor(224, 224, 224), QColor(0, 0, 192));
+    platform::placeWidget(m_fontList, kFontListLeft, kFontListTop, kFontListWidth, kFontListHeight);
+    m_fontList->hide();
+    connect(m_fontList, &QListWidget::itemClicked, this, &TrainerWindow::chooseFont);
 
-    exerciseList_ = new QListWidget(client);
-    exerciseList_->setObjectName(sounds ? QStringLiteral("List2") : QStringLiteral("List5"));
-    exerciseList_->setAccessibleName(kExerciseTitle);
-    paintList(exerciseList_, QColor(192, 255, 192), QColor(0, 0, 0));
+    m_exerciseList = new QListWidget(client);
+    m_exerciseList->setObjectName(sounds ? QStringLiteral("List2") : QStringLiteral("List5"));
+    m_exerciseList->setAccessibleName(kExerciseTitle);
+    paintList(m_exerciseList, QColor(192, 255, 192), QColor(0, 0, 0));
     QFont listFont(QStringLiteral("MS Sans Serif"));
     listFont.setPointSizeF(9.75);
     listFont.setBold(true);
-    exerciseList_->setFont(listFont);
-    platform::placeWidget(exerciseList_, kExerciseLeft, sounds ? kExerciseTopSounds : kExerciseTopSyllables,
+    m_exerciseList->setFont(listFont);
+    platform::placeWidget(m_exerciseList, kExerciseLeft, sounds ? kExerciseTopSounds : kExerciseTopSyllables,
                           kExerciseWidth, kExerciseHeight);
-    exerciseList_->hide();
+    m_exerciseList->hide();
 
     // Every key reaches the window first, whichever control has the focus.
-    for (QWidget *child : {static_cast<QWidget *>(keyField_), static_cast<QWidget *>(readingField_),
-                           static_cast<QWidget *>(fontList_), static_cast<QWidget *>(exerciseList_)})
+    for (QWidget *child : {static_cast<QWidget *>(m_keyField), static_cast<QWidget *>(m_readingField),
+                           static_cast<QWidget *>(m_fontList), static_cast<QWidget *>(m_exerciseList)})
         child->installEventFilter(this);
 }
 
@@ -184,20 +184,20 @@ void TrainerWindow::buildMenu()
 void TrainerWindow::setSpeech(platform::SpeechEngine *engine)
 {
     // Without a voice the two entries are not offered at all.
-    delete readAloud_;
-    readAloud_ = nullptr;
-    delete readAloudEntry_;
-    readAloudEntry_ = nullptr;
-    delete rateMenu_;
-    rateMenu_ = nullptr;
+    delete m_readAloud;
+    m_readAloud = nullptr;
+    delete m_readAloudEntry;
+    m_readAloudEntry = nullptr;
+    delete m_rateMenu;
+    m_rateMenu = nullptr;
     if (!engine)
         return;
-    readAloud_ = new platform::ReadAloud(*engine, dialogs_, *readingField_, this);
-    readAloudEntry_ = addMenuAction(menuBar(), QStringLiteral("Vorlesen"), QStringLiteral("menu13"),
-                                    [this] { run(TrainerAction::ReadAloud); });
-    rateMenu_ = platform::ReadAloud::rateMenu(*engine, this);
-    rateMenu_->setObjectName(QStringLiteral("menu14"));
-    menuBar()->addMenu(rateMenu_);
+    m_readAloud = new platform::ReadAloud(*engine, m_dialogs, *m_readingField, this);
+    m_readAloudEntry = addMenuAction(menuBar(), QStringLiteral("Vorlesen"), QStringLiteral("menu13"),
+                                     [this] { run(TrainerAction::ReadAloud); });
+    m_rateMenu = platform::ReadAloud::rateMenu(*engine, this);
+    m_rateMenu->setObjectName(QStringLiteral("menu14"));
+    menuBar()->addMenu(m_rateMenu);
 }
 
 const QString &TrainerWindow::keyHelpText()
@@ -221,10 +221,10 @@ const QString &TrainerWindow::keyHelpText()
 
 void TrainerWindow::open()
 {
-    readingField_->setBackColor(soundColours_.colours[textcore::SoundClass::Background]);
+    m_readingField->setBackColor(m_soundColours.colours[textcore::SoundClass::Background]);
     applyFullScreenView();
-    trainer_.Activate(session_.workingText().text().toStdU16String(), session_.workingText().sentenceList());
-    display(trainer_.DisplayText());
+    m_trainer.Activate(m_session.workingText().text().toStdU16String(), m_session.workingText().sentenceList());
+    display(m_trainer.DisplayText());
     fillFontList();
     QMainWindow::show();
     raise();
@@ -237,7 +237,7 @@ void TrainerWindow::open()
 
 void TrainerWindow::setReadingFont(const QString &fontName)
 {
-    readingField_->setFieldFontName(fontName);
+    m_readingField->setFieldFontName(fontName);
     colourDisplay();
 }
 
@@ -255,7 +255,7 @@ void TrainerWindow::run(TrainerAction action)
     switch (action) {
     case TrainerAction::Leave: leave(); return;
     case TrainerAction::ToggleView:
-        if (fullScreenView_)
+        if (m_fullScreenView)
             applyWindowView();
         else
             applyFullScreenView();
@@ -277,7 +277,7 @@ void TrainerWindow::run(TrainerAction action)
 
 void TrainerWindow::step(ReadingStep readingStep)
 {
-    display(trainer_.RunStep(readingStep));
+    display(m_trainer.RunStep(readingStep));
     returnFocus();
 }
 
@@ -285,7 +285,7 @@ void TrainerWindow::display(const std::u16string &displayText)
 {
     // The mark would stand on characters that are gone.
     stopReading();
-    readingField_->setText(QString::fromStdU16String(displayText));
+    m_readingField->setText(QString::fromStdU16String(displayText));
     colourDisplay();
 }
 
@@ -293,26 +293,26 @@ void TrainerWindow::colourDisplay()
 {
     // The field's own text, so every colour lands on the character it was
     // computed for, line breaks included.
-    const std::u16string text = readingField_->text().toStdU16String();
+    const std::u16string text = m_readingField->text().toStdU16String();
     const textcore::TrainerColouring colouring = textcore::ColourReadingText(
-        kind_, text, soundColours_.colours, textcore::ParseSpecialGroups(soundColours_.specialGroupsText),
-        syllableState_.colours, syllableState_.counting);
+        m_kind, text, m_soundColours.colours, textcore::ParseSpecialGroups(m_soundColours.specialGroupsText),
+        m_syllableState.colours, m_syllableState.counting);
     // applyColours keeps the selection, so the caret stays where it was.
     if (colouring.background)
-        readingField_->setBackColor(*colouring.background);
-    readingField_->applyColours(colouring.colours);
+        m_readingField->setBackColor(*colouring.background);
+    m_readingField->applyColours(colouring.colours);
 }
 
 void TrainerWindow::applyWindowView()
 {
     setWindowState(windowState() & ~Qt::WindowFullScreen);
-    const bool sounds = kind_ == TrainerKind::Sounds;
+    const bool sounds = m_kind == TrainerKind::Sounds;
     const QSize outer(px(this, sounds ? kSoundWindowWidth : kSyllableWindowWidth),
                       px(this, sounds ? kSoundWindowHeight : kSyllableWindowHeight));
     const QRect area = screenArea(this);
     setOuterGeometry(QRect(
         QPoint(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2), outer));
-    fullScreenView_ = false;
+    m_fullScreenView = false;
 }
 
 void TrainerWindow::applyFullScreenView()
@@ -328,7 +328,7 @@ void TrainerWindow::applyFullScreenView()
     const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (screen && geometry() != screen->geometry())
         setGeometry(screen->geometry());
-    fullScreenView_ = true;
+    m_fullScreenView = true;
     fitReadingField();
 }
 
@@ -347,8 +347,8 @@ void TrainerWindow::fitReadingField()
     // A full-screen window has no frame, whatever frame the window system
     // reported before.
     const QSize outer = isFullScreen() ? size() : frameGeometry().size();
-    readingField_->resize(std::max(0, outer.width() - px(this, kFieldWidthMargin)),
-                          std::max(0, outer.height() - px(this, kFieldHeightMargin)));
+    m_readingField->resize(std::max(0, outer.width() - px(this, kFieldWidthMargin)),
+                           std::max(0, outer.height() - px(this, kFieldHeightMargin)));
 }
 
 void TrainerWindow::resizeEvent(QResizeEvent *event)
@@ -359,33 +359,33 @@ void TrainerWindow::resizeEvent(QResizeEvent *event)
 
 void TrainerWindow::changeFontSize(bool larger)
 {
-    const double size = readingField_->fieldFontSize();
-    readingField_->setFieldFontSize(larger ? textcore::TrainerFontLarger(size) : textcore::TrainerFontSmaller(size));
+    const double size = m_readingField->fieldFontSize();
+    m_readingField->setFieldFontSize(larger ? textcore::TrainerFontLarger(size) : textcore::TrainerFontSmaller(size));
     colourDisplay();
     returnFocus();
 }
 
 void TrainerWindow::toggleFontList()
 {
-    fontList_->setHidden(!fontList_->isHidden());
-    if (!fontList_->isHidden())
-        fontList_->raise();
+    m_fontList->setHidden(!m_fontList->isHidden());
+    if (!m_fontList->isHidden())
+        m_fontList->raise();
     returnFocus();
 }
 
 void TrainerWindow::fillFontList()
 {
     QStringList names{QStringLiteral("Arial"), kReadingFont};
-    names += offeredFonts_.names;
-    if (kind_ == TrainerKind::Syllables)
+    names += m_offeredFonts.names;
+    if (m_kind == TrainerKind::Syllables)
         std::stable_sort(names.begin(), names.end(), session::OfferedFonts::sortsBefore);
-    fontList_->clear();
-    fontList_->addItems(names);
+    m_fontList->clear();
+    m_fontList->addItems(names);
 }
 
 void TrainerWindow::chooseFont(QListWidgetItem *item)
 {
-    fontList_->hide();
+    m_fontList->hide();
     if (item)
         setReadingFont(item->text());
     returnFocus();
@@ -393,61 +393,61 @@ void TrainerWindow::chooseFont(QListWidgetItem *item)
 
 void TrainerWindow::addToExerciseList()
 {
-    if (trainer_.AddToExerciseList(readingField_->text().toStdU16String())) {
-        exerciseList_->clear();
-        for (const std::u16string &entry : trainer_.ExerciseList())
-            exerciseList_->addItem(QString::fromStdU16String(entry));
-        exerciseList_->show();
-        exerciseList_->raise();
-        dialogs_.inform(QStringLiteral("Der Text wurde in die Übungsliste aufgenommen.\r\r"), kExerciseTitle);
-        exerciseList_->hide();
+    if (m_trainer.AddToExerciseList(m_readingField->text().toStdU16String())) {
+        m_exerciseList->clear();
+        for (const std::u16string &entry : m_trainer.ExerciseList())
+            m_exerciseList->addItem(QString::fromStdU16String(entry));
+        m_exerciseList->show();
+        m_exerciseList->raise();
+        m_dialogs.inform(QStringLiteral("Der Text wurde in die Übungsliste aufgenommen.\r\r"), kExerciseTitle);
+        m_exerciseList->hide();
     }
     returnFocus();
 }
 
 void TrainerWindow::readAloud()
 {
-    if (readAloud_)
-        readAloud_->toggle(
-            textcore::TrainerSpeechPiece(trainer_.CurrentStep(), readingField_->text().toStdU16String()));
+    if (m_readAloud)
+        m_readAloud->toggle(
+            textcore::TrainerSpeechPiece(m_trainer.CurrentStep(), m_readingField->text().toStdU16String()));
     returnFocus();
 }
 
 void TrainerWindow::stopReading()
 {
-    if (readAloud_)
-        readAloud_->stop();
+    if (m_readAloud)
+        m_readAloud->stop();
 }
 
 void TrainerWindow::showKeyHelp()
 {
-    dialogs_.inform(keyHelpText(), QStringLiteral("Tastenbelegung"));
+    m_dialogs.inform(keyHelpText(), QStringLiteral("Tastenbelegung"));
     returnFocus();
 }
 
 void TrainerWindow::leave()
 {
-    if (!trainer_.ExerciseList().empty()
-        && dialogs_.ask(QStringLiteral("Die Übungsliste enthält noch Text!\rWollen Sie diesen Text noch üben?\r\r"),
-                        kExerciseTitle, platform::Answer::Yes)) {
-        display(trainer_.AdoptExerciseList());
-        exerciseList_->clear();
+    if (!m_trainer.ExerciseList().empty()
+        && m_dialogs.ask(QStringLiteral("Die Übungsliste enthält noch Text!\rWollen Sie diesen Text noch üben?\r\r"),
+                         kExerciseTitle, platform::Answer::Yes)) {
+        display(m_trainer.AdoptExerciseList());
+        m_exerciseList->clear();
         returnFocus();
         return;
     }
     stopReading();
-    readingField_->setText(QString());
-    trainer_.Leave();
-    fontList_->clear();
-    fontList_->hide();
-    exerciseList_->clear();
+    m_readingField->setText(QString());
+    m_trainer.Leave();
+    m_fontList->clear();
+    m_fontList->hide();
+    m_exerciseList->clear();
     hide();
-    session_.requests().showEditor(std::nullopt);
+    m_session.requests().showEditor(std::nullopt);
 }
 
 void TrainerWindow::returnFocus()
 {
-    keyField_->setFocus(Qt::OtherFocusReason);
+    m_keyField->setFocus(Qt::OtherFocusReason);
 }
 
 bool TrainerWindow::eventFilter(QObject *watched, QEvent *event)
@@ -473,15 +473,15 @@ void TrainerWindow::closeEvent(QCloseEvent *event)
         return;
     // Should the owner keep this window after all, it still starts afresh.
     stopReading();
-    trainer_.Leave();
-    readingField_->setText(QString());
-    readingField_->setFieldFont(kReadingFont, kReadingFontSize);
-    readingField_->setFieldFontBold(true);
-    fontList_->clear();
-    fontList_->hide();
-    exerciseList_->clear();
+    m_trainer.Leave();
+    m_readingField->setText(QString());
+    m_readingField->setFieldFont(kReadingFont, kReadingFontSize);
+    m_readingField->setFieldFontBold(true);
+    m_fontList->clear();
+    m_fontList->hide();
+    m_exerciseList->clear();
     hide();
-    session_.requests().showEditor(std::nullopt);
+    m_session.requests().showEditor(std::nullopt);
     emit discarded();
 }
 

@@ -62,15 +62,15 @@ public:
 
     // The voice for "Vorlesen" and the space bar; without one both do nothing.
     void setSpeech(platform::SpeechEngine *engine);
-    platform::ReadAloud *readAloudControl() const { return readAloud_; }
+    platform::ReadAloud *readAloudControl() const { return m_readAloud; }
 
     // Runs what the key with this Windows virtual-key code does; returns
     // false for keys without an action.
     bool pressKey(int virtualKey);
 
-    TrainerKind kind() const { return kind_; }
-    const textcore::ReadingTrainer &trainer() const { return trainer_; }
-    bool isFullScreenView() const { return fullScreenView_; }
+    TrainerKind kind() const { return m_kind; }
+    const textcore::ReadingTrainer &trainer() const { return m_trainer; }
+    bool isFullScreenView() const { return m_fullScreenView; }
 
     // Outer sizes of the window view in twips.
     static constexpr int kSoundWindowWidth = 10900, kSoundWindowHeight = 9000;
@@ -113,22 +113,22 @@ private:
     void returnFocus();
     static const QString &keyHelpText();
 
-    TrainerKind kind_;
-    session::Session &session_;
-    const session::SoundColourState &soundColours_;
-    const session::SyllableState &syllableState_;
-    const session::OfferedFonts &offeredFonts_;
-    platform::Dialogs &dialogs_;
-    textcore::ReadingTrainer trainer_;
-    bool fullScreenView_ = false;
+    TrainerKind m_kind;
+    session::Session &m_session;
+    const session::SoundColourState &m_soundColours;
+    const session::SyllableState &m_syllableState;
+    const session::OfferedFonts &m_offeredFonts;
+    platform::Dialogs &m_dialogs;
+    textcore::ReadingTrainer m_trainer;
+    bool m_fullScreenView = false;
 
-    platform::RichTextField *readingField_ = nullptr;
-    QLineEdit *keyField_ = nullptr;
-    QListWidget *fontList_ = nullptr;
-    QListWidget *exerciseList_ = nullptr;
-    platform::ReadAloud *readAloud_ = nullptr;
-    QAction *readAloudEntry_ = nullptr;
-    QMenu *rateMenu_ = nullptr;
+    platform::RichTextField *m_readingField = nullptr;
+    QLineEdit *m_keyField = nullptr;
+    QListWidget *m_fontList = nullptr;
+    QListWidget *m_exerciseList = nullptr;
+    platform::ReadAloud *m_readAloud = nullptr;
+    QAction *m_readAloudEntry = nullptr;
+    QMenu *m_rateMenu = nullptr;
 };
 
 } // namespace trainer

@@ -93,7 +93,7 @@ void TestProgram::typicalRoad()
     f.dialogs.queueAnswer(Answer::Ok);
     ProgramFixture::trigger(soundWindow, QStringLiteral("menuSichern"));
     platform::RichTextField saved;
-    QVERIFY(saved.loadFile(f.path(QStringLiteral("BRIEF.RTF")), platform::FileKind::Rtf));
+    QVERIFY(saved.loadFile(f.path(QStringLiteral("BRIEF.RTF")), platform::FileKind::Rtf).ok());
     QCOMPARE(saved.text(), handedOver);
     QCOMPARE(saved.coloursOfAllPositions(), chosen);
     QVERIFY(browser.fileNames().contains(QStringLiteral("BRIEF.RTF")));

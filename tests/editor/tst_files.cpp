@@ -22,7 +22,7 @@ void load(EditorFixture &f, const QString &name, std::initializer_list<std::vari
     f.queue({Answer::No});
     f.queue(more);
     browser->setSelectedIndex(int(browser->fileNames().indexOf(name)));
-    QCOMPARE(f.dialogs.pendingAnswers(), 0);
+    QVERIFY(f.dialogs.verifyAllAnswered());
 }
 
 } // namespace

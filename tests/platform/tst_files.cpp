@@ -3,6 +3,7 @@
 // colour window's text, and the help text that ships with the program.
 #include "platform/colouredtextsave.h"
 #include "platform/documentfiles.h"
+#include "platform/result.h"
 #include "platform/richtextfield.h"
 #include "platform/styledtextdump.h"
 #include "support/scripteddialogs.h"
@@ -21,6 +22,27 @@
 using namespace platform;
 
 namespace {
+
+// The file functions' answers as the checks below read them: the text empty
+// and the message set on failure, an empty message for a good save.
+struct Loaded {
+    bool ok = false;
+    QString errorMessage;
+    StyledText text;
+};
+
+Loaded loadAs(const QString &path, FileKind kind, const CharFormat &defaults = {})
+{
+    const textcore::Result<StyledText> read = loadDocument(path, kind, defaults);
+    if (!read.ok())
+        return {false, messageOf(read), {}};
+    return {true, {}, read.value()};
+}
+
+QString saveAs(const QString &path, FileKind kind, const StyledText &text)
+{
+    return messageOf(saveDocument(path, kind, text));
+}
 
 QByteArray readAll(const QString &path)
 {
@@ -115,13 +137,13 @@ void TestFiles::loadTakesTheDefaultsAndSaveGivesBack()
     // Plain text takes the defaults whole.
     const QString txt = dir.filePath(u"A.TXT"_qs);
     writeAll(txt, "eins\nzwei");
-    QCOMPARE(dumpStyledText(loadDocument(txt, FileKind::PlainText, defaults).text),
+    QCOMPARE(dumpStyledText(loadAs(txt, FileKind::PlainText, defaults).text),
              dumpStyledText({{u"eins\r\nzwei"_qs, defaults}}));
     // RTF takes only the font: a colour the file leaves automatic is black,
     // a size it does not give is RTF's 12 pt.
     const QString rtf = dir.filePath(u"A.RTF"_qs);
     writeAll(rtf, R"({\rtf1{\fonttbl{\f0 Arial;}}{\colortbl;\red255\green0\blue0;}a\f0 b\fs20\cf1 c\plain d})");
-    QCOMPARE(dumpStyledText(loadDocument(rtf, FileKind::Rtf, defaults).text),
+    QCOMPARE(dumpStyledText(loadAs(rtf, FileKind::Rtf, defaults).text),
              dumpStyledText({{u"a"_qs, {0, u"Verdana"_qs, 12, false, false}},
                              {u"b"_qs, {0, u"Arial"_qs, 12, false, false}},
                              {u"c"_qs, {255, u"Arial"_qs, 10, false, false}},
@@ -129,8 +151,8 @@ void TestFiles::loadTakesTheDefaultsAndSaveGivesBack()
     // Saved and loaded again: RTF keeps every format, plain text the characters.
     const StyledText text{{u"Rot\u00AD"_qs, {255, u"Verdana"_qs, 14, true, false}}, {u"men\r\nÄ ß €"_qs, defaults}};
     for (const FileKind kind : {FileKind::Rtf, FileKind::PlainText}) {
-        QCOMPARE(saveDocument(rtf, kind, text), QString());
-        const DocumentLoadResult loaded = loadDocument(rtf, kind, defaults);
+        QCOMPARE(saveAs(rtf, kind, text), QString());
+        const Loaded loaded = loadAs(rtf, kind, defaults);
         QVERIFY(loaded.ok);
         QCOMPARE(plainTextOf(loaded.text), plainTextOf(text));
         if (kind == FileKind::Rtf)
@@ -161,8 +183,7 @@ void TestFiles::loadFailures()
         QVERIFY(QDir(dir.path()).mkdir(name));
     else if (!content.isNull())
         writeAll(dir.filePath(name), content);
-    const DocumentLoadResult loaded
-        = loadDocument(dir.filePath(name), name.endsWith(u".RTF"_qs) ? FileKind::Rtf : FileKind::PlainText);
+    const Loaded loaded = loadAs(dir.filePath(name), name.endsWith(u".RTF"_qs) ? FileKind::Rtf : FileKind::PlainText);
     QVERIFY(!loaded.ok);
     QVERIFY(loaded.text.empty());
     QCOMPARE(loaded.errorMessage, u"Die Datei „%1“ kann nicht gelesen werden.\r%2"_qs.arg(name, reason));
@@ -173,12 +194,12 @@ void TestFiles::saveIsAtomic()
     QTemporaryDir dir;
     const QString path = dir.filePath(u"KOLORAT.TXT"_qs);
     writeAll(path, QByteArray(10000, 'x'));
-    QCOMPARE(saveDocument(path, FileKind::PlainText, {{u"kurz"_qs, CharFormat{}}}), QString());
+    QCOMPARE(saveAs(path, FileKind::PlainText, {{u"kurz"_qs, CharFormat{}}}), QString());
     QCOMPARE(readAll(path), QByteArray("kurz"));
     // A folder in the way and a missing folder: nothing changes, the message says why.
     QVERIFY(QDir(dir.path()).mkdir(u"BLOCK.RTF"_qs));
     for (const QString &name : {u"BLOCK.RTF"_qs, u"fehlt/NEU.TXT"_qs}) {
-        const QString message = saveDocument(dir.filePath(name), FileKind::Rtf, {{u"neu"_qs, CharFormat{}}});
+        const QString message = saveAs(dir.filePath(name), FileKind::Rtf, {{u"neu"_qs, CharFormat{}}});
         QVERIFY2(
             message.startsWith(u"Die Datei „%1“ kann nicht gespeichert werden.\r"_qs.arg(QFileInfo(name).fileName()))
                 && message.section(u'\r', 1).size() > 5,
@@ -253,7 +274,7 @@ void TestFiles::colouredTextSave()
     QCOMPARE(loaded, QStringList{folder.filePath(c.saved)});
     QCOMPARE(dialogs.lastCall().prompt, c.saved + u" wurde gespeichert.\r\r"_qs);
     RichTextField back;
-    QVERIFY(back.loadFile(loaded.front(), FileKind::Rtf));
+    QVERIFY(back.loadFile(loaded.front(), FileKind::Rtf).ok());
     QCOMPARE(back.coloursOfAllPositions(), field.coloursOfAllPositions());
 }
 
@@ -263,7 +284,7 @@ void TestFiles::colouredTextSave()
 // file list gives the initial colours back.
 void TestFiles::helpTextQuotesTheProgramAndColoursItsExamples()
 {
-    const DocumentLoadResult loaded = loadDocument(KOLORAT_TEST_DATA "/../../data/KOLORATHELP.RTF", FileKind::Rtf);
+    const Loaded loaded = loadAs(KOLORAT_TEST_DATA "/../../data/KOLORATHELP.RTF", FileKind::Rtf);
     QVERIFY2(loaded.ok, qPrintable(loaded.errorMessage));
     QString text;
     std::vector<CharFormat> format;

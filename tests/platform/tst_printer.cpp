@@ -3,6 +3,7 @@
 #include "platform/documentfiles.h"
 #include "platform/documentpages.h"
 #include "platform/printer.h"
+#include "platform/result.h"
 #include "platform/richtextfield.h"
 
 #include <QImage>
@@ -235,7 +236,7 @@ void PrinterTest::worksheetPdf()
     auto write = [&](const QString &name, ReadingView view) {
         field.setReadingView(view);
         const QString path = m_dir.filePath(name);
-        return saveFileBytes(path, pdfOfDocument(*field.document())).isEmpty() ? path : QString();
+        return saveFileBytes(path, pdfOfDocument(*field.document())).ok() ? path : QString();
     };
     const QString single = write(u"single.pdf"_qs, ReadingView{});
     ReadingView view{false, LetterSpacing::Normal, WordSpacing::Normal, LineSpacing::Double};

@@ -4,6 +4,7 @@
 // every character's text, colour, font, size, bold and italic. Skipped where
 // soffice is not installed.
 #include "platform/documentfiles.h"
+#include "platform/result.h"
 #include "platform/rtfreader.h"
 
 #include <QDir>
@@ -24,10 +25,12 @@ const QString kDataDir = QStringLiteral(KOLORAT_TEST_DATA "/rtf");
 StyledText readRtfFile(const QString &path)
 {
     QFile f(path);
-    const RtfReadResult read = readRtf(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
-    if (!read.ok)
-        qWarning("%s: %s", qPrintable(path), qPrintable(read.errorMessage));
-    return read.text;
+    const textcore::Result<StyledText> read = readRtf(f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
+    if (!read.ok()) {
+        qWarning("%s: %s", qPrintable(path), qPrintable(messageOf(read)));
+        return {};
+    }
+    return read.value();
 }
 
 // One line per character, so that a difference names its place. A line
@@ -73,18 +76,18 @@ private:
     // parallel test runs from locking each other out.
     QString convert(const QString &input);
 
-    QString office_ = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    QString m_office = QStandardPaths::findExecutable(QStringLiteral("soffice"));
     QTemporaryDir profile_;
-    QTemporaryDir work_;
+    QTemporaryDir m_work;
 };
 
 QString TestRtfInterop::convert(const QString &input)
 {
-    const QString outDir = work_.filePath(QStringLiteral("out"));
+    const QString outDir = m_work.filePath(QStringLiteral("out"));
     QDir().mkpath(outDir);
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(office_,
+    p.start(m_office,
             {QStringLiteral("-env:UserInstallation=file://") + profile_.path(), QStringLiteral("--headless"),
              QStringLiteral("--convert-to"), QStringLiteral("rtf"), QStringLiteral("--outdir"), outDir, input});
     if (!p.waitForFinished(180000) || p.exitCode() != 0)
@@ -94,10 +97,10 @@ QString TestRtfInterop::convert(const QString &input)
 
 void TestRtfInterop::initTestCase()
 {
-    if (office_.isEmpty())
+    if (m_office.isEmpty())
         QSKIP("LibreOffice (soffice) is not installed: the interop tests need "
               "libreoffice-writer-nogui (scripts/install-deps.sh installs it)");
-    QVERIFY(profile_.isValid() && work_.isValid());
+    QVERIFY(profile_.isValid() && m_work.isValid());
 }
 
 void TestRtfInterop::libreOfficeRtfReadsAsTheCheckedInFiles_data()
@@ -143,8 +146,8 @@ void TestRtfInterop::ourRtfSurvivesLibreOffice_data()
 void TestRtfInterop::ourRtfSurvivesLibreOffice()
 {
     QFETCH(StyledText, text);
-    const QString ours = work_.filePath(QStringLiteral("KOLORAT.RTF"));
-    QCOMPARE(saveDocument(ours, FileKind::Rtf, text), QString());
+    const QString ours = m_work.filePath(QStringLiteral("KOLORAT.RTF"));
+    QVERIFY(saveDocument(ours, FileKind::Rtf, text).ok());
     QCOMPARE(characters(readRtfFile(convert(ours)), true), characters(text, true));
 }
 

@@ -67,7 +67,7 @@ QString printLine(const PrintCall &call)
 bool FieldEditor::loadRtfIntoWorkingText(const QString &path)
 {
     loaded.append(path);
-    return field.loadFile(path, platform::FileKind::Rtf);
+    return field.loadFile(path, platform::FileKind::Rtf).ok();
 }
 
 QString marked(QString text)

@@ -124,7 +124,7 @@ TEST(Syllabify, MarkingTextsKeepsEverythingElse)
         ExceptionList list;
         std::istringstream words(u8(row[4]));
         for (std::string word; words >> word;)
-            ASSERT_EQ(list.add(u(word)), ExceptionList::AddResult::Added);
+            ASSERT_EQ(list.add(u(word)).value(), ExceptionList::AddResult::Added);
         const char16_t mark = row[3].empty() ? u'-' : row[3][0];
         const MarkResult r = markText(row[0], mark, syllabifier(), list);
         if (row[1] != u"*") {
@@ -162,7 +162,7 @@ TEST(Syllabify, WordListsMarkedByHand)
     ExceptionList list;
     for (const auto &row : rows("known-misses.txt")) {
         misses.insert(row[0]);
-        ASSERT_NE(list.add(row[0]), ExceptionList::AddResult::Invalid) << u8(row[0]);
+        ASSERT_TRUE(list.add(row[0]).ok()) << u8(row[0]);
     }
     for (const char *name : {"welcome-words.txt", "tuning.txt"}) {
         for (const auto &row : rows(name)) {
@@ -254,7 +254,7 @@ TEST(ExceptionList, ReadsEitherEncodingAndFindsWordsInAnyCase)
                                     "e\r\n\xC4p-fel\r\n"}) {
         write(bytes);
         ExceptionList list;
-        ASSERT_TRUE(list.load(file));
+        ASSERT_TRUE(list.load(file).ok());
         EXPECT_EQ(list.size(), 4u);
         EXPECT_TRUE(list.problems().empty());
         EXPECT_EQ(list.find(u"FARBauswahl"), std::vector<size_t>({4, 7}));
@@ -271,38 +271,40 @@ TEST(ExceptionList, KeepsEveryLineItDoesNotUse)
 {
     write("Ab-end\r\nzwei W\xC3\xB6rter\r\n\r\nOhnemarke\r\n-vorne\r\nGut-so\r\n");
     ExceptionList list;
-    ASSERT_TRUE(list.load(file));
+    ASSERT_TRUE(list.load(file).ok());
     ASSERT_EQ(list.problems().size(), 3u);
     EXPECT_NE(list.problems()[0].find(u"Zeile 2"), std::u16string::npos);
     EXPECT_EQ(list.find(u"Ohnemarke"), std::nullopt);
-    EXPECT_EQ(list.add(u"A=bend"), ExceptionList::AddResult::Replaced);
-    EXPECT_EQ(list.add(u" Pi\u00ADa/no "), ExceptionList::AddResult::Added);
-    ASSERT_TRUE(list.save(file));
+    EXPECT_EQ(list.add(u"A=bend").value(), ExceptionList::AddResult::Replaced);
+    EXPECT_EQ(list.add(u" Pi\u00ADa/no ").value(), ExceptionList::AddResult::Added);
+    ASSERT_TRUE(list.save(file).ok());
     EXPECT_EQ(readBytes(file), "A-bend\r\nzwei W\xC3\xB6rter\r\n\r\nOhnemarke\r\n-vorne\r\nGut-so\r\nPi-a-no\r\n");
     ExceptionList again;
-    ASSERT_TRUE(again.load(file));
+    ASSERT_TRUE(again.load(file).ok());
     EXPECT_EQ(again.find(u"piano"), std::vector<size_t>({2, 3}));
 }
 
 TEST(ExceptionList, RefusesWhatIsNoMarkedWordAndReportsFileErrors)
 {
     ExceptionList list;
-    std::u16string error;
     for (const char16_t *bad :
          {u"", u"Apfel", u"Ap-fel Ku-chen", u"-Apfel", u"Ap-fel-", u"Ap--fel", u"Ap-fel2", u"-", u"Ap-fel\r\nBirne"}) {
-        EXPECT_EQ(list.add(bad, &error), ExceptionList::AddResult::Invalid);
-        EXPECT_NE(error.find(u"Wort"), std::u16string::npos);
+        const auto added = list.add(bad);
+        EXPECT_FALSE(added.ok());
+        EXPECT_NE(added.message().find(u"Wort"), std::u16string::npos);
     }
-    EXPECT_TRUE(list.load(scratch / "missing", &error)); // a missing file is an empty list
+    EXPECT_TRUE(list.load(scratch / "missing").ok()); // a missing file is an empty list
     EXPECT_TRUE(list.empty());
     write("O-fen\r\n");
-    list.add(u"A-bend");
+    ASSERT_TRUE(list.add(u"A-bend").ok());
     fs::create_directory(file.string() + ".tmp"); // in the way of the new file
-    EXPECT_FALSE(list.save(file, &error));
-    EXPECT_NE(error.find(u"nicht geschrieben"), std::u16string::npos);
+    const textcore::Result<> saved = list.save(file);
+    EXPECT_FALSE(saved.ok());
+    EXPECT_NE(saved.message().find(u"nicht geschrieben"), std::u16string::npos);
     EXPECT_EQ(readBytes(file), "O-fen\r\n");
-    EXPECT_FALSE(list.load(scratch, &error));
-    EXPECT_NE(error.find(u"nicht gelesen"), std::u16string::npos);
+    const textcore::Result<> loaded = list.load(scratch);
+    EXPECT_FALSE(loaded.ok());
+    EXPECT_NE(loaded.message().find(u"nicht gelesen"), std::u16string::npos);
 }
 
 // A selection grows to whole words; a mark belongs to a word only between letters.

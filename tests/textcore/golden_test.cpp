@@ -336,8 +336,8 @@ TEST_P(Golden, MatchesTheFile)
         << GetParam().golden.string();
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, Golden, testing::ValuesIn(goldenCases()), [](const auto &info) {
-    std::string name = info.param.source.parent_path().filename().string() + "_" + info.param.source.stem().string();
+INSTANTIATE_TEST_SUITE_P(Files, Golden, testing::ValuesIn(goldenCases()), [](const auto &row) {
+    std::string name = row.param.source.parent_path().filename().string() + "_" + row.param.source.stem().string();
     std::replace_if(
         name.begin(), name.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
     return name;

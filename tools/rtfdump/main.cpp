@@ -2,6 +2,7 @@
 // prints its plain text and runs as JSON lines; --save-rtf OUT writes the runs
 // back through the RTF writer.
 #include "platform/documentfiles.h"
+#include "platform/result.h"
 #include "platform/styledtextdump.h"
 
 #include <QCoreApplication>
@@ -52,17 +53,17 @@ int main(int argc, char *argv[])
     if (input.isEmpty())
         return usage();
 
-    const platform::DocumentLoadResult loaded = platform::loadDocument(input, kindOf(input));
-    if (!loaded.ok) {
-        std::fprintf(stderr, "%s\n", qPrintable(QString(loaded.errorMessage).replace(u'\r', u'\n')));
+    const textcore::Result<platform::StyledText> loaded = platform::loadDocument(input, kindOf(input));
+    if (!loaded.ok()) {
+        std::fprintf(stderr, "%s\n", qPrintable(platform::messageOf(loaded).replace(u'\r', u'\n')));
         return 1;
     }
-    const QByteArray dump = platform::dumpStyledText(loaded.text);
+    const QByteArray dump = platform::dumpStyledText(loaded.value());
     std::fwrite(dump.constData(), 1, static_cast<std::size_t>(dump.size()), stdout);
     if (!saveTo.isEmpty()) {
-        const QString error = platform::saveDocument(saveTo, platform::FileKind::Rtf, loaded.text);
-        if (!error.isEmpty()) {
-            std::fprintf(stderr, "%s\n", qPrintable(QString(error).replace(u'\r', u'\n')));
+        const textcore::Result<> saved = platform::saveDocument(saveTo, platform::FileKind::Rtf, loaded.value());
+        if (!saved.ok()) {
+            std::fprintf(stderr, "%s\n", qPrintable(platform::messageOf(saved).replace(u'\r', u'\n')));
             return 1;
         }
     }

@@ -98,9 +98,8 @@ int main(int argc, char **argv)
     }
     ExceptionList exceptions;
     if (!exceptionFile.empty()) {
-        std::u16string error;
-        if (!exceptions.load(exceptionFile, &error)) {
-            std::cerr << textcore::encodeUtf8(error) << "\n";
+        if (const textcore::Result<> loaded = exceptions.load(exceptionFile); !loaded.ok()) {
+            std::cerr << textcore::encodeUtf8(loaded.message()) << "\n";
             return 1;
         }
     }

@@ -154,7 +154,7 @@ int main(int argc, char *argv[])
             pdf,
             platform::pdfOfDocument(
                 *editorWindow.findChild<platform::RichTextField *>(QStringLiteral("RichTextBox1"))->document()))
-            .isEmpty(),
+            .ok(),
         pdf);
     open(editorWindow, "soundColoursEntry");
     wait(soundcolours::SoundColourWindow::kActivationDelayMs + 400);

@@ -19,8 +19,8 @@
 namespace testsupport {
 
 struct TrainerHarness {
-    explicit TrainerHarness(trainer::TrainerKind kind, platform::Dialogs *dialogs = nullptr)
-        : kind(kind), dialogs(dialogs ? dialogs : &scripted)
+    explicit TrainerHarness(trainer::TrainerKind trainerKind, platform::Dialogs *ownDialogs = nullptr)
+        : kind(trainerKind), dialogs(ownDialogs ? ownDialogs : &scripted)
     {
         shared.workingText().attach(workingField);
         shared.setRequests(&editor);
