@@ -3,6 +3,11 @@ BUILD_DIR ?= build
 BENCH_BUILD_DIR ?= build-bench
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# Running and testing share one tree built for a short build: -O1 without
+# debug information, the Qt and GoogleTest headers precompiled once, no
+# benchmarks, warnings as errors. Releases and benchmarks have trees of their own.
+DEV_FLAGS = -DCMAKE_BUILD_TYPE=Test -DKOLORAT_PCH=ON -DKOLORAT_BENCH=OFF -DKOLORAT_WERROR=ON
+RELEASE_BUILD_DIR ?= build-release
 
 .PHONY: run test deps configure build bench sanitize fuzz coverage package clean
 
@@ -10,7 +15,7 @@ deps:
 	@bash scripts/install-deps.sh
 
 configure: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLORAT_WERROR=ON $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD_DIR) $(DEV_FLAGS) $(CMAKE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j$(JOBS)
@@ -18,10 +23,7 @@ build: configure
 run: build
 	$(BUILD_DIR)/src/app/kolorat
 
-# The benchmarks are not built here: `make bench` builds them in a tree of their own.
-test: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLORAT_BENCH=OFF $(CMAKE_FLAGS)
-	cmake --build $(BUILD_DIR) -j$(JOBS)
+test: build
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
 # All tests under AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -46,9 +48,11 @@ fuzz: deps
 coverage: deps
 	@JOBS=$(JOBS) bash scripts/coverage.sh
 
-# Debian package (CPack) in $(BUILD_DIR): kolorat_<version>_<arch>.deb
-package: build
-	cd $(BUILD_DIR) && cpack -G DEB
+# Debian package (CPack) in $(RELEASE_BUILD_DIR): kolorat_<version>_<arch>.deb
+package: deps
+	cmake -S . -B $(RELEASE_BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLORAT_BENCH=OFF $(CMAKE_FLAGS)
+	cmake --build $(RELEASE_BUILD_DIR) -j$(JOBS)
+	cd $(RELEASE_BUILD_DIR) && cpack -G DEB
 
 clean:
-	rm -rf $(BUILD_DIR) $(BENCH_BUILD_DIR) build-asan build-fuzz build-coverage
+	rm -rf $(BUILD_DIR) $(BENCH_BUILD_DIR) $(RELEASE_BUILD_DIR) build-asan build-fuzz build-coverage
