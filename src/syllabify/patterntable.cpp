@@ -274,6 +274,10 @@ std::unique_ptr<PatternTable::Storage> restore(std::string_view bytes, const std
 
 std::string readFile(const std::string &file)
 {
+    // A folder opens like a file but reports an end far beyond memory.
+    std::error_code error;
+    if (!fs::is_regular_file(file, error))
+        return {};
     std::ifstream in(file, std::ios::binary | std::ios::ate);
     if (!in)
         return {};
