@@ -276,10 +276,8 @@ std::string readFile(const std::string &file)
 {
     // A folder opens like a file but reports an end far beyond memory.
     std::error_code error;
-    if (!fs::is_regular_file(file, error))
-        return {};
     std::ifstream in(file, std::ios::binary | std::ios::ate);
-    if (!in)
+    if (!in || !fs::is_regular_file(file, error))
         return {};
     std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
     in.seekg(0);
