@@ -24,6 +24,7 @@
 #include <QTest>
 
 using platform::Answer;
+using testsupport::child;
 using trainer::TrainerKind;
 
 Q_DECLARE_METATYPE(TrainerKind)
@@ -57,17 +58,14 @@ struct TrainerHarness {
         for (int key : keys)
             QTest::keyClick(keyField(), Qt::Key(key));
     }
-    void trigger(const char *menu) { testsupport::child<QAction>(*window, menu)->trigger(); }
+    void trigger(const char *menu) { child<QAction>(*window, menu)->trigger(); }
 
     QString shown() const { return readingField()->text(); }
-    platform::RichTextField *readingField() const
-    {
-        return testsupport::child<platform::RichTextField>(*window, "RichTextBox1");
-    }
-    QLineEdit *keyField() const { return testsupport::child<QLineEdit>(*window, "Text1"); }
+    platform::RichTextField *readingField() const { return child<platform::RichTextField>(*window, "RichTextBox1"); }
+    QLineEdit *keyField() const { return child<QLineEdit>(*window, "Text1"); }
     bool sounds() const { return kind == trainer::TrainerKind::Sounds; }
-    QListWidget *fontList() const { return testsupport::child<QListWidget>(*window, sounds() ? "List1" : "List4"); }
-    QListWidget *exerciseList() const { return testsupport::child<QListWidget>(*window, sounds() ? "List2" : "List5"); }
+    QListWidget *fontList() const { return child<QListWidget>(*window, sounds() ? "List1" : "List4"); }
+    QListWidget *exerciseList() const { return child<QListWidget>(*window, sounds() ? "List2" : "List5"); }
 
     trainer::TrainerKind kind;
     platform::RichTextField workingField;
