@@ -170,40 +170,6 @@ QString RichTextField::selText() const
     return withCrLf(raw);
 }
 
-void RichTextField::setSelText(const QString &text)
-{
-    QTextCursor c = textCursor();
-    const QTextCharFormat fmt = c.hasSelection() ? d->formatAt(c.selectionStart()) : c.charFormat();
-    c.beginEditBlock();
-    if (c.hasSelection())
-        c.removeSelectedText();
-    c.insertText(normaliseLineBreaks(text), fmt);
-    c.endEditBlock();
-    setTextCursor(c);
-}
-
-std::optional<textcore::Colour> RichTextField::selColor() const
-{
-    const QTextCursor c = textCursor();
-    if (!c.hasSelection())
-        return colourOf(c.charFormat());
-    const QList<QTextFormat> formats = d->doc->allFormats();
-    std::optional<textcore::Colour> result;
-    bool mixed = false;
-    forEachPiece(d->doc, c.selectionStart(), c.selectionEnd(), [&](int, int, int index) {
-        if (mixed)
-            return;
-        const textcore::Colour colour = colourOf(formats.value(index));
-        if (!result)
-            result = colour;
-        else if (*result != colour)
-            mixed = true;
-    });
-    if (mixed)
-        return std::nullopt;
-    return result;
-}
-
 namespace {
 void mergeIntoSelection(RichTextField *field, const QTextCharFormat &fmt)
 {
@@ -423,21 +389,6 @@ void RichTextField::reapplyReadingView()
     if (readingView() == ReadingView())
         return;
     setReadingView(readingView());
-}
-
-void RichTextField::applyFormatToRange(int start, int length, const CharFormat &format)
-{
-    const int n = d->plainLength();
-    start = std::clamp(start, 0, n);
-    length = std::clamp(length, 0, n - start);
-    if (length == 0)
-        return;
-    QTextCursor c(d->doc);
-    c.setPosition(d->docStart(start));
-    c.setPosition(d->docEnd(start + length), QTextCursor::KeepAnchor);
-    d->formatOnly = true;
-    c.setCharFormat(toQtFormat(format));
-    d->formatOnly = false;
 }
 
 void RichTextField::setUndoEnabled(bool enabled)

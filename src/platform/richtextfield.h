@@ -83,14 +83,6 @@ public:
     void setSelLength(int length);
     // The selected characters, line breaks "\r\n".
     QString selText() const;
-    // Replaces the selection; the new text takes the formatting of the first
-    // selected character (the typing format when nothing is selected) and
-    // the caret ends behind it. Line-break forms as in setText().
-    void setSelText(const QString &text);
-
-    // The colour of the selection; none when it holds several colours. With
-    // nothing selected: the colour that typed text would get.
-    std::optional<textcore::Colour> selColor() const;
     // Colours the selected characters; with nothing selected, sets the colour
     // of text typed next and changes no character.
     void setSelColor(textcore::Colour colour);
@@ -114,9 +106,6 @@ public:
     // Font name and size for every character and for the field's default
     // font, in one undo step. An empty name or a size <= 0 leaves that part.
     void setFontForAll(const QString &name, double pointSize);
-    // Sets the formatting of the plain-text range [start, start + length)
-    // to `format` (empty font name / size 0 mean the field's default font).
-    void applyFormatToRange(int start, int length, const CharFormat &format);
     // Undo history on or off (off for preview and reading fields).
     void setUndoEnabled(bool enabled);
 
@@ -166,8 +155,6 @@ public:
     // Plain-text position -> document position (the CR and the LF of a line
     // break both give the break's one position). O(log number of lines).
     int documentPosition(int plainPosition) const;
-    // Document position -> plain-text position (a line break gives its CR).
-    int plainPosition(int documentPosition) const;
 
 signals:
     // Every change of the content (text or formatting), by the user or the program.
