@@ -54,13 +54,6 @@ QByteArray readFile(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 QStringList rtfFiles()
 {
     QStringList paths;
@@ -166,14 +159,14 @@ void TestDocuments::goldenFiles()
 {
     QFETCH(QString, path);
     if (kRegenerate && path == kOurFile)
-        writeFile(path, writeRtf(answer(readRtf(readFile(path))).text));
+        QVERIFY(saveFileBytes(path, writeRtf(answer(readRtf(readFile(path))).text)).ok());
     const Read read = answer(readRtf(readFile(path)));
     QVERIFY2(read.ok, qPrintable(read.message));
     QVERIFY2(brokenRun(read.text).isEmpty(), qPrintable(brokenRun(read.text)));
     const QString goldenPath = path.chopped(4) + QStringLiteral(".jsonl");
     const QByteArray dump = dumpStyledText(read.text);
     if (kRegenerate)
-        writeFile(goldenPath, dump);
+        QVERIFY(saveFileBytes(goldenPath, dump).ok());
     QCOMPARE(QString::fromUtf8(dump), QString::fromUtf8(readFile(goldenPath)));
 
     const QByteArray written = writeRtf(read.text);
@@ -201,7 +194,7 @@ void TestDocuments::unreadableFiles()
         if (content == "/")
             QVERIFY(QDir().mkdir(path));
         else if (!content.isNull())
-            writeFile(path, content);
+            QVERIFY(saveFileBytes(path, content).ok());
         const Read loaded = answer(loadDocument(path, path.endsWith(u".RTF"_qs) ? FileKind::Rtf : FileKind::PlainText));
         QVERIFY(!loaded.ok && loaded.text.empty());
         const QString shown = content.isNull() ? u"no file"_qs
@@ -317,8 +310,10 @@ void TestDocuments::loadTakesTheDefaultsAndSaveGivesBack()
     // Plain text takes the defaults whole; RTF only the font: a colour the
     // file leaves automatic is black, a size it does not give is RTF's 12 pt.
     const QString txt = dir.filePath(u"A.TXT"_qs), rtf = dir.filePath(u"A.RTF"_qs);
-    writeFile(txt, "eins\nzwei");
-    writeFile(rtf, R"({\rtf1{\fonttbl{\f0 Arial;}}{\colortbl;\red255\green0\blue0;}a\f0 b\fs20\cf1 c\plain d})");
+    QVERIFY(saveFileBytes(txt, "eins\nzwei").ok());
+    QVERIFY(
+        saveFileBytes(rtf, R"({\rtf1{\fonttbl{\f0 Arial;}}{\colortbl;\red255\green0\blue0;}a\f0 b\fs20\cf1 c\plain d})")
+            .ok());
     QCOMPARE(dumpStyledText(answer(loadDocument(txt, FileKind::PlainText, defaults)).text),
              dumpStyledText({{u"eins\r\nzwei"_qs, defaults}}));
     QCOMPARE(dumpStyledText(answer(loadDocument(rtf, FileKind::Rtf, defaults)).text),
@@ -341,7 +336,7 @@ void TestDocuments::saveIsAtomic()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"KOLORAT.TXT"_qs);
-    writeFile(path, QByteArray(10000, 'x'));
+    QVERIFY(saveFileBytes(path, QByteArray(10000, 'x')).ok());
     QVERIFY(saveDocument(path, FileKind::PlainText, {{u"kurz"_qs, CharFormat{}}}).ok());
     QCOMPARE(readFile(path), QByteArray("kurz"));
     // A folder in the way and a missing folder: nothing changes, the message says why.
@@ -385,7 +380,7 @@ void TestDocuments::colouredTextSave()
         if (road.onDisk.endsWith(u'/'))
             QVERIFY(folder.mkdir(road.onDisk));
         else if (!road.onDisk.isEmpty())
-            writeFile(folder.filePath(road.onDisk), "alt");
+            QVERIFY(saveFileBytes(folder.filePath(road.onDisk), "alt").ok());
         testsupport::ScriptedDialogs dialogs;
         dialogs.queueInput(road.typed);
         for (const QChar a : road.answers)
