@@ -124,11 +124,6 @@ double RichTextField::fieldFontSize() const
     return font().pointSizeF();
 }
 
-bool RichTextField::fieldFontBold() const
-{
-    return font().bold();
-}
-
 // --- selection ----------------------------------------------------------------
 
 int RichTextField::selStart() const
@@ -159,11 +154,6 @@ void RichTextField::setSelStart(int start)
     setSel(start, 0);
 }
 
-void RichTextField::setSelLength(int length)
-{
-    setSel(selStart(), length);
-}
-
 QString RichTextField::selText() const
 {
     QString raw = textCursor().selectedText();
@@ -185,22 +175,6 @@ void RichTextField::setSelColor(textcore::Colour colour)
 {
     QTextCharFormat fmt;
     fmt.setForeground(toQColor(colour & textcore::kMaxColour));
-    mergeIntoSelection(this, fmt);
-}
-
-void RichTextField::setSelFontName(const QString &name)
-{
-    QTextCharFormat fmt;
-    fmt.setFontFamilies(QStringList{name});
-    mergeIntoSelection(this, fmt);
-}
-
-void RichTextField::setSelFontSize(double pointSize)
-{
-    if (pointSize <= 0)
-        return;
-    QTextCharFormat fmt;
-    fmt.setFontPointSize(pointSize);
     mergeIntoSelection(this, fmt);
 }
 

@@ -69,7 +69,6 @@ public:
     void setFieldFontBold(bool bold);
     QString fieldFontName() const;
     double fieldFontSize() const;
-    bool fieldFontBold() const;
 
     // --- selection (plain-text positions, 0-based) ------------------------
     int selStart() const;
@@ -79,16 +78,12 @@ public:
     void setSel(int start, int length);
     // Collapses the selection to a caret at `start` (clamped).
     void setSelStart(int start);
-    // Keeps selStart(), selects `length` characters from there (clamped).
-    void setSelLength(int length);
     // The selected characters, line breaks "\r\n".
     QString selText() const;
     // Colours the selected characters; with nothing selected, sets the colour
     // of text typed next and changes no character.
     void setSelColor(textcore::Colour colour);
     // These affect the selected characters only (nothing selected: the typing format).
-    void setSelFontName(const QString &name);
-    void setSelFontSize(double pointSize);
     void setSelBold(bool bold);
     void setSelItalic(bool italic);
 
