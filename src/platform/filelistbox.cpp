@@ -108,11 +108,6 @@ void FileListBox::setSelectedIndex(int index)
     emit fileClicked();
 }
 
-QString FileListBox::selectedFileName() const
-{
-    return fileName(selectedIndex());
-}
-
 QStringList FileListBox::matching(const QStringList &entries, const QString &pattern)
 {
     QList<QRegularExpression> wildcards;

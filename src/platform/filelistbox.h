@@ -33,8 +33,6 @@ public:
     // -1 when nothing is selected. Setting -1 clears the selection.
     int selectedIndex() const;
     void setSelectedIndex(int index);
-    // The selected name without path; empty when nothing is selected.
-    QString selectedFileName() const;
 
     // The names of `entries` that match `pattern`, sorted by name without
     // regard to case (names equal but for case keep a fixed order).

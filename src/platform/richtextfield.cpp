@@ -124,11 +124,6 @@ double RichTextField::fieldFontSize() const
     return font().pointSizeF();
 }
 
-bool RichTextField::fieldFontBold() const
-{
-    return font().bold();
-}
-
 // --- selection ----------------------------------------------------------------
 
 int RichTextField::selStart() const
@@ -159,49 +154,10 @@ void RichTextField::setSelStart(int start)
     setSel(start, 0);
 }
 
-void RichTextField::setSelLength(int length)
-{
-    setSel(selStart(), length);
-}
-
 QString RichTextField::selText() const
 {
     QString raw = textCursor().selectedText();
     return withCrLf(raw);
-}
-
-void RichTextField::setSelText(const QString &text)
-{
-    QTextCursor c = textCursor();
-    const QTextCharFormat fmt = c.hasSelection() ? d->formatAt(c.selectionStart()) : c.charFormat();
-    c.beginEditBlock();
-    if (c.hasSelection())
-        c.removeSelectedText();
-    c.insertText(normaliseLineBreaks(text), fmt);
-    c.endEditBlock();
-    setTextCursor(c);
-}
-
-std::optional<textcore::Colour> RichTextField::selColor() const
-{
-    const QTextCursor c = textCursor();
-    if (!c.hasSelection())
-        return colourOf(c.charFormat());
-    const QList<QTextFormat> formats = d->doc->allFormats();
-    std::optional<textcore::Colour> result;
-    bool mixed = false;
-    forEachPiece(d->doc, c.selectionStart(), c.selectionEnd(), [&](int, int, int index) {
-        if (mixed)
-            return;
-        const textcore::Colour colour = colourOf(formats.value(index));
-        if (!result)
-            result = colour;
-        else if (*result != colour)
-            mixed = true;
-    });
-    if (mixed)
-        return std::nullopt;
-    return result;
 }
 
 namespace {
@@ -219,22 +175,6 @@ void RichTextField::setSelColor(textcore::Colour colour)
 {
     QTextCharFormat fmt;
     fmt.setForeground(toQColor(colour & textcore::kMaxColour));
-    mergeIntoSelection(this, fmt);
-}
-
-void RichTextField::setSelFontName(const QString &name)
-{
-    QTextCharFormat fmt;
-    fmt.setFontFamilies(QStringList{name});
-    mergeIntoSelection(this, fmt);
-}
-
-void RichTextField::setSelFontSize(double pointSize)
-{
-    if (pointSize <= 0)
-        return;
-    QTextCharFormat fmt;
-    fmt.setFontPointSize(pointSize);
     mergeIntoSelection(this, fmt);
 }
 
@@ -423,21 +363,6 @@ void RichTextField::reapplyReadingView()
     if (readingView() == ReadingView())
         return;
     setReadingView(readingView());
-}
-
-void RichTextField::applyFormatToRange(int start, int length, const CharFormat &format)
-{
-    const int n = d->plainLength();
-    start = std::clamp(start, 0, n);
-    length = std::clamp(length, 0, n - start);
-    if (length == 0)
-        return;
-    QTextCursor c(d->doc);
-    c.setPosition(d->docStart(start));
-    c.setPosition(d->docEnd(start + length), QTextCursor::KeepAnchor);
-    d->formatOnly = true;
-    c.setCharFormat(toQtFormat(format));
-    d->formatOnly = false;
 }
 
 void RichTextField::setUndoEnabled(bool enabled)

@@ -69,7 +69,6 @@ public:
     void setFieldFontBold(bool bold);
     QString fieldFontName() const;
     double fieldFontSize() const;
-    bool fieldFontBold() const;
 
     // --- selection (plain-text positions, 0-based) ------------------------
     int selStart() const;
@@ -79,24 +78,12 @@ public:
     void setSel(int start, int length);
     // Collapses the selection to a caret at `start` (clamped).
     void setSelStart(int start);
-    // Keeps selStart(), selects `length` characters from there (clamped).
-    void setSelLength(int length);
     // The selected characters, line breaks "\r\n".
     QString selText() const;
-    // Replaces the selection; the new text takes the formatting of the first
-    // selected character (the typing format when nothing is selected) and
-    // the caret ends behind it. Line-break forms as in setText().
-    void setSelText(const QString &text);
-
-    // The colour of the selection; none when it holds several colours. With
-    // nothing selected: the colour that typed text would get.
-    std::optional<textcore::Colour> selColor() const;
     // Colours the selected characters; with nothing selected, sets the colour
     // of text typed next and changes no character.
     void setSelColor(textcore::Colour colour);
     // These affect the selected characters only (nothing selected: the typing format).
-    void setSelFontName(const QString &name);
-    void setSelFontSize(double pointSize);
     void setSelBold(bool bold);
     void setSelItalic(bool italic);
 
@@ -114,9 +101,6 @@ public:
     // Font name and size for every character and for the field's default
     // font, in one undo step. An empty name or a size <= 0 leaves that part.
     void setFontForAll(const QString &name, double pointSize);
-    // Sets the formatting of the plain-text range [start, start + length)
-    // to `format` (empty font name / size 0 mean the field's default font).
-    void applyFormatToRange(int start, int length, const CharFormat &format);
     // Undo history on or off (off for preview and reading fields).
     void setUndoEnabled(bool enabled);
 
@@ -166,8 +150,6 @@ public:
     // Plain-text position -> document position (the CR and the LF of a line
     // break both give the break's one position). O(log number of lines).
     int documentPosition(int plainPosition) const;
-    // Document position -> plain-text position (a line break gives its CR).
-    int plainPosition(int documentPosition) const;
 
 signals:
     // Every change of the content (text or formatting), by the user or the program.

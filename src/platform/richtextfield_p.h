@@ -113,32 +113,6 @@ inline CharFormat effectiveFormat(const QTextFormat &format, const QFont &defaul
     return f;
 }
 
-// Calls f(documentPosition, length, formatIndex) for every piece of
-// [from, to) in document order; a block separator is a piece of its own.
-// The separator's format is the one the next block reports as its char
-// format (Qt keeps a block's char format on the separator in front of it).
-template<typename F>
-void forEachPiece(const QTextDocument *doc, int from, int to, F &&f)
-{
-    for (QTextBlock b = doc->findBlock(from); b.isValid() && b.position() < to; b = b.next()) {
-        const int blockEnd = b.position() + b.length() - 1;
-        if (blockEnd > from) {
-            for (auto it = b.begin(); !it.atEnd(); ++it) {
-                const QTextFragment fr = it.fragment();
-                const int s = std::max(fr.position(), from);
-                const int e = std::min(fr.position() + fr.length(), to);
-                if (s < e)
-                    f(s, e - s, fr.charFormatIndex());
-                if (fr.position() + fr.length() >= to)
-                    break;
-            }
-        }
-        const QTextBlock next = b.next();
-        if (next.isValid() && blockEnd >= from && blockEnd < to)
-            f(blockEnd, 1, next.charFormatIndex());
-    }
-}
-
 } // namespace platform::fieldinternals
 
 namespace platform {
@@ -245,21 +219,6 @@ struct RichTextField::Private {
         ensureMap();
         const auto k = std::lower_bound(sepDoc.begin(), sepDoc.end(), docPos) - sepDoc.begin();
         return docPos + int(k);
-    }
-
-    // The format of the character at a document position.
-    QTextCharFormat formatAt(int docPos) const
-    {
-        if (doc->characterAt(docPos) == kParagraphSeparator) {
-            const QTextBlock next = doc->findBlock(docPos).next();
-            if (next.isValid())
-                return next.charFormat();
-        }
-        QTextCursor c(doc);
-        // The cursor reports the character before it; docPos + 1 is never
-        // a block start here, so that character is the one at docPos.
-        c.setPosition(docPos + 1);
-        return c.charFormat();
     }
 };
 

@@ -77,11 +77,6 @@ int RichTextField::documentPosition(int plainPosition) const
     return d->docStart(std::clamp(plainPosition, 0, d->plainLength()));
 }
 
-int RichTextField::plainPosition(int documentPosition) const
-{
-    return d->toPlain(std::clamp(documentPosition, 0, d->doc->characterCount() - 1));
-}
-
 // --- events -------------------------------------------------------------------
 
 void RichTextField::keyPressEvent(QKeyEvent *event)

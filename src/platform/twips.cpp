@@ -37,16 +37,6 @@ qreal screenDpi()
     return screen ? screen->logicalDotsPerInch() : 96.0;
 }
 
-QSize screenSizeTwips()
-{
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return QSize();
-    const QSize pixels = screen->availableGeometry().size();
-    const qreal dpi = screen->logicalDotsPerInch();
-    return QSize(pixelsToTwips(pixels.width(), dpi), pixelsToTwips(pixels.height(), dpi));
-}
-
 void placeWidget(QWidget *widget, int left, int top, int width, int height)
 {
     widget->setGeometry(twipsToPixels(QRect(left, top, width, height), widget->logicalDpiX()));

@@ -16,9 +16,6 @@ QRect twipsToPixels(const QRect &twips, qreal logicalDpi);
 // The logical dpi of the primary screen (96 when there is none).
 qreal screenDpi();
 
-// Screen size in twips (available area of the primary screen).
-QSize screenSizeTwips();
-
 // Places a control inside its parent by a twips rectangle.
 void placeWidget(QWidget *widget, int left, int top, int width, int height);
 

@@ -6,23 +6,11 @@
 #include "platform/styledtextdump.h"
 #include "support/arcscheck.h"
 
-#include <QAbstractTextDocumentLayout>
-#include <QApplication>
-#include <QClipboard>
-#include <QMimeData>
-#include <QRandomGenerator>
-#include <QSignalSpy>
-#include <QTest>
-#include <QTextBlock>
-#include <QTextDocument>
-
-#include <functional>
+#include <QtTest>
+#include <QtWidgets>
 
 using namespace platform;
 using textcore::Colour;
-
-Q_DECLARE_METATYPE(StyledText)
-Q_DECLARE_METATYPE(std::function<void(RichTextField &)>)
 
 namespace {
 
@@ -36,13 +24,24 @@ void verifyEveryPosition(RichTextField &field)
     int doc = 0;
     for (int p = 0; p < text.size(); ++p) {
         const bool cr = text.at(p) == u'\r', lf = text.at(p) == u'\n';
-        const int start = lf ? p - 1 : p;
         QCOMPARE(field.documentPosition(p), doc);
         doc += cr ? 0 : 1;
         field.setSel(p, 1);
         QCOMPARE(field.selText(), cr || lf ? u"\r\n"_qs : QString(text.at(p)));
-        QCOMPARE(field.selStart(), start);
-        QCOMPARE(field.plainPosition(field.documentPosition(p)), start);
+        QCOMPARE(field.selStart(), lf ? p - 1 : p);
+    }
+}
+
+// Typing replaces the selection, as the user does it; a line break is Enter.
+void type(RichTextField &field, const QString &text)
+{
+    if (text.isEmpty() && field.selLength() > 0)
+        QTest::keyClick(&field, Qt::Key_Backspace);
+    const QStringList lines = text.split(u"\r\n"_qs);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            QTest::keyClick(&field, Qt::Key_Return);
+        QTest::keyClicks(&field, lines[i]);
     }
 }
 
@@ -75,110 +74,56 @@ StyledText rosine()
 class TestRichTextField : public QObject {
     Q_OBJECT
 private slots:
-    void lineBreaks_data();
     void lineBreaks();
-    void selectionAndReplacement_data();
-    void selectionAndReplacement();
-    void selectionColour();
+    void selectionAndTyping();
     void bulkColouringEqualsPerCharacter();
     void bulkColouringTouchesOnlyChanges();
     void positionsStayExactAfterRandomEdits();
     void runsAndFieldFont();
-    void changeSignal_data();
     void changeSignal();
-    void clickPutsTheCaretFirst();
     void keysPasteAndCopy();
     void softHyphenStaysInvisible();
     void arcsLieUnderEachSyllableInItsColour();
-    void spacingChangesTheLayoutOnly_data();
     void spacingChangesTheLayoutOnly();
 };
 
-void TestRichTextField::lineBreaks_data()
-{
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("empty") << QString() << QString();
-    QTest::newRow("CR LF, empty lines, at both ends") << u"\r\nab\r\n\r\ncd\r\n"_qs << u"\r\nab\r\n\r\ncd\r\n"_qs;
-    QTest::newRow("no-break space, soft hyphen, tab, surrogates")
-        << u"a\u00A0b\r\nSon\u00ADne\t😀\r\n😀"_qs << u"a\u00A0b\r\nSon\u00ADne\t😀\r\n😀"_qs;
-    QTest::newRow("lone LF and CR, line and paragraph separators become CR LF")
-        << u"a\nb\rc\u2028d\u2029e\n"_qs << u"a\r\nb\r\nc\r\nd\r\ne\r\n"_qs;
-    QTest::newRow("frame marks do not split lines") << u"a\uFDD0b"_qs << u"a\uFFFDb"_qs;
-}
-
 void TestRichTextField::lineBreaks()
 {
-    QFETCH(QString, input);
-    QFETCH(QString, expected);
-    RichTextField field;
-    field.setText(input);
-    QCOMPARE(field.text(), expected);
-    verifyEveryPosition(field);
-}
-
-void TestRichTextField::selectionAndReplacement_data()
-{
-    // setSel(start, length) selects `selected` from selStart; replacing it
-    // gives `result`, the new text in the colour of the first replaced character.
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("start");
-    QTest::addColumn<int>("length");
-    QTest::addColumn<QString>("selected");
-    QTest::addColumn<int>("selStart");
-    QTest::addColumn<QString>("result");
-    const QString t = u"ab\r\ncd\r\n\r\nef"_qs;
-    QTest::newRow("from LF takes the whole break") << t << 3 << 2 << u"\r\nc"_qs << 2 << u"ab-d\r\n\r\nef"_qs;
-    QTest::newRow("ending after CR takes the whole break") << t << 1 << 2 << u"b\r\n"_qs << 1 << u"a-cd\r\n\r\nef"_qs;
-    QTest::newRow("length beyond the end") << t << 10 << 50 << u"ef"_qs << 10 << u"ab\r\ncd\r\n\r\n-"_qs;
-    QTest::newRow("negative start") << t << -3 << 1 << u"a"_qs << 0 << u"-b\r\ncd\r\n\r\nef"_qs;
-    QTest::newRow("start beyond the end") << t << 99 << 1 << QString() << 12 << t + u"-"_qs;
-    QTest::newRow("caret on LF moves before the break") << t << 3 << 0 << QString() << 2 << u"ab-\r\ncd\r\n\r\nef"_qs;
-}
-
-void TestRichTextField::selectionAndReplacement()
-{
-    QFETCH(QString, text);
-    QFETCH(int, start);
-    QFETCH(int, length);
-    QFETCH(QString, selected);
-    QFETCH(int, selStart);
-    QFETCH(QString, result);
-    RichTextField field;
-    field.setText(text);
-    field.setSel(selStart, 1);
-    field.setSelColor(16711680);
-    field.setSel(start, length);
-    QCOMPARE(field.selText(), selected);
-    QCOMPARE(field.selStart(), selStart);
-    QCOMPARE(field.selLength(), int(selected.size()));
-    field.setSelText(u"-"_qs);
-    QCOMPARE(field.text(), result);
-    QCOMPARE(field.selStart(), selStart + 1);
-    if (!selected.isEmpty())
-        QCOMPARE(field.coloursOfAllPositions()[size_t(selStart)], Colour(16711680));
-    verifyEveryPosition(field);
-}
-
-void TestRichTextField::selectionColour()
-{
-    RichTextField field;
-    field.setText(u"abc\r\ndef"_qs);
-    field.applyColours({255, 255, 49152, 49152, 49152, 49152, 0, 0});
-    const std::pair<int, std::optional<Colour>> expected[]
-        = {{0, 255}, {1, std::nullopt}, {2, 49152}, {3, 49152}, {5, std::nullopt}, {6, 0}};
-    for (const auto &[start, colour] : expected) {
-        field.setSel(start, start == 3 ? 1 : 2); // 3: the line break alone
-        QCOMPARE(field.selColor(), colour);
+    // Every line-break form becomes CR LF; frame marks do not split lines.
+    const std::pair<QString, QString> texts[]
+        = {{QString(), QString()},
+           {u"\r\nab\r\n\r\ncd\r\n"_qs, u"\r\nab\r\n\r\ncd\r\n"_qs},
+           {u"a\u00A0b\r\nSon\u00ADne\t😀\r\n😀"_qs, u"a\u00A0b\r\nSon\u00ADne\t😀\r\n😀"_qs},
+           {u"a\nb\rc\u2028d\u2029e\n"_qs, u"a\r\nb\r\nc\r\nd\r\ne\r\n"_qs},
+           {u"a\uFDD0b"_qs, u"a\uFFFDb"_qs}};
+    for (const auto &[input, expected] : texts) {
+        RichTextField field;
+        field.setText(input);
+        QCOMPARE(field.text(), expected);
+        verifyEveryPosition(field);
     }
-    // A caret given a colour changes no character, but typed text gets it.
-    const std::vector<Colour> before = field.coloursOfAllPositions();
-    field.setSel(8, 0);
-    field.setSelColor(16711680);
-    QCOMPARE(field.coloursOfAllPositions(), before);
-    QCOMPARE(field.selColor(), std::optional<Colour>(16711680));
-    field.setSelText(u"g"_qs);
-    QCOMPARE(field.coloursOfAllPositions().back(), Colour(16711680));
+}
+
+void TestRichTextField::selectionAndTyping()
+{
+    // setSel(start, length) selects `selected` from selStart, clamped, a line
+    // break always whole; typing over it gives `result`.
+    const std::tuple<int, int, QString, int, QString> selections[]
+        = {{3, 2, u"\r\nc"_qs, 2, u"ab-d\r\n\r\nef"_qs},      {1, 2, u"b\r\n"_qs, 1, u"a-cd\r\n\r\nef"_qs},
+           {10, 50, u"ef"_qs, 10, u"ab\r\ncd\r\n\r\n-"_qs},   {-3, 1, u"a"_qs, 0, u"-b\r\ncd\r\n\r\nef"_qs},
+           {99, 1, QString(), 12, u"ab\r\ncd\r\n\r\nef-"_qs}, {3, 0, QString(), 2, u"ab-\r\ncd\r\n\r\nef"_qs}};
+    for (const auto &[start, length, selected, selStart, result] : selections) {
+        RichTextField field;
+        field.setText(u"ab\r\ncd\r\n\r\nef"_qs);
+        field.setSel(start, length);
+        QCOMPARE(field.selText(), selected);
+        QCOMPARE(field.selStart(), selStart);
+        QCOMPARE(field.selLength(), int(selected.size()));
+        type(field, u"-"_qs);
+        QCOMPARE(field.text(), result);
+        QCOMPARE(field.selStart(), selStart + 1);
+        verifyEveryPosition(field);
+    }
 }
 
 void TestRichTextField::bulkColouringEqualsPerCharacter()
@@ -240,11 +185,10 @@ void TestRichTextField::positionsStayExactAfterRandomEdits()
     const QString pieces[] = {u"x"_qs, u"\r\n"_qs, u"ab\r\ncd"_qs, u"\u00A0"_qs, u"\r\n\r\n"_qs, QString()};
     for (int step = 0; step < 120; ++step) {
         const int start = int(rng.bounded(field.length() + 1));
-        const int len = int(rng.bounded(std::min(field.length() - start, 4) + 1));
         const int action = int(rng.bounded(10));
-        field.setSel(start, len);
+        field.setSel(start, int(rng.bounded(std::min(field.length() - start, 4) + 1)));
         if (action < 6)
-            field.setSelText(pieces[rng.bounded(6)]);
+            type(field, pieces[rng.bounded(6)]);
         else if (action < 8)
             field.setSelColor(Colour(rng.bounded(3)));
         else if (action == 8)
@@ -275,55 +219,29 @@ void TestRichTextField::runsAndFieldFont()
     // New text drops every format and takes the field's font; no undo back.
     field.setText(u"neu\r\nText"_qs);
     QCOMPARE(dumpStyledText(field.styledText()), dumpStyledText({{u"neu\r\nText"_qs, fmt(0, u"Verdana"_qs, 16)}}));
-    QCOMPARE(field.selColor(), std::optional<Colour>(0));
     QVERIFY(!field.document()->isUndoAvailable());
     // A CR LF split across two runs is still one line break.
     field.setStyledText({{u"a\r"_qs, fmt(255, {}, 0)}, {u"\nb"_qs, fmt(0, {}, 0)}});
     QCOMPARE(field.text(), u"a\r\nb"_qs);
 }
 
-void TestRichTextField::changeSignal_data()
-{
-    using Action = std::function<void(RichTextField &)>;
-    QTest::addColumn<Action>("action");
-    QTest::addColumn<int>("expected");
-    QTest::newRow("set text") << Action([](RichTextField &f) { f.setText(u"ab"_qs); }) << 1;
-    QTest::newRow("replace selection") << Action([](RichTextField &f) { f.setSel(0, 1), f.setSelText(u"z"_qs); }) << 1;
-    QTest::newRow("colour selection") << Action([](RichTextField &f) { f.setSel(0, 2), f.setSelColor(255); }) << 1;
-    QTest::newRow("bulk colours") << Action([](RichTextField &f) { f.applyColours({1, 2, 3, 3, 4, 5}); }) << 1;
-    QTest::newRow("runs") << Action([](RichTextField &f) { f.setStyledText({{u"q"_qs, CharFormat{}}}); }) << 1;
-    QTest::newRow("typing") << Action([](RichTextField &f) { QTest::keyClick(&f, Qt::Key_X); }) << 1;
-    QTest::newRow("selecting only") << Action([](RichTextField &f) { f.setSel(0, 2); }) << 0;
-    QTest::newRow("caret colour only") << Action([](RichTextField &f) { f.setSel(1, 0), f.setSelColor(255); }) << 0;
-}
-
+// Every content change is one signal, by the program or the user; selecting
+// and a caret's typing colour are none.
 void TestRichTextField::changeSignal()
 {
-    QFETCH(std::function<void(RichTextField &)>, action);
-    QFETCH(int, expected);
     RichTextField field;
-    field.setText(u"ab\r\ncd"_qs);
     QSignalSpy spy(&field, &RichTextField::changed);
-    action(field);
-    QCOMPARE(spy.count(), expected);
-}
-
-void TestRichTextField::clickPutsTheCaretFirst()
-{
-    RichTextField field;
-    field.resize(400, 200);
-    field.setText(u"Erste Zeile\r\nZweite Zeile"_qs);
-    field.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&field));
-    // The caret must already stand at the clicked place when the event comes.
-    QList<int> caretAtClick;
-    connect(&field, &RichTextField::clicked, &field, [&] { caretAtClick << field.selStart(); });
-    QTextCursor c(field.document());
-    c.setPosition(field.documentPosition(16)); // "Zw|eite"
-    const QPoint at = field.cursorRect(c).center() + QPoint(1, 0);
-    QTest::mouseClick(field.viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseClick(field.viewport(), Qt::RightButton, {}, at);
-    QCOMPARE(caretAtClick, QList<int>{16});
+    field.setText(u"ab\r\ncd"_qs);
+    field.setSel(1, 0), field.setSelColor(255);
+    QCOMPARE(spy.count(), 1);
+    field.setSel(0, 2), field.setSelColor(255);
+    QCOMPARE(spy.count(), 2);
+    field.applyColours({1, 2, 3, 3, 4, 5});
+    QCOMPARE(spy.count(), 3);
+    field.setStyledText({{u"q"_qs, CharFormat{}}});
+    QCOMPARE(spy.count(), 4);
+    QTest::keyClick(&field, Qt::Key_X);
+    QCOMPARE(spy.count(), 5);
 }
 
 void TestRichTextField::keysPasteAndCopy()
@@ -393,54 +311,44 @@ void TestRichTextField::arcsLieUnderEachSyllableInItsColour()
     QCOMPARE(field.viewport()->grab().toImage(), before);
 }
 
-void TestRichTextField::spacingChangesTheLayoutOnly_data()
-{
-    QTest::addColumn<ReadingView>("view");
-    QTest::addColumn<bool>("wider");  // the first line's end moves right
-    QTest::addColumn<bool>("taller"); // the text grows downwards
-    QTest::newRow("letters +25 %") << ReadingView{false, LetterSpacing::Widest} << true << false;
-    QTest::newRow("words very wide") << ReadingView{false, LetterSpacing::Normal, WordSpacing::VeryWide} << true
-                                     << false;
-    QTest::newRow("lines double") << ReadingView{false, LetterSpacing::Normal, WordSpacing::Normal, LineSpacing::Double}
-                                  << false << true;
-    QTest::newRow("everything, arcs too")
-        << ReadingView{true, LetterSpacing::Wider, WordSpacing::Wide, LineSpacing::OneAndAHalf} << true << true;
-}
-
+// Spacing widens lines or makes the text taller, as a view only: the text,
+// its runs and changed() stay as they were, also after new text or font.
 void TestRichTextField::spacingChangesTheLayoutOnly()
 {
-    QFETCH(ReadingView, view);
-    QFETCH(bool, wider);
-    QFETCH(bool, taller);
-    RichTextField field, plain;
-    auto lineEnd = [](RichTextField &f) { return f.document()->begin().layout()->lineAt(0).naturalTextWidth(); };
-    auto height = [](RichTextField &f) { return f.document()->documentLayout()->documentSize().height(); };
-    for (RichTextField *f : {&field, &plain}) {
-        f->setFieldFont(u"DejaVu Sans"_qs, 14);
-        f->resize(2000, 400);
-        f->show();
+    const std::tuple<ReadingView, bool, bool> views[]
+        = {{ReadingView{false, LetterSpacing::Widest}, true, false},
+           {ReadingView{false, LetterSpacing::Normal, WordSpacing::VeryWide}, true, false},
+           {ReadingView{false, LetterSpacing::Normal, WordSpacing::Normal, LineSpacing::Double}, false, true},
+           {ReadingView{true, LetterSpacing::Wider, WordSpacing::Wide, LineSpacing::OneAndAHalf}, true, true}};
+    for (const auto &[view, wider, taller] : views) {
+        RichTextField field, plain;
+        auto lineEnd = [](RichTextField &f) { return f.document()->begin().layout()->lineAt(0).naturalTextWidth(); };
+        auto height = [](RichTextField &f) { return f.document()->documentLayout()->documentSize().height(); };
+        for (RichTextField *f : {&field, &plain}) {
+            f->setFieldFont(u"DejaVu Sans"_qs, 14);
+            f->resize(2000, 400);
+            f->show();
+        }
+        StyledText runs = rosine();
+        runs.push_back({u"\r\nzwei Zeilen"_qs, fmt(0, u"DejaVu Serif"_qs, 18, true)});
+        field.setStyledText(runs);
+        const QByteArray rtf = writeRtf(field.styledText());
+        const qreal end = lineEnd(field), high = height(field);
+        QSignalSpy changes(&field, &RichTextField::changed);
+        field.setReadingView(view);
+        QCOMPARE(field.readingView(), view);
+        QCOMPARE(writeRtf(field.styledText()), rtf);
+        QCOMPARE(changes.count(), 0);
+        QCOMPARE(lineEnd(field) > end + 5, wider);
+        QCOMPARE(height(field) > high + 5, taller);
+        // The view outlives new text and a new field font, as the windows set them.
+        for (RichTextField *f : {&field, &plain}) {
+            f->setText(u"neu und\r\nneu"_qs);
+            f->setFieldFont(u"DejaVu Sans"_qs, 14);
+        }
+        QCOMPARE(lineEnd(field) > lineEnd(plain) + 3, wider);
+        QCOMPARE(height(field) > height(plain) + 5, taller);
     }
-    StyledText runs = rosine();
-    runs.push_back({u"\r\nzwei Zeilen"_qs, fmt(0, u"DejaVu Serif"_qs, 18, true)});
-    field.setStyledText(runs);
-    const QString text = field.text();
-    const QByteArray rtf = writeRtf(field.styledText());
-    const qreal end = lineEnd(field), high = height(field);
-    QSignalSpy changes(&field, &RichTextField::changed);
-    field.setReadingView(view);
-    QCOMPARE(field.readingView(), view);
-    QCOMPARE(field.text(), text);
-    QCOMPARE(writeRtf(field.styledText()), rtf);
-    QCOMPARE(changes.count(), 0);
-    QCOMPARE(lineEnd(field) > end + 5, wider);
-    QCOMPARE(height(field) > high + 5, taller);
-    // The view outlives new text and a new field font, as the windows set them.
-    for (RichTextField *f : {&field, &plain}) {
-        f->setText(u"neu und\r\nneu"_qs);
-        f->setFieldFont(u"DejaVu Sans"_qs, 14);
-    }
-    QCOMPARE(lineEnd(field) > lineEnd(plain) + 3, wider);
-    QCOMPARE(height(field) > height(plain) + 5, taller);
 }
 
 QTEST_MAIN(TestRichTextField)
