@@ -4,9 +4,7 @@
 // leaving.
 #include "fonts/fontselectionwindow.h"
 #include "session/session.h"
-#include "support/manualtimers.h"
-#include "support/recordingrequests.h"
-#include "support/scripteddialogs.h"
+#include "support/doubles.h"
 #include "support/widgetlookup.h"
 #include "support/windowdump.h"
 

@@ -6,7 +6,7 @@
 #include "platform/result.h"
 #include "platform/richtextfield.h"
 #include "platform/styledtextdump.h"
-#include "support/scripteddialogs.h"
+#include "support/doubles.h"
 #include "textcore/colourreadback.h"
 #include "textcore/soundcolouring.h"
 #include "textcore/syllablecolouring.h"

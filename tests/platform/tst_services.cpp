@@ -12,7 +12,7 @@
 #include "platform/readaloud.h"
 #include "platform/timers.h"
 #include "platform/twips.h"
-#include "support/fakespeechengine.h"
+#include "support/doubles.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -5,7 +5,7 @@
 #include "trainer/support/trainerharness.h"
 
 #include "platform/readaloud.h"
-#include "support/fakespeechengine.h"
+#include "support/doubles.h"
 #include "support/windowdump.h"
 #include "textcore/soundcolouring.h"
 #include "textcore/trainercolouring.h"

@@ -7,10 +7,7 @@
 #include "app/programwindows.h"
 #include "editor/editorwindow.h"
 #include "platform/richtextfield.h"
-#include "support/manualtimers.h"
-#include "support/recordingclipboard.h"
-#include "support/recordingprinter.h"
-#include "support/scripteddialogs.h"
+#include "support/doubles.h"
 
 #include <QAction>
 #include <QFile>

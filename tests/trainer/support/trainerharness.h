@@ -3,9 +3,7 @@
 // field standing in for the editor's, recorded requests, scripted boxes.
 #include "platform/richtextfield.h"
 #include "session/session.h"
-#include "support/manualtimers.h"
-#include "support/recordingrequests.h"
-#include "support/scripteddialogs.h"
+#include "support/doubles.h"
 #include "support/widgetlookup.h"
 #include "trainer/trainerwindow.h"
 
