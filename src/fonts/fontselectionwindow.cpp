@@ -180,18 +180,6 @@ void FontSelectionWindow::resetFixedLists()
     selectRow(m_arialList, 0);
 }
 
-void FontSelectionWindow::clearOfferedFonts()
-{
-    m_offered.clear();
-    refreshOfferedList();
-}
-
-void FontSelectionWindow::appendOfferedFont(const QString &name)
-{
-    if (m_offered.add(name) != session::OfferedFonts::AddResult::Refused)
-        refreshOfferedList();
-}
-
 void FontSelectionWindow::refreshOfferedList()
 {
     // Rebuilt from the holder, so whatever changed it, the list shows it.

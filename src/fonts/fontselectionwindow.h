@@ -49,11 +49,6 @@ public:
     // Settings reading: the two fixed lists back to their single entry,
     // "Arial" selected and shown in the right sample.
     void resetFixedLists();
-    // Settings reading: no offered fonts.
-    void clearOfferedFonts();
-    // Settings reading: one more offered font. Names the list's rules refuse
-    // (empty, fixed, duplicate, beyond the limit) are skipped silently.
-    void appendOfferedFont(const QString &name);
 
     // The font "Schriftauswahl übernehmen" applies: the last one chosen on
     // the right, "Arial" when nothing on the right has been chosen.

@@ -1,7 +1,7 @@
-// The font selection window: its look once the installed fonts are loaded
-// (one golden file), its buttons for adding and removing (the rules of the
-// offered fonts are the session's), the one font chosen on the right, and
-// leaving.
+// The font selection window along one road, its look and what every step
+// shows and asks for compared with one golden file: loading the installed
+// fonts, adding and removing (the rules of the offered fonts are the
+// session's), the one font chosen on the right, and the three ways out.
 #include "fonts/fontselectionwindow.h"
 #include "session/session.h"
 #include "support/doubles.h"
@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QTest>
 
-using fonts::FontSelectionWindow;
 using testsupport::child;
 
 namespace {
@@ -34,6 +33,7 @@ QStringList installedFonts()
     + numberedFonts(20);
 }
 
+// A list's entries in one line, the selected ones in <>.
 QString entries(const QListWidget *list)
 {
     QStringList texts;
@@ -48,134 +48,83 @@ class TestFontSelection : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        window.reset();
-        shared.fonts().names.clear();
-        editor.fontsApplied.clear();
-        editor.showings.clear();
-        dialogs.clear();
-        shared.setRequests(&editor);
-        window = std::make_unique<FontSelectionWindow>(shared, dialogs, timers, installedFonts);
-    }
-    void cleanup() { QCOMPARE(dialogs.unexpectedCalls(), 0); }
-    void looksAsDrawnOnceLoaded();
-    void addAndRemove_data();
-    void addAndRemove();
-    void rightSideChoosesOneFontAndLeaving_data();
-    void rightSideChoosesOneFontAndLeaving();
-
-private:
-    QListWidget *list(const char *name) { return child<QListWidget>(*window, name); }
-    void openAndLoad(const QStringList &offered)
-    {
-        for (const QString &name : offered)
-            window->appendOfferedFont(name);
-        window->open();
-        QCOMPARE(timers.pendingDelays(), QList<int>{FontSelectionWindow::loadDelayMs});
-        QString look = QStringLiteral("while loading: %1\n").arg(child<QLabel>(*window, "hintLabel")->text());
-        QCOMPARE(timers.fireAll(), 1);
-        look += testsupport::dumpWindow(*window);
-        for (const char *name : {"systemFontList", "arialList", "verdanaList", "offeredFontList"})
-            look += QStringLiteral("%1: %2\n").arg(name, entries(list(name)));
-        dumped = look;
-    }
-
-    testsupport::RecordingRequests editor;
-    session::Session shared{QString()};
-    testsupport::ScriptedDialogs dialogs;
-    testsupport::ManualTimers timers;
-    std::unique_ptr<FontSelectionWindow> window;
-    QString dumped;
+    void roadThroughTheWindow();
 };
 
-void TestFontSelection::looksAsDrawnOnceLoaded()
+void TestFontSelection::roadThroughTheWindow()
 {
-    openAndLoad({QStringLiteral("DejaVu Sans")});
-    QVERIFY(!window->windowIcon().isNull());
-    KOLORAT_VERIFY_GOLDEN(dumped, "fonts");
-}
+    testsupport::RecordingRequests editor;
+    session::Session shared{QString()};
+    shared.setRequests(&editor);
+    testsupport::ScriptedDialogs dialogs;
+    testsupport::ManualTimers timers;
+    fonts::FontSelectionWindow window(shared, dialogs, timers, installedFonts);
+    QVERIFY(!window.windowIcon().isNull());
+    const auto list = [&window](const char *name) { return child<QListWidget>(window, name); };
+    const auto choose = [&](const char *name, const QString &entry) {
+        list(name)->setCurrentItem(list(name)->findItems(entry, Qt::MatchExactly).value(0),
+                                   QItemSelectionModel::ClearAndSelect);
+    };
+    const auto click = [&window](const char *button) { child<QPushButton>(window, button)->click(); };
+    QString road;
+    const auto opening = [&] {
+        window.show();
+        road += QStringLiteral("opening: hint \"%1\", system list %2, delays %3\n")
+                    .arg(child<QLabel>(window, "hintLabel")->text())
+                    .arg(list("systemFontList")->count())
+                    .arg(timers.pendingDelays().value(0));
+        timers.fireAll();
+    };
+    // After each step: the four lists, the right choice and its sample,
+    // whether the window is still open, and what it asked of the others.
+    const auto record = [&](const char *step) {
+        const QString box = dialogs.calls().isEmpty() ? QString() : dialogs.lastCall().prompt;
+        road += QStringLiteral("%1: %2 | %3 | %4 | right %5, sample %6\n")
+                    .arg(QString::fromLatin1(step), entries(list("offeredFontList")), entries(list("arialList")),
+                         entries(list("verdanaList")), window.rightFontName(),
+                         child<QLabel>(window, "rightSample")->font().family())
+            + QStringLiteral("  open %1, applied [%2], editor shown %3, other requests %4, boxes %5 \"%6\"\n")
+                  .arg(window.isVisible())
+                  .arg(editor.fontsApplied.join(QLatin1Char(',')))
+                  .arg(editor.showings.size())
+                  .arg(editor.otherCalls)
+                  .arg(dialogs.calls().size())
+                  .arg(QString(box).replace(QLatin1Char('\r'), QLatin1Char('|')));
+    };
 
-void TestFontSelection::addAndRemove_data()
-{
-    QTest::addColumn<QStringList>("before");
-    QTest::addColumn<QString>("chosen"); // on the left to add, or "-N" to remove row N
-    QTest::addColumn<QStringList>("after");
-    QTest::addColumn<bool>("message");
-    QTest::newRow("sorted in without regard to case")
-        << QStringList{"DejaVu Sans", "Times New Roman"} << "courier new"
-        << QStringList{"courier new", "DejaVu Sans", "Times New Roman"} << false;
-    QTest::newRow("the 18th, with the message") << numberedFonts(17) << "Font 18" << numberedFonts(18) << true;
-    QTest::newRow("a 19th, refused with the message") << numberedFonts(18) << "Font 19" << numberedFonts(18) << true;
-    QTest::newRow("remove") << QStringList{"A", "B", "C"} << "-1" << QStringList{"A", "C"} << false;
-}
+    shared.fonts().names = QStringList{"DejaVu Sans"};
+    opening();
+    road += testsupport::dumpWindow(window) + QStringLiteral("system list: ") + entries(list("systemFontList")) + '\n';
+    record("loaded");
+    choose("systemFontList", QStringLiteral("courier new"));
+    click("addButton");
+    record("courier new added");
+    choose("verdanaList", QStringLiteral("Verdana"));
+    record("Verdana chosen");
+    choose("offeredFontList", QStringLiteral("DejaVu Sans"));
+    record("offered font chosen");
+    click("applyButton");
+    record("applied");
 
-void TestFontSelection::addAndRemove()
-{
-    QFETCH(QStringList, before);
-    QFETCH(QString, chosen);
-    QFETCH(QStringList, after);
-    QFETCH(bool, message);
-    openAndLoad(before);
-    if (message)
+    opening();
+    choose("offeredFontList", QStringLiteral("courier new"));
+    click("removeButton");
+    record("courier new removed");
+    click("cancelButton");
+    record("Abbruch");
+
+    shared.fonts().names = numberedFonts(17);
+    opening();
+    for (const char *font : {"Font 18", "Font 19"}) {
         dialogs.queueAnswer(platform::Answer::Ok);
-    if (chosen.startsWith('-')) {
-        list("offeredFontList")->setCurrentRow(chosen.mid(1).toInt(), QItemSelectionModel::ClearAndSelect);
-        child<QPushButton>(*window, "removeButton")->click();
-    } else {
-        list("systemFontList")->setCurrentItem(list("systemFontList")->findItems(chosen, Qt::MatchExactly).value(0));
-        child<QPushButton>(*window, "addButton")->click();
+        choose("systemFontList", QLatin1String(font));
+        click("addButton");
+        record(font);
     }
-    QCOMPARE(shared.fonts().names, after);
-    QCOMPARE(entries(list("offeredFontList")), after.join(QLatin1Char(' ')));
+    QVERIFY(!window.close());
+    record("close box");
     QVERIFY(dialogs.verifyAllAnswered());
-    if (message)
-        QCOMPARE(dialogs.lastCall().prompt, QStringLiteral("Es können maximal 18 Schriften hinzugefügt werden!\r"));
-}
-
-void TestFontSelection::rightSideChoosesOneFontAndLeaving_data()
-{
-    QTest::addColumn<QString>("chosen");
-    QTest::addColumn<QString>("how");
-    QTest::addColumn<QStringList>("applied");
-    QTest::newRow("Arial from the start") << ""
-                                          << "applyButton" << QStringList{"Arial"};
-    QTest::newRow("Verdana") << "verdanaList"
-                             << "applyButton" << QStringList{"Verdana"};
-    QTest::newRow("an offered font") << "offeredFontList"
-                                     << "applyButton" << QStringList{"Times New Roman"};
-    QTest::newRow("Abbruch") << "verdanaList"
-                             << "cancelButton" << QStringList();
-    QTest::newRow("close box") << "verdanaList"
-                               << "" << QStringList();
-}
-
-void TestFontSelection::rightSideChoosesOneFontAndLeaving()
-{
-    QFETCH(QString, chosen);
-    QFETCH(QString, how);
-    QFETCH(QStringList, applied);
-    openAndLoad({QStringLiteral("Times New Roman")});
-    if (!chosen.isEmpty())
-        list(qPrintable(chosen))->setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
-    const QString name = applied.value(0, QStringLiteral("Verdana"));
-    QCOMPARE(window->rightFontName(), name);
-    QCOMPARE(entries(list("arialList")) + entries(list("verdanaList")) + entries(list("offeredFontList")),
-             QStringLiteral("ArialVerdanaTimes New Roman").replace(name, '<' + name + '>'));
-    QCOMPARE(child<QWidget>(*window, "rightSample")->font().family(), name);
-    if (how.isEmpty())
-        QVERIFY(!window->close());
-    else
-        child<QPushButton>(*window, qPrintable(how))->click();
-    QVERIFY(window->isHidden());
-    QCOMPARE(editor.fontsApplied, applied);
-    QCOMPARE(editor.showings, QList<std::optional<QPoint>>{std::nullopt});
-    // Opened again, the installed fonts load anew; the offered ones stay.
-    window->show();
-    QCOMPARE(list("systemFontList")->count(), 0);
-    QCOMPARE(timers.fireAll(), 1);
-    QCOMPARE(list("systemFontList")->count(), installedFonts().size());
-    QCOMPARE(shared.fonts().names, QStringList{"Times New Roman"});
+    KOLORAT_VERIFY_GOLDEN(road, "fonts");
 }
 
 QTEST_MAIN(TestFontSelection)
