@@ -9,7 +9,7 @@
 #include "platform/richtextfield.h"
 #include "qtbench.h"
 #include "session/session.h"
-#include "support/scripteddialogs.h"
+#include "support/doubles.h"
 #include "syllabify/letters.h"
 #include "syllabify/syllabifier.h"
 

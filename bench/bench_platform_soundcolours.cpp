@@ -10,10 +10,7 @@
 #include "qtbench.h"
 #include "session/session.h"
 #include "soundcolours/soundcolourwindow.h"
-#include "support/manualtimers.h"
-#include "support/recordingclipboard.h"
-#include "support/recordingprinter.h"
-#include "support/scripteddialogs.h"
+#include "support/doubles.h"
 
 #include <QTextDocument>
 

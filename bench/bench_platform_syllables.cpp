@@ -6,10 +6,7 @@
 #include "platform/timers.h"
 #include "qtbench.h"
 #include "session/session.h"
-#include "support/manualtimers.h"
-#include "support/recordingclipboard.h"
-#include "support/recordingprinter.h"
-#include "support/scripteddialogs.h"
+#include "support/doubles.h"
 #include "syllables/syllablecolourwindow.h"
 
 #include <QListWidget>

@@ -6,7 +6,7 @@
 #include "platform/timers.h"
 #include "qtbench.h"
 #include "session/session.h"
-#include "support/manualtimers.h"
+#include "support/doubles.h"
 #include "trainer/trainerwindow.h"
 
 #include <QApplication>

@@ -304,11 +304,6 @@ void SoundColourWindow::toggleFontList()
     m_panel->setFontListShown(!m_panel->fontListShown());
 }
 
-ColourField *SoundColourWindow::paletteField(int index) const
-{
-    return m_panel->paletteField(index);
-}
-
 ColourMixer &SoundColourWindow::mixer() const
 {
     return m_panel->mixer();
@@ -322,11 +317,6 @@ QListWidget *SoundColourWindow::fontSizeList() const
 QListWidget *SoundColourWindow::fontList() const
 {
     return m_panel->fontList();
-}
-
-bool SoundColourWindow::fontListShown() const
-{
-    return m_panel->fontListShown();
 }
 
 ColourField *SoundColourWindow::categoryField(SoundClass category) const

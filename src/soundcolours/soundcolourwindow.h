@@ -77,11 +77,9 @@ public:
     platform::RichTextField &preview() const { return *m_preview; }
     ColourField *categoryField(textcore::SoundClass category) const;
     ColourField *captionField(textcore::SoundClass category) const;
-    ColourField *paletteField(int index) const;
     ColourMixer &mixer() const;
     QListWidget *fontSizeList() const;
     QListWidget *fontList() const;
-    bool fontListShown() const;
     SoundCommands &commands() const { return *m_commands; }
 
     // The token a drag of this window's fields carries.

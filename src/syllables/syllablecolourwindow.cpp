@@ -15,13 +15,11 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QShowEvent>
-#include <QSlider>
 
 namespace syllables {
 
@@ -196,29 +194,9 @@ void SyllableColourWindow::buildControls()
     });
 }
 
-ColourField *SyllableColourWindow::customColourField() const
-{
-    return m_panel->mixer().customColourField();
-}
-
 QLineEdit *SyllableColourWindow::numberField() const
 {
     return m_panel->mixer().numberField();
-}
-
-QSlider *SyllableColourWindow::slider(int channel) const
-{
-    return m_panel->mixer().slider(channel);
-}
-
-QLabel *SyllableColourWindow::valueLabel(int channel) const
-{
-    return m_panel->mixer().valueField(channel);
-}
-
-ColourField *SyllableColourWindow::paletteField(int index) const
-{
-    return m_panel->paletteField(index);
 }
 
 QListWidget *SyllableColourWindow::fontList() const
@@ -295,42 +273,10 @@ void SyllableColourWindow::buildTargets(QWidget *area)
 
 // --- holders -----------------------------------------------------------------
 
-void SyllableColourWindow::setFirstColour(Colour colour)
-{
-    m_state.colours.first = colour & textcore::kMaxColour;
-    refreshTargetFields();
-}
-
-void SyllableColourWindow::setSecondColour(Colour colour)
-{
-    m_state.colours.second = colour & textcore::kMaxColour;
-    refreshTargetFields();
-}
-
 void SyllableColourWindow::setBackgroundColour(Colour colour)
 {
     m_soundState.colours[SoundClass::Background] = colour & textcore::kMaxColour;
     refreshTargetFields();
-}
-
-Colour SyllableColourWindow::firstColour() const
-{
-    return m_state.colours.first;
-}
-
-Colour SyllableColourWindow::secondColour() const
-{
-    return m_state.colours.second;
-}
-
-Colour SyllableColourWindow::backgroundColour() const
-{
-    return m_soundState.colours[SoundClass::Background];
-}
-
-SyllableCounting SyllableColourWindow::counting() const
-{
-    return m_state.counting;
 }
 
 void SyllableColourWindow::setTextFont(const QString &fontName)

@@ -20,10 +20,8 @@
 #include <vector>
 
 class QAction;
-class QLabel;
 class QLineEdit;
 class QListWidget;
-class QSlider;
 
 namespace session {
 class Session;
@@ -53,16 +51,8 @@ public:
     // corner; the text arrives textDelayMs later.
     void openAt(const QPoint &editorTopLeft);
 
-    // The colours the settings file and the colour read-back set. They
-    // only fill the fields; the next pass uses them.
-    void setFirstColour(textcore::Colour colour);
-    void setSecondColour(textcore::Colour colour);
     // Sets the shared background (and so the sound window's background too).
     void setBackgroundColour(textcore::Colour colour);
-    textcore::Colour firstColour() const;
-    textcore::Colour secondColour() const;
-    textcore::Colour backgroundColour() const;
-    textcore::SyllableCounting counting() const;
     // The font selection window gives every reading field one font; the
     // next pass (at the next opening) shows it.
     void setTextFont(const QString &fontName);
@@ -93,11 +83,7 @@ public:
     ColourField *firstTarget() const { return m_firstTarget; }
     ColourField *secondTarget() const { return m_secondTarget; }
     ColourField *backgroundField() const { return m_backgroundField; }
-    ColourField *customColourField() const;
-    ColourField *paletteField(int index) const;
     QLineEdit *numberField() const;
-    QSlider *slider(int channel) const; // 0 red, 1 green, 2 blue
-    QLabel *valueLabel(int channel) const;
     // The token a drag of this window's fields carries.
     QString dragToken() const { return m_dragToken; }
 

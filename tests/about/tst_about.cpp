@@ -2,7 +2,7 @@
 // place back to the editor.
 #include "about/aboutwindow.h"
 #include "session/session.h"
-#include "support/recordingrequests.h"
+#include "support/doubles.h"
 #include "support/widgetlookup.h"
 #include "support/windowdump.h"
 

@@ -14,13 +14,14 @@ namespace {
 
 const QString kLetter = QStringLiteral("Grüße aus Köln.\r\nDas Mäd-chen liest.");
 
-// Clicks the browser's entry `name`, after answering that the changed text
-// may go, and then with `more`.
-void load(EditorFixture &f, const QString &name, std::initializer_list<std::variant<Answer, QString>> more = {})
+// Clicks the browser's entry `name`, answering first that the changed text
+// may go, then that an unreadable file was reported.
+void load(EditorFixture &f, const QString &name, bool unreadable = false)
 {
     auto *browser = f.control<platform::FileListBox>("File1");
-    f.queue({Answer::No});
-    f.queue(more);
+    f.dialogs.queue({Answer::No});
+    if (unreadable)
+        f.dialogs.queue({Answer::Ok});
     browser->setSelectedIndex(int(browser->fileNames().indexOf(name)));
     QVERIFY(f.dialogs.verifyAllAnswered());
 }
@@ -31,12 +32,9 @@ class TestFiles : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void filterButtonsChooseWhatIsListed();
     void loadingTakesTextAndColours_data();
     void loadingTakesTextAndColours();
-    void emptyingTheTextClearsTheBrowserSelection();
     void everySaveWritesItsForm();
-    void failedSaveKeepsTheOldFile();
     void helpTextReplacesTheTextUnasked();
 
 private:
@@ -46,78 +44,58 @@ private:
 void TestFiles::init()
 {
     f = std::make_unique<EditorFixture>();
-    f->copyData(QStringLiteral("editor/brief.txt"), QStringLiteral("brief.txt"));
-    f->copyData(QStringLiteral("editor/UTF8.TXT"), QStringLiteral("UTF8.TXT"));
-    f->copyData(QStringLiteral("editor/LAUTE.RTF"), QStringLiteral("LAUTE.RTF"));
-    f->copyData(QStringLiteral("editor/KAPUTT.RTF"), QStringLiteral("KAPUTT.RTF"));
+    for (const QString name : {"brief.txt", "UTF8.TXT", "LAUTE.RTF", "KAPUTT.RTF"})
+        f->copyData(QStringLiteral("editor/") + name, name);
     f->writeFile(QStringLiteral("NOTIZ.DOC"), "x");
     f->window.refreshFileList();
     f->start();
     f->dialogs.clear();
 }
 
-void TestFiles::filterButtonsChooseWhatIsListed()
-{
-    const std::pair<const char *, QStringList> filters[] = {
-        {"filterRtfButton", {"KAPUTT.RTF", "LAUTE.RTF"}},
-        {"filterTxtButton", {"brief.txt", "UTF8.TXT"}},                            // names compared without case
-        {"filterAllButton", {"brief.txt", "KAPUTT.RTF", "LAUTE.RTF", "UTF8.TXT"}}, // no NOTIZ.DOC
-    };
-    for (const auto &[button, listed] : filters) {
-        f->control<QPushButton>(button)->click();
-        QCOMPARE(f->window.listedFileNames(), listed);
-    }
-}
-
 void TestFiles::loadingTakesTextAndColours_data()
 {
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("listed"); // names compared without case, no NOTIZ.DOC
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("text"); // empty: unreadable, reported by name
     QTest::addColumn<Colour>("capitals");
     const Colour unchanged = textcore::SoundColours{}[textcore::SoundClass::Capitals];
-    QTest::newRow("Windows-1252, lower-case name") << "brief.txt" << kLetter << textcore::kBlack;
-    QTest::newRow("UTF-8") << "UTF8.TXT" << kLetter << textcore::kBlack;
-    QTest::newRow("rich text coloured by sounds") << "LAUTE.RTF"
+    const QStringList all{"brief.txt", "KAPUTT.RTF", "LAUTE.RTF", "UTF8.TXT"}, rtf{"KAPUTT.RTF", "LAUTE.RTF"};
+    QTest::newRow("Windows-1252, lower-case name")
+        << "filterTxtButton" << QStringList{"brief.txt", "UTF8.TXT"} << "brief.txt" << kLetter << textcore::kBlack;
+    QTest::newRow("UTF-8") << "filterAllButton" << all << "UTF8.TXT" << kLetter << textcore::kBlack;
+    QTest::newRow("rich text coloured by sounds") << "filterRtfButton" << rtf << "LAUTE.RTF"
                                                   << "Backe." << textcore::kRed;
-    QTest::newRow("unreadable file keeps every colour") << "KAPUTT.RTF" << QString() << unchanged;
+    QTest::newRow("unreadable file keeps every colour")
+        << "filterRtfButton" << rtf << "KAPUTT.RTF" << QString() << unchanged;
 }
 
 void TestFiles::loadingTakesTextAndColours()
 {
+    QFETCH(QString, filter);
+    QFETCH(QStringList, listed);
     QFETCH(QString, name);
     QFETCH(QString, text);
     QFETCH(Colour, capitals);
+    f->control<QPushButton>(qPrintable(filter))->click();
+    QCOMPARE(f->window.listedFileNames(), listed);
     f->control<QToolButton>("clickModeButton")->click();
-    load(*f, name,
-         text.isEmpty() ? std::initializer_list<std::variant<Answer, QString>>{Answer::Ok}
-                        : std::initializer_list<std::variant<Answer, QString>>{});
+    load(*f, name, text.isEmpty());
     // Loading leaves click mode and hides the separators first, so the
     // file's marks stand as written.
     QCOMPARE(f->control<QToolButton>("clickModeButton")->text(), QStringLiteral("Klickmodus ein"));
     QCOMPARE(f->control<QPushButton>("separatorButton")->text(), QStringLiteral("Trennzeichen ein"));
     QCOMPARE(f->info(), QStringLiteral("Sie können den Text jetzt bearbeiten."));
-    QVERIFY(f->dialogs.verifyAllAnswered());
     QCOMPARE(f->field().text(), text);
     QCOMPARE(f->session.sound().colours[textcore::SoundClass::Capitals], capitals);
     if (text.isEmpty())
         QVERIFY(f->dialogs.lastCall().prompt.contains(name));
     // The loaded text counts as unchanged: the next file loads unasked.
     const qsizetype boxes = f->dialogs.calls().size();
+    f->control<QPushButton>("filterAllButton")->click();
     f->control<platform::FileListBox>("File1")->setSelectedIndex(0);
     QCOMPARE(f->dialogs.calls().size(), boxes);
     QCOMPARE(f->field().text(), kLetter);
-}
-
-void TestFiles::emptyingTheTextClearsTheBrowserSelection()
-{
-    auto *browser = f->control<platform::FileListBox>("File1");
-    browser->blockSignals(true);
-    browser->setCurrentRow(0);
-    browser->blockSignals(false);
-    f->field().selectAll();
-    QTest::keyClick(&f->field(), Qt::Key_Delete);
-    QCOMPARE(browser->selectedIndex(), -1);
-    QVERIFY(f->info().startsWith(QStringLiteral("Geben Sie jetzt den Text ein.")));
 }
 
 void TestFiles::everySaveWritesItsForm()
@@ -156,18 +134,6 @@ void TestFiles::everySaveWritesItsForm()
     f->control<QPushButton>("filterAllButton")->click();
     load(*f, QStringLiteral("TEXT_S.RTF"));
     QCOMPARE(platform::dumpStyledText(f->field().styledText()), rtfSaved);
-}
-
-void TestFiles::failedSaveKeepsTheOldFile()
-{
-    // A folder of that name cannot be replaced by a file, whatever the rights.
-    QVERIFY(QDir(f->dir.path()).mkdir(QStringLiteral("ALT.RTF")));
-    f->writeFile(QStringLiteral("ALT.RTF/inhalt.txt"), "bleibt");
-    f->trigger("saveRtfEntry", {QStringLiteral("alt.rtf"), Answer::Ok});
-    QVERIFY(f->dialogs.verifyAllAnswered());
-    QCOMPARE(f->dialogs.lastCall().title, QStringLiteral("Dateifehler"));
-    QVERIFY(f->dialogs.lastCall().prompt.contains(QStringLiteral("ALT.RTF")));
-    QCOMPARE(f->readFile(QStringLiteral("ALT.RTF/inhalt.txt")), QByteArray("bleibt"));
 }
 
 void TestFiles::helpTextReplacesTheTextUnasked()

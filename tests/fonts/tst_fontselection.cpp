@@ -4,9 +4,7 @@
 // session's), the one font chosen on the right, and the three ways out.
 #include "fonts/fontselectionwindow.h"
 #include "session/session.h"
-#include "support/manualtimers.h"
-#include "support/recordingrequests.h"
-#include "support/scripteddialogs.h"
+#include "support/doubles.h"
 #include "support/widgetlookup.h"
 #include "support/windowdump.h"
 

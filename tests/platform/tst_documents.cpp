@@ -15,7 +15,8 @@
 #include "platform/rtfreader.h"
 #include "platform/rtfwriter.h"
 #include "platform/styledtextdump.h"
-#include "support/dialogtranscript.h"
+#include "support/doubles.h"
+#include "support/windowdump.h"
 #include "textcore/soundcolouring.h"
 #include "textcore/syllablecolouring.h"
 

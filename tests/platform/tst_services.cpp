@@ -10,8 +10,8 @@
 #include "platform/keys.h"
 #include "platform/readaloud.h"
 #include "platform/twips.h"
-#include "support/dialogtranscript.h"
-#include "support/fakespeechengine.h"
+#include "support/doubles.h"
+#include "support/windowdump.h"
 
 #include <QtTest>
 #include <QtWidgets>

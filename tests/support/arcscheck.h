@@ -20,45 +20,37 @@ struct ArcsSeen {
 
 inline ArcsSeen arcsOf(platform::RichTextField &field)
 {
-    struct Band {
-        int top, bottom;
-    };
-    QList<Band> bands;
-    const int scrolled = field.verticalScrollBar()->value();
+    QList<std::pair<int, int>> bands; // first and last row of each line's descent
     for (QTextBlock b = field.document()->begin(); b.isValid(); b = b.next()) {
-        const QPointF origin = field.document()->documentLayout()->blockBoundingRect(b).topLeft();
+        const qreal top
+            = field.document()->documentLayout()->blockBoundingRect(b).top() - field.verticalScrollBar()->value();
         for (int i = 0; b.layout() && i < b.layout()->lineCount(); ++i) {
-            const QTextLine line = b.layout()->lineAt(i);
-            const qreal baseline = origin.y() + line.y() + line.ascent() - scrolled;
-            bands.append({int(baseline) - 1, int(baseline + line.descent()) + 1});
+            const qreal baseline = top + b.layout()->lineAt(i).y() + b.layout()->lineAt(i).ascent();
+            bands.append({int(baseline) - 1, int(baseline + b.layout()->lineAt(i).descent()) + 1});
         }
     }
-    auto shot = [&field] { return field.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); };
     const platform::ReadingView view = field.readingView();
-    platform::ReadingView off = view, on = view;
-    off.syllableArcs = false;
-    on.syllableArcs = true;
-    field.setReadingView(off);
-    const QImage without = shot();
-    field.setReadingView(on);
-    const QImage with = shot();
+    const auto shot = [&field, view](bool arcs) {
+        platform::ReadingView shown = view;
+        shown.syllableArcs = arcs;
+        field.setReadingView(shown);
+        return field.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    const QImage without = shot(false), with = shot(true);
     field.setReadingView(view);
 
     ArcsSeen seen;
     for (int y = 0; y < with.height() && seen.error.isEmpty(); ++y)
-        for (int x = 0; x < with.width(); ++x)
-            if (with.pixel(x, y) != without.pixel(x, y) && std::none_of(bands.begin(), bands.end(), [y](const Band &b) {
-                    return y >= b.top && y <= b.bottom;
-                })) {
+        for (int x = 0; x < with.width() && seen.error.isEmpty(); ++x)
+            if (with.pixel(x, y) != without.pixel(x, y)
+                && std::none_of(bands.begin(), bands.end(), [y](auto b) { return y >= b.first && y <= b.second; }))
                 seen.error = QStringLiteral("pixel %1,%2 changed outside the descent of a line").arg(x).arg(y);
-                break;
-            }
-    auto brightness = [](QRgb p) { return qRed(p) + qGreen(p) + qBlue(p); };
-    for (const Band &band : bands) {
+    const auto brightness = [](QRgb p) { return qRed(p) + qGreen(p) + qBlue(p); };
+    for (const auto &[top, bottom] : bands) {
         bool inArc = false;
         for (int x = 0; x < with.width(); ++x) {
             bool changed = false;
-            for (int y = std::max(band.top, 0); y <= std::min(band.bottom, with.height() - 1); ++y) {
+            for (int y = std::max(top, 0); y <= std::min(bottom, with.height() - 1); ++y) {
                 if (with.pixel(x, y) == without.pixel(x, y))
                     continue;
                 if (!changed && !inArc)

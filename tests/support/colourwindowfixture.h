@@ -2,22 +2,16 @@
 // One colour window (sound or syllable) with every service replaced by a
 // test double: the editor's field holds the WorkingText, the folder is a
 // fresh temporary one, boxes are scripted, printer and clipboard record,
-// timers fire when the test says so. transcript() writes down what the
-// window did since the last call, for a golden file.
+// timers fire when the test says so.
 #include "platform/richtextfield.h"
 #include "session/session.h"
-#include "support/manualtimers.h"
-#include "support/recordingclipboard.h"
-#include "support/recordingprinter.h"
-#include "support/recordingrequests.h"
-#include "support/scripteddialogs.h"
+#include "support/doubles.h"
 
-#include <QPoint>
-#include <QString>
-#include <QStringList>
+#include <QAction>
 #include <QTemporaryDir>
 
 #include <memory>
+#include <utility>
 
 namespace testsupport {
 
@@ -25,29 +19,26 @@ namespace testsupport {
 class FieldEditor : public RecordingRequests {
 public:
     platform::RichTextField field;
-    QStringList listed;
-    QStringList loaded;
-    int refreshes = 0;
+    QStringList log; // what the window asked of it, as transcript lines
 
-    QStringList listedFileNames() const override { return listed; }
-    void refreshFileList() override { ++refreshes; }
-    bool loadRtfIntoWorkingText(const QString &path) override;
+    void refreshFileList() override { log << QStringLiteral("editor's file list refreshed"); }
+    bool loadRtfIntoWorkingText(const QString &path) override
+    {
+        log << QStringLiteral("editor loads ") + path;
+        return field.loadFile(path, platform::FileKind::Rtf).ok();
+    }
+    void showEditor(std::optional<QPoint> at) override
+    {
+        log << (at ? QStringLiteral("editor shown at %1,%2").arg(at->x()).arg(at->y())
+                   : QStringLiteral("editor shown in its place"));
+    }
 };
 
 // "|" stands for the soft hyphen that marks a syllable boundary.
-QString marked(QString text);
-
-// What the doubles saw since the last call, one line per box, print call,
-// clipboard text, loaded file and editor showing.
-class Transcript {
-public:
-    QString take(const ScriptedDialogs &dialogs, const RecordingPrinter &printer, const RecordingClipboard &clipboard,
-                 const FieldEditor &editor, const QString &folder);
-
-private:
-    qsizetype m_dialogs = 0, m_prints = 0, m_loaded = 0, m_showings = 0;
-    int m_clipboardSets = 0, m_refreshes = 0;
-};
+inline QString marked(QString text)
+{
+    return text.replace(QLatin1Char('|'), QChar(0xAD));
+}
 
 template<typename Window>
 struct ColourWindowFixture {
@@ -59,7 +50,6 @@ struct ColourWindowFixture {
     RecordingClipboard clipboard;
     ManualTimers timers;
     std::unique_ptr<Window> window;
-    Transcript log;
 
     ColourWindowFixture()
     {
@@ -77,7 +67,37 @@ struct ColourWindowFixture {
         timers.fireAll();
     }
 
-    QString transcript() { return log.take(dialogs, printer, clipboard, editor, folder.path()); }
+    // The menu entry with this object name or caption.
+    QAction *entry(const QString &name) const
+    {
+        for (QAction *action : window->template findChildren<QAction *>())
+            if (action->objectName() == name || action->text() == name)
+                return action;
+        qFatal("no menu entry %s", qPrintable(name));
+    }
+    // Queues what the user answers, then picks the menu entry.
+    void choose(const QString &name, std::initializer_list<Reply> answers = {})
+    {
+        dialogs.queue(answers);
+        entry(name)->trigger();
+    }
+
+    // What the window did since the last call: boxes, prints, clipboard
+    // texts, then what it asked of the editor.
+    QString transcript()
+    {
+        QString text = dialogTranscript(dialogs.calls().mid(m_taken.first));
+        QStringList lines = std::exchange(printer.log, {});
+        for (const QString &copied : clipboard.texts.mid(m_taken.second))
+            lines << QStringLiteral("clipboard ") + quoted(copied);
+        m_taken = {dialogs.calls().size(), clipboard.texts.size()};
+        for (const QString &line : lines + std::exchange(editor.log, {}))
+            text += line + QLatin1Char('\n');
+        return text.replace(folder.path(), QStringLiteral("<folder>"));
+    }
+
+private:
+    std::pair<qsizetype, qsizetype> m_taken; // boxes and clipboard texts already written down
 };
 
 } // namespace testsupport

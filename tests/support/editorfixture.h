@@ -3,10 +3,9 @@
 // the start-up step run at once, the program's end counted, and every
 // command reached through its menu entry.
 #include "editor/editorwindow.h"
-#include "platform/printer.h"
 #include "platform/richtextfield.h"
 #include "session/session.h"
-#include "support/scripteddialogs.h"
+#include "support/doubles.h"
 #include "support/widgetlookup.h"
 
 #include <QAction>
@@ -16,8 +15,6 @@
 #include <QTest>
 
 #include <initializer_list>
-#include <memory>
-#include <variant>
 
 using platform::Answer;
 using textcore::Colour;
@@ -26,7 +23,7 @@ struct EditorFixture {
     QTemporaryDir dir;
     testsupport::ScriptedDialogs dialogs;
     session::Session session{dir.path()};
-    std::unique_ptr<platform::Printer> printer;
+    testsupport::RecordingPrinter printer; // the window's only when a test hands it over
     editor::EditorWindow window{session, dialogs};
     int programEnds = 0;
 
@@ -59,19 +56,10 @@ struct EditorFixture {
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
     platform::RichTextField &field() { return *testsupport::child<platform::RichTextField>(window, "RichTextBox1"); }
-    // Queues what the user answers: OK, Yes or No in a message box, the
-    // typed text (empty: Cancel) in an input box.
-    void queue(std::initializer_list<std::variant<Answer, QString>> answers)
+    // Queues what the user answers, then picks the menu entry.
+    void trigger(const char *action, std::initializer_list<testsupport::Reply> answers = {})
     {
-        for (const auto &answer : answers)
-            if (std::holds_alternative<Answer>(answer))
-                dialogs.queueAnswer(std::get<Answer>(answer));
-            else
-                dialogs.queueInput(std::get<QString>(answer));
-    }
-    void trigger(const char *action, std::initializer_list<std::variant<Answer, QString>> answers = {})
-    {
-        queue(answers);
+        dialogs.queue(answers);
         testsupport::child<QAction>(window, action)->trigger();
     }
     template<typename T>

@@ -4,7 +4,6 @@
 // palette, mixer and lists with the shared panel.
 #include "platform/colourfield.h"
 #include "support/colourwindowfixture.h"
-#include "support/windowdump.h"
 #include "syllables/syllablecolourwindow.h"
 #include "syllables/tablepanel.h"
 #include "textcore/syllablelist.h"
@@ -12,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -32,26 +30,6 @@ using Fixture = testsupport::ColourWindowFixture<SyllableColourWindow>;
 
 const QString kText = QStringLiteral("Ro|si|ne und Ro|se.\r\nDer Ap|fel, der Baum.");
 
-QAction *menuEntry(const SyllableColourWindow &window, const QString &text)
-{
-    for (QAction *top : window.menuBar()->actions()) {
-        if (top->text() == text)
-            return top;
-        for (QAction *inner : top->menu() ? top->menu()->actions() : QList<QAction *>())
-            if (inner->text() == text)
-                return inner;
-    }
-    qFatal("no menu entry %s", qPrintable(text));
-}
-
-QStringList entries(const std::vector<std::u16string> &list)
-{
-    QStringList out;
-    for (const std::u16string &entry : list)
-        out << QString::fromStdU16String(entry);
-    return out;
-}
-
 // The field, the list and its count must show what textcore makes of the text.
 void verifyPass(Fixture &f)
 {
@@ -63,11 +41,12 @@ void verifyPass(Fixture &f)
     QCOMPARE(f.window->firstTarget()->colour(), colours.first);
     QCOMPARE(f.window->secondTarget()->colour(), colours.second);
     QCOMPARE(f.window->backgroundField()->colour(), f.shared.sound().colours[SoundClass::Background]);
-    const QStringList list = entries(textcore::BuildSyllableList(text).list);
-    QListWidget *shown = f.window->syllableListWidget();
-    QCOMPARE(shown->count(), list.size());
-    for (int i = 0; i < shown->count(); ++i)
-        QCOMPARE(shown->item(i)->text(), list.at(i));
+    QStringList list, shown;
+    for (const std::u16string &entry : textcore::BuildSyllableList(text).list)
+        list << QString::fromStdU16String(entry);
+    for (int i = 0; i < f.window->syllableListWidget()->count(); ++i)
+        shown << f.window->syllableListWidget()->item(i)->text();
+    QCOMPARE(shown, list);
     QCOMPARE(f.window->tablePanel()->findChild<QLabel *>(QStringLiteral("countLabel"))->text(),
              QString::number(list.size()));
 }
@@ -88,7 +67,6 @@ private slots:
     void targetsTakeColours_data();
     void targetsTakeColours();
     void tablePanel();
-    void keysChangeNothingInTheField();
     void textArrivesOnlyForTheCurrentOpening();
 };
 
@@ -107,32 +85,23 @@ void SyllableColourWindowTest::commandsAsTranscript()
         = [&](const QString &what) { log += QStringLiteral("== ") + what + QLatin1Char('\n') + f.transcript(); };
 
     for (const char *caption : {"syllableColoursCaption", "backgroundCaption", "syllableListCaption"}) {
-        f.dialogs.queueAnswer(Answer::Ok);
+        f.dialogs.queue({Answer::Ok});
         QTest::mouseClick(f.window->findChild<QLabel *>(QString::fromLatin1(caption)), Qt::LeftButton);
     }
-    f.dialogs.queueAnswer(Answer::Ok);
-    menuEntry(*f.window, QStringLiteral("?"))->trigger();
+    f.choose(QStringLiteral("?"), {Answer::Ok});
     step(QStringLiteral("captions, ?"));
 
     f.shared.setPrinterLocked(true);
-    for (const char *entry : {"Silbentabelle", "Textseite"}) {
-        f.dialogs.queueAnswer(Answer::Ok);
-        menuEntry(*f.window, QString::fromLatin1(entry))->trigger();
-    }
+    f.choose(QStringLiteral("Silbentabelle"), {Answer::Ok});
+    f.choose(QStringLiteral("Textseite"), {Answer::Ok});
     step(QStringLiteral("Silbentabelle, Textseite, printer locked"));
     QVERIFY(!f.window->tablePanel()->isHidden());
     f.shared.setPrinterLocked(false);
     f.window->tablePanel()->sizeSlider()->setValue(10);
-    for (const char *entry : {"Silbentabelle", "Textseite"}) {
-        f.dialogs.queueAnswer(Answer::Yes);
-        f.dialogs.queueAnswer(Answer::Ok);
-        menuEntry(*f.window, QString::fromLatin1(entry))->trigger();
-    }
-    f.dialogs.queueAnswer(Answer::Ok);
-    menuEntry(*f.window, QStringLiteral("Kopieren"))->trigger();
-    f.dialogs.queueInput(QStringLiteral("test"));
-    f.dialogs.queueAnswer(Answer::Ok);
-    menuEntry(*f.window, QStringLiteral("Sichern"))->trigger();
+    f.choose(QStringLiteral("Silbentabelle"), {Answer::Yes, Answer::Ok});
+    f.choose(QStringLiteral("Textseite"), {Answer::Yes, Answer::Ok});
+    f.choose(QStringLiteral("Kopieren"), {Answer::Ok});
+    f.choose(QStringLiteral("Sichern"), {QStringLiteral("test"), Answer::Ok});
     step(QStringLiteral("Silbentabelle, Textseite, Kopieren, Sichern"));
     QCOMPARE(f.editor.field.coloursOfAllPositions(), f.window->textField()->coloursOfAllPositions());
 
@@ -145,8 +114,7 @@ void SyllableColourWindowTest::commandsAsTranscript()
         f.shared.syllables().colours.second = textcore::rgb(0, 0, 192);
         f.window->colourPass();
         const std::vector<Colour> shown = f.window->textField()->coloursOfAllPositions();
-        f.dialogs.queueAnswer(answer);
-        menuEntry(*f.window, QStringLiteral("Abbruch"))->trigger();
+        f.choose(QStringLiteral("Abbruch"), {answer});
         step(QStringLiteral("Abbruch"));
         QCOMPARE(f.editor.field.coloursOfAllPositions(), answer == Answer::Yes ? shown : before);
         QVERIFY(f.window->isHidden());
@@ -164,8 +132,8 @@ void SyllableColourWindowTest::passFollowsTheMode()
     f.shared.sound().colours[SoundClass::Background] = textcore::rgb(255, 255, 0);
     f.open(kText);
     verifyPass(f);
-    QAction *words = menuEntry(*f.window, QStringLiteral("Alle mehrsilbigen Wörter"));
-    QAction *alternating = menuEntry(*f.window, QStringLiteral("Alle Silben abwechselnd"));
+    QAction *words = f.entry(QStringLiteral("Alle mehrsilbigen Wörter"));
+    QAction *alternating = f.entry(QStringLiteral("Alle Silben abwechselnd"));
     f.window->textField()->setSelStart(7);
     words->trigger();
     QCOMPARE(f.shared.syllables().counting, SyllableCounting::MultiSyllableWords);
@@ -188,16 +156,14 @@ void SyllableColourWindowTest::targetsTakeColours_data()
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("source"); // empty: a click with the mixed colour
     QTest::addColumn<Colour>("colour");
-    QTest::newRow("click on 1") << "firstTarget"
-                                << "" << textcore::rgb(0, 192, 0);
-    QTest::newRow("click on 2") << "secondTarget"
-                                << "" << textcore::rgb(0, 192, 0);
-    QTest::newRow("click on the background") << "backgroundField"
-                                             << "" << textcore::rgb(0, 192, 0);
+    const Colour mixed = textcore::rgb(0, 192, 0);
+    QTest::newRow("click on 1") << "firstTarget" << QString() << mixed;
+    QTest::newRow("click on 2") << "secondTarget" << QString() << mixed;
+    QTest::newRow("click on the background") << "backgroundField" << QString() << mixed;
     QTest::newRow("magenta dropped on 2") << "secondTarget"
                                           << "paletteField11" << textcore::rgb(255, 0, 255);
-    QTest::newRow("yellow dropped on the background") << "backgroundField"
-                                                      << "paletteField13" << textcore::rgb(255, 255, 0);
+    QTest::newRow("yellow on the background") << "backgroundField"
+                                              << "paletteField13" << textcore::rgb(255, 255, 0);
     QTest::newRow("text dropped on 1 changes nothing") << "firstTarget"
                                                        << "text" << textcore::kBlack;
 }
@@ -236,7 +202,7 @@ void SyllableColourWindowTest::tablePanel()
     syllables::TablePanel *panel = f.window->tablePanel();
     QCOMPARE(panel->tableText(), QString());
     f.window->toggleFontList();
-    menuEntry(*f.window, QStringLiteral("Tabelle"))->trigger();
+    f.choose(QStringLiteral("Tabelle"));
     QVERIFY(f.window->fontList()->isHidden());
     QCOMPARE(panel->tableText(), table(f, 10, 4));
 
@@ -265,20 +231,6 @@ void SyllableColourWindowTest::tablePanel()
     QVERIFY(!f.window->fontList()->isHidden());
 }
 
-void SyllableColourWindowTest::keysChangeNothingInTheField()
-{
-    // A typed or deleted letter would shift every following colour onto the
-    // wrong letter when the colours go back to the editor.
-    Fixture f;
-    f.open(kText);
-    platform::RichTextField *field = f.window->textField();
-    field->setSelStart(2);
-    QTest::keyClicks(field, QStringLiteral("x"));
-    for (const Qt::Key key : {Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Return})
-        QTest::keyClick(field, key);
-    QCOMPARE(field->text(), marked(kText));
-}
-
 void SyllableColourWindowTest::textArrivesOnlyForTheCurrentOpening()
 {
     Fixture f;
@@ -294,8 +246,14 @@ void SyllableColourWindowTest::textArrivesOnlyForTheCurrentOpening()
 
     f.shared.fonts().names = QStringList{QStringLiteral("Andika")};
     f.open(QStringLiteral("neu"));
-    QCOMPARE(f.window->textField()->text(), QStringLiteral("neu"));
     QCOMPARE(f.window->fontList()->count(), 3);
+    // A typed or deleted letter would shift every following colour onto the
+    // wrong letter when the colours go back to the editor.
+    f.window->textField()->setSelStart(2);
+    QTest::keyClicks(f.window->textField(), QStringLiteral("x"));
+    for (const Qt::Key key : {Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_Return})
+        QTest::keyClick(f.window->textField(), key);
+    QCOMPARE(f.window->textField()->text(), QStringLiteral("neu"));
 }
 
 QTEST_MAIN(SyllableColourWindowTest)
