@@ -1,9 +1,8 @@
 // Speed of the colour engines, the syllable list and the reading steps on
 // about 1 MB of German text with soft hyphens. Bytes are counted as
 // characters, one byte each as in the Windows-1252 files the program writes.
-#include "../tests/textcore/engines_support.h"
+#include "../tests/textcore/testdata.h"
 
-#include "textcore/colourruns.h"
 #include "textcore/readingtrainer.h"
 #include "textcore/soundcolouring.h"
 #include "textcore/syllablecolouring.h"
@@ -20,8 +19,7 @@ constexpr std::size_t kTextSize = 1 << 20;
 const std::u16string &germanText()
 {
     static const std::u16string text = [] {
-        const std::u16string sample = enginetest::withCrLf(
-            enginetest::fromUtf8(enginetest::readFile(KOLORAT_TEST_DATA "/engines/sample_de.txt")));
+        const std::u16string sample = testdata::withCrLf(testdata::readText("engines/sample_de.txt"));
         std::u16string t;
         t.reserve(kTextSize + sample.size());
         while (t.size() < kTextSize)
@@ -82,15 +80,6 @@ void BM_ColourBySyllables(benchmark::State &state)
     setBytes(state);
 }
 BENCHMARK(BM_ColourBySyllables)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
-
-void BM_ToColourRuns(benchmark::State &state)
-{
-    const auto colours = ColourBySyllables(germanText(), 0, 255, SyllableCounting::AllSyllablesAlternating);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(ToColourRuns(colours));
-    setBytes(state);
-}
-BENCHMARK(BM_ToColourRuns)->Unit(benchmark::kMillisecond);
 
 void BM_BuildSyllableList(benchmark::State &state)
 {

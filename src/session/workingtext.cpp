@@ -10,11 +10,6 @@ QString WorkingText::text() const
     return m_field ? m_field->text() : QString();
 }
 
-int WorkingText::length() const
-{
-    return m_field ? m_field->length() : 0;
-}
-
 void WorkingText::applyColours(const std::vector<textcore::Colour> &perPosition)
 {
     if (m_field)

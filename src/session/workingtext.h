@@ -21,11 +21,9 @@ public:
     // The field that holds the text from now on (the editor's, or a test's).
     void attach(platform::RichTextField &field) { m_field = &field; }
     void detach() { m_field = nullptr; }
-    bool isAttached() const { return m_field != nullptr; }
 
     // The whole text, line breaks "\r\n"; empty while no field is attached.
     QString text() const;
-    int length() const;
 
     // One colour per position of text(), applied in one undo step, every
     // other formatting kept.

@@ -1,6 +1,5 @@
 #include "syllabify/patternloader.h"
 
-#include <chrono>
 #include <utility>
 
 namespace syllabify {
@@ -28,20 +27,10 @@ void PatternLoader::start()
              }).share();
 }
 
-bool PatternLoader::finished() const
-{
-    std::lock_guard lock(m_mutex);
-    return m_load.valid() && m_load.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
-}
-
 std::shared_ptr<Syllabifier> PatternLoader::take()
 {
-    std::unique_lock lock(m_mutex);
-    if (!m_load.valid()) {
-        lock.unlock();
-        start();
-        lock.lock();
-    }
+    start();
+    std::lock_guard lock(m_mutex);
     std::shared_ptr<Syllabifier> loaded = m_load.get();
     if (!loaded->isReady())
         m_load = {};

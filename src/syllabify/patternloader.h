@@ -24,10 +24,8 @@ public:
     // Starts loading on a worker thread; does nothing while a load is under
     // way or its result waits to be taken.
     void start();
-    // True once the started load has ended (ready or failed); never waits.
-    bool finished() const;
     // The loaded syllabifier, waiting for the load if it has not ended yet;
-    // starts one first if none was started. A result that is not
+    // starts one first if none is under way. A result that is not
     // ready (the file is missing) is handed out once; the next take() loads
     // again, so that installing the patterns helps without a restart.
     std::shared_ptr<Syllabifier> take();
@@ -35,7 +33,7 @@ public:
 private:
     const std::string m_file;
     const std::string m_cacheFile;
-    mutable std::mutex m_mutex;
+    std::mutex m_mutex;
     std::shared_future<std::shared_ptr<Syllabifier>> m_load;
 };
 

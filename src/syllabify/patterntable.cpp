@@ -274,8 +274,10 @@ std::unique_ptr<PatternTable::Storage> restore(std::string_view bytes, const std
 
 std::string readFile(const std::string &file)
 {
+    // A folder opens like a file but reports an end far beyond memory.
+    std::error_code error;
     std::ifstream in(file, std::ios::binary | std::ios::ate);
-    if (!in)
+    if (!in || !fs::is_regular_file(file, error))
         return {};
     std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
     in.seekg(0);

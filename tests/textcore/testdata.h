@@ -4,8 +4,9 @@
 // \r \n \t \0 lone control characters.
 #include "textcore/utf8.h"
 
+#include <algorithm>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 
@@ -15,10 +16,7 @@ namespace testdata {
 // with replacement characters.
 inline std::u16string fromUtf8(std::string_view bytes)
 {
-    std::optional<std::u16string> text = textcore::decodeUtf8(bytes);
-    if (!text)
-        throw std::runtime_error("test data is not UTF-8");
-    return std::move(*text);
+    return textcore::decodeUtf8(bytes).value();
 }
 
 inline std::string toUtf8(std::u16string_view text)
@@ -31,9 +29,7 @@ inline std::string readFile(const std::string &path)
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw std::runtime_error("cannot read " + path);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
+    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 // A path relative to tests/data, or an absolute one.
@@ -51,40 +47,37 @@ inline std::u16string withCrLf(std::u16string_view text)
     return out;
 }
 
-inline std::u16string notation(std::u16string_view text)
+// Each sign of the notation and what it stands for; CR LF before a lone CR.
+inline constexpr std::pair<std::u16string_view, std::u16string_view> kNotation[]
+    = {{u"\u00B6", u"\r\n"}, {u"\u2423", u" "}, {u"^", u"\u00AD"},   {u"\\r", u"\r"},
+       {u"\\n", u"\n"},      {u"\\t", u"\t"},   {u"\\0", {u"\0", 1}}};
+
+// Text in notation (toSigns) or the other way round.
+inline std::u16string translated(std::u16string_view text, bool toSigns)
 {
-    static const std::u16string escaped = u"rnt0";
     std::u16string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        if (c == u'\\' && i + 1 < text.size() && escaped.find(text[i + 1]) != std::u16string::npos)
-            out.push_back(u"\r\n\t"[escaped.find(text[++i])]);
-        else if (c == u'\u00B6')
-            out += u"\r\n";
-        else
-            out.push_back(c == u'\u2423' ? u' ' : c == u'^' ? u'\u00AD' : c);
+    for (std::size_t i = 0; i < text.size();) {
+        const auto *hit = std::find_if(std::begin(kNotation), std::end(kNotation), [&](const auto &pair) {
+            return text.substr(i).starts_with(toSigns ? pair.second : pair.first);
+        });
+        if (hit == std::end(kNotation)) {
+            out += text[i++];
+        } else {
+            out += toSigns ? hit->first : hit->second;
+            i += (toSigns ? hit->second : hit->first).size();
+        }
     }
     return out;
 }
 
+inline std::u16string notation(std::u16string_view text)
+{
+    return translated(text, false);
+}
+
 inline std::string shown(std::u16string_view text)
 {
-    std::u16string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t c = text[i];
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
-            out += u'\u00B6';
-            ++i;
-        } else if (c == u'\r' || c == u'\n' || c == u'\t' || c == 0) {
-            out += u'\\';
-            out += u"rnt0"[std::u16string_view(u"\r\n\t\0", 4).find(c)];
-        } else
-            out += c == u' ' ? u'\u2423' : c == u'\u00AD' ? u'^' : c;
-    }
-    return toUtf8(out);
+    return toUtf8(translated(text, true));
 }
 
 } // namespace testdata
-
-// The benchmarks read their samples with these too.
-namespace enginetest = testdata;

@@ -1,3 +1,0 @@
-#pragma once
-// The benchmarks include the helpers under this name.
-#include "testdata.h"
