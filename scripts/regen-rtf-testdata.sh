@@ -5,7 +5,7 @@
 #     another LibreOffice version writes slightly different RTF);
 #  2. the golden dumps tests/data/rtf/*.jsonl with kolorat-rtfdump.
 # The dumps of tests/data/rtf/constructs/ (one construct each, and the file our
-# writer wrote) are rewritten by `KOLORAT_REGENERATE=1 build/tests/platform_tst_rtf`.
+# writer wrote) are rewritten by `KOLORAT_REGENERATE=1 build/tests/platform_tst_documents`.
 # Review every changed .jsonl with `git diff` before committing it.
 # Usage: scripts/regen-rtf-testdata.sh BUILD_DIR [--libreoffice]
 set -eu

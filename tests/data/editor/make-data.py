@@ -14,21 +14,13 @@ full = [num(16711935), num(13421772), num(65280), num(16711680), num(255), num(8
         num(32896), "ß,chs,".encode("cp1252"), num(16711680), num(65535), b"=", b"Comic Sans MS", b"",
         b"Times New Roman"]
 open("settings-full.ini", "wb").write(crlf.join(full) + crlf)
-# what the program writes back for it: the blank font line is dropped
-open("settings-full-written.ini", "wb").write(crlf.join(full[:13] + full[14:]) + crlf)
-# lines 1 to 12 only
-open("settings-twelve.ini", "wb").write(crlf.join(full[:12]) + crlf)
 # stops after line 7: colours 1-7 are taken, the rest keep their defaults
 open("settings-short.ini", "wb").write(crlf.join(full[:7]) + crlf)
-# the defaults as written on exit after a failed read
+# the defaults as written on exit after a failed read (the tail of the file below)
 defaults = [num(0), num(16777215), num(0), num(49152), num(16711680), num(255), num(12632064), num(12583104),
             b"", num(0), num(255), b"-"]
-open("settings-defaults-written.ini", "wb").write(crlf.join(defaults) + crlf)
 # what the exit writes after the file stopping after line 7: its colours, then defaults
 open("settings-short-written.ini", "wb").write(crlf.join(full[:7] + defaults[7:]) + crlf)
-# font lines as a hand-edited file may hold them: unsorted, twice, a fixed font
-open("settings-messy-fonts.ini", "wb").write(crlf.join(
-    full[:12] + [b"Times New Roman", b"Arial", b"comic neue", b"Times New Roman", b"Andika"]) + crlf)
 # a blank separator line
 open("settings-blank-separator.ini", "wb").write(crlf.join(full[:11] + [b""]) + crlf)
 # plain texts in both encodings
@@ -59,10 +51,7 @@ def coloured_rtf(runs):
             + r"\pard\f0\fs24" + body + "}")
 
 
-RED, BLUE, GREEN, MAGENTA, CYAN = (255, 0, 0), (0, 0, 255), (0, 192, 0), (192, 0, 192), (0, 192, 192)
+RED, GREEN, MAGENTA, CYAN = (255, 0, 0), (0, 192, 0), (192, 0, 192), (0, 192, 192)
 # coloured by sounds: capital red, vowels green, "ck" magenta, full stop cyan
 open("LAUTE.RTF", "w", encoding="ascii").write(coloured_rtf(
     [("B", RED), ("a", GREEN), ("ck", MAGENTA), ("e", GREEN), (".", CYAN)]))
-# coloured by syllables, red and blue in turn; no umlaut and no double letter
-open("SILBEN.RTF", "w", encoding="ascii").write(coloured_rtf(
-    [("Ro\u00ad", RED), ("se ", BLUE), ("lau\u00ad", RED), ("fen.", BLUE)]))
