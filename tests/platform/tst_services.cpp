@@ -125,6 +125,13 @@ void ServicesTest::keysTwipsAndClipboard()
     for (const qreal dpi : {96.0, 120.0})
         QCOMPARE(twipsToPixels(QRect(0, 0, 1310, 315), dpi).right() + 1,
                  twipsToPixels(QRect(1310, 0, 1310, 315), dpi).left());
+    // A window opens at its size in the middle of the screen's free area.
+    QWidget window;
+    centreWindow(&window, 10900, 8900);
+    const QRect area = window.screen()->availableGeometry();
+    QCOMPARE(window.width(), twipsToPixels(10900, window.screen()->logicalDotsPerInch()));
+    QCOMPARE(window.pos(),
+             QPoint(area.x() + (area.width() - window.width()) / 2, area.y() + (area.height() - window.height()) / 2));
     // Keystrokes go to whatever has the focus; with nothing focused they are lost, and said so.
     QVERIFY(!QApplication::focusWidget());
     QVERIFY(!sendKeystrokes(u"-"_qs));
