@@ -232,9 +232,11 @@ void TestRichTextField::changeSignal()
     RichTextField field;
     QSignalSpy spy(&field, &RichTextField::changed);
     field.setText(u"ab\r\ncd"_qs);
-    field.setSel(1, 0), field.setSelColor(255);
+    field.setSel(1, 0);
+    field.setSelColor(255);
     QCOMPARE(spy.count(), 1);
-    field.setSel(0, 2), field.setSelColor(255);
+    field.setSel(0, 2);
+    field.setSelColor(255);
     QCOMPARE(spy.count(), 2);
     field.applyColours({1, 2, 3, 3, 4, 5});
     QCOMPARE(spy.count(), 3);

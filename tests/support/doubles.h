@@ -62,8 +62,10 @@ public:
     Answer message(const platform::MessageRequest &request) override
     {
         DialogCall call;
-        call.title = request.title, call.prompt = request.prompt;
-        call.buttons = request.buttons, call.icon = request.icon,
+        call.title = request.title;
+        call.prompt = request.prompt;
+        call.buttons = request.buttons;
+        call.icon = request.icon;
         call.defaultButton = platform::effectiveDefault(request);
         const Answer *scripted = next<Answer>();
         // An OK box cannot say Yes or No; a Yes/No box cannot say OK.
@@ -86,7 +88,7 @@ public:
     }
     // True when every queued answer was used and no box came unexpected.
     bool verifyAllAnswered() const { return m_script.empty() && unexpectedCalls() == 0; }
-    void clear() { m_script.clear(), m_calls.clear(); }
+    void clear() { *this = ScriptedDialogs(); }
 
 private:
     template<typename T>
@@ -131,8 +133,10 @@ public:
         int fired = 0;
         while (!m_pending.isEmpty()) {
             const Pending next = m_pending.takeFirst();
-            if (!next.hadContext || next.context)
-                next.action(), ++fired;
+            if (next.hadContext && !next.context)
+                continue;
+            next.action();
+            ++fired;
         }
         return fired;
     }
