@@ -276,8 +276,10 @@ std::string readFile(const std::string &file)
 {
     // A folder opens like a file but reports an end far beyond memory.
     std::error_code error;
+    if (!fs::is_regular_file(file, error))
+        return {};
     std::ifstream in(file, std::ios::binary | std::ios::ate);
-    if (!in || !fs::is_regular_file(file, error))
+    if (!in)
         return {};
     std::string bytes(static_cast<std::size_t>(in.tellg()), '\0');
     in.seekg(0);
